@@ -1,0 +1,58 @@
+#pragma once
+// The drawing run: from one column's inputs to the command stream of JWC_TEMP.TXT.
+// A function of plain values; the window and the headless run feed it.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "exchange/host_header.h"
+#include "platform/file_system.h"
+#include "platform/result.h"
+
+namespace quornel {
+
+// List positions of one row of pickers.
+struct PenSpec {
+    int layer = 0;      // 0..15
+    int colour = 0;     // 0..5  -> lc1..lc6
+    int line_type = 0;  // 0..8  -> lt1..lt9
+};
+
+// The five values of one wall side, by box index: S0, S1 distances of face A and face B
+// from the reference line, S2 structural thickness, S3 and S4 extra thicknesses.
+using WallValues = std::array<double, 5>;
+
+struct DrawingInput {
+    double XU0 = 0, XU1 = 0, YU0 = 0, YU1 = 0;  // column parts
+    double XM0 = 0, XM1 = 0, YM0 = 0, YM1 = 0;  // column extra thicknesses
+    // Indexed Up, DOWN, Right, Left. A side the shape has no wall on must be passed as all
+    // zeros by the caller (see walls_for_shape).
+    std::array<WallValues, 4> walls{};
+    int optSin_d = 0;
+    int hasira_sd = 4;
+    int SunpoIti_d = 4;
+    int HasiraIti_d = 4;
+    std::string symbol;       // UTF-8; empty = no symbol
+    std::string symbol_ansi;  // the same text in the ANSI code page, as written
+    PenSpec body;             // 躯体柱   cbo_h_*
+    PenSpec cross;            // 構造クロス cbo_x_*
+    PenSpec structural;       // 構造柱   cbo_kh_*
+    PenSpec wall;             // 壁      cbo_k_*
+    int symbol_layer = 0;     // cbo_hm_ly position
+    int symbol_text_type = 0; // cbo_hm_cn position (0..9)
+    int dimension_layer = 0;  // cbo_sun_ly position
+    HostHeader header;
+    DimensionSettings jw;
+};
+
+// The whole command stream after the header echo: every line with its CR LF.
+// Checks the inputs first (finite, within drawing sizes); never changes `input`.
+Result<std::string> drawing_commands(const DrawingInput& input);
+
+// Writes JWC_TEMP.TXT: the header echo (the buffer without its first "hq" entry, as raw
+// bytes) followed by drawing_commands(). Atomic: on failure no file is left behind and an
+// existing one is unchanged.
+Status write_drawing(FileSystem& fs, const std::filesystem::path& program_dir,
+                     std::string_view header_buffer, const DrawingInput& input);
+
+}  // namespace quornel

@@ -1,0 +1,136 @@
+#include "exchange/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace quornel {
+namespace {
+
+// Maps one character at `pos` to its half-width ASCII form; returns the byte length
+// consumed (0 at the end). Full-width forms (U+FF0B +, U+FF0D -, U+FF0E ., U+FF10..FF19
+// digits) and the ideographic space U+3000 count only with AllowFullWidth.
+std::size_t next_char(std::string_view s, std::size_t pos, NumberForms forms, char& out) {
+    if (pos >= s.size()) return 0;
+    unsigned char c = static_cast<unsigned char>(s[pos]);
+    if (c < 0x80) {
+        out = static_cast<char>(c);
+        return 1;
+    }
+    out = '\x01';  // not part of a number
+    if (forms == NumberForms::AllowFullWidth && pos + 2 < s.size() + 0 && c == 0xEF) {
+        unsigned char c1 = static_cast<unsigned char>(s[pos + 1]);
+        unsigned char c2 = static_cast<unsigned char>(s[pos + 2]);
+        if (c1 == 0xBC) {
+            if (c2 >= 0x90 && c2 <= 0x99) out = static_cast<char>('0' + (c2 - 0x90));
+            else if (c2 == 0x8B) out = '+';
+            else if (c2 == 0x8D) out = '-';
+            else if (c2 == 0x8E) out = '.';
+        }
+        return 3;
+    }
+    if (forms == NumberForms::AllowFullWidth && pos + 2 < s.size() && c == 0xE3 &&
+        static_cast<unsigned char>(s[pos + 1]) == 0x80 && static_cast<unsigned char>(s[pos + 2]) == 0x80) {
+        out = ' ';
+        return 3;
+    }
+    return 1;
+}
+
+std::string trim_zeros(std::string s) {
+    if (s.find('.') != std::string::npos) {
+        while (!s.empty() && s.back() == '0') s.pop_back();
+        if (!s.empty() && s.back() == '.') s.pop_back();
+    }
+    return s;
+}
+
+}  // namespace
+
+std::optional<double> parse_number(std::string_view text, NumberForms forms) {
+    std::string ascii;
+    ascii.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        char c;
+        std::size_t n = next_char(text, pos, forms, c);
+        ascii.push_back(c);
+        pos += n;
+    }
+    std::size_t i = 0;
+    while (i < ascii.size() && ascii[i] == ' ') ++i;
+    bool negative = false;
+    if (i < ascii.size() && (ascii[i] == '+' || ascii[i] == '-')) {
+        negative = ascii[i] == '-';
+        ++i;
+    }
+    std::size_t start = i;
+    std::size_t digits = 0;
+    while (i < ascii.size() && ascii[i] >= '0' && ascii[i] <= '9') ++i, ++digits;
+    if (i < ascii.size() && ascii[i] == '.') {
+        ++i;
+        while (i < ascii.size() && ascii[i] >= '0' && ascii[i] <= '9') ++i, ++digits;
+    }
+    std::size_t end = i;
+    if (digits == 0) return std::nullopt;
+    while (i < ascii.size() && ascii[i] == ' ') ++i;
+    if (i != ascii.size()) return std::nullopt;
+
+    double value = 0;
+    // strtod in the "C" locale would depend on the process locale; from_chars does not.
+    auto [ptr, ec] = std::from_chars(ascii.data() + start, ascii.data() + end, value);
+    if (ec != std::errc() || ptr != ascii.data() + end || !std::isfinite(value)) return std::nullopt;
+    return negative ? -value : value;
+}
+
+std::string format_number(double value) {
+    if (!std::isfinite(value)) return "0";
+    char buf[512];
+    std::snprintf(buf, sizeof buf, "%.15g", value);
+    std::string s = buf;
+    if (s.find('e') != std::string::npos) {
+        // Round to 15 significant digits first, then write it out without an exponent.
+        std::snprintf(buf, sizeof buf, "%.14e", value);
+        double rounded = std::strtod(buf, nullptr);
+        int exponent = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));
+        int decimals = exponent >= 14 ? 0 : 14 - exponent;
+        if (decimals > 400) decimals = 400;
+        std::string wide(static_cast<std::size_t>(decimals) + 340, '\0');
+        std::snprintf(wide.data(), wide.size(), "%.*f", decimals, rounded);
+        s = trim_zeros(wide.c_str());
+    }
+    if (s == "-0") s = "0";
+    return s;
+}
+
+std::string format_item(double value) {
+    std::string digits = format_number(value);
+    if (!digits.empty() && digits[0] == '-') return digits + " ";
+    return " " + digits + " ";
+}
+
+std::string format_grouped(double value) {
+    std::string s = format_number(value);
+    bool negative = !s.empty() && s[0] == '-';
+    if (negative) s.erase(0, 1);
+    std::string whole = s.substr(0, s.find('.'));
+    std::string fraction = s.find('.') == std::string::npos ? "" : s.substr(s.find('.') + 1);
+    if (!fraction.empty() && fraction[0] >= '5') {
+        // Round the digit string up by one, halves away from zero.
+        int k = static_cast<int>(whole.size()) - 1;
+        while (k >= 0 && whole[k] == '9') whole[k--] = '0';
+        if (k < 0) whole.insert(whole.begin(), '1');
+        else ++whole[k];
+    }
+    std::string grouped;
+    int count = 0;
+    for (auto it = whole.rbegin(); it != whole.rend(); ++it) {
+        if (count > 0 && count % 3 == 0) grouped.insert(grouped.begin(), ',');
+        grouped.insert(grouped.begin(), *it);
+        ++count;
+    }
+    if (grouped == "0") negative = false;
+    return negative ? "-" + grouped : grouped;
+}
+
+}  // namespace quornel

@@ -1,0 +1,35 @@
+#pragma once
+// How quornel reads and writes numbers, in one place: the header fields, the previous
+// values and every box of the window follow the same rule.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quornel {
+
+enum class NumberForms {
+    HalfWidthOnly,   // exchange header fields
+    AllowFullWidth,  // texts a user typed: the IME's full-width digits, sign and point count
+};
+
+// A number is: optional blanks, an optional sign, digits with an optional decimal point and
+// fraction (or a point followed by digits), optional blanks. Nothing else: no exponent, no
+// thousands separator, no "nan" or "inf". The text is UTF-8. nullopt when it is not a
+// number or does not fit a double.
+std::optional<double> parse_number(std::string_view text,
+                                   NumberForms forms = NumberForms::AllowFullWidth);
+
+// Shortest decimal text with at most 15 significant digits: no exponent, "." as the point,
+// a leading zero before the point (0.5), no trailing zeros, never "-0".
+// 150.3 - 75.1 gives "75.2".
+std::string format_number(double value);
+
+// A number item of the command stream: "-" or " ", the digits of the absolute value, " ".
+std::string format_item(double value);
+
+// The value rounded to a whole number, halves away from zero, with its digits grouped by
+// commas ("1,251"). The rounding works on the 15-digit text, so 4.499999999999999 (which
+// reads as 4.5) gives "5".
+std::string format_grouped(double value);
+
+}  // namespace quornel

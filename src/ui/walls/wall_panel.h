@@ -1,0 +1,58 @@
+#pragma once
+// The four wall-side panels of the schematic: their controls, their layout and the
+// validation of the wall inputs. FrmMain owns one WallPanel per side.
+#include <array>
+#include <string>
+
+#include "platform/dialogs.h"
+#include "ui/controls.h"
+
+namespace quornel {
+
+// Order of the sides as FrmMain stores them.
+enum class WallSide { Up = 0, DOWN = 1, Right = 2, Left = 3 };
+
+struct WallPanel {
+    WallSide side = WallSide::Up;
+    Picture image;                 // imgB_ku / imgB_kd / imgB_kr / imgB_kl
+    std::array<ComboBox, 5> cbo;   // cboKabeSunUp(0..4) ...
+    std::array<Line, 6> lin;       // linKabeSunUP(0..5) ...
+    std::array<Shape, 7> dot;      // dotKabeUp(0..6) ...
+    Button cmdWri;                 // cmdWriKU ...
+};
+
+// What the layouts and validations read besides their own panel.
+struct SchematicState {
+    int optSin_d = 0;    // 0 柱芯, 1 壁芯
+    int hasira_sd = 4;   // column shape 0..8
+    double DiagramCenterX = 4250;
+    long DiagramCenterY = 3750;
+    Rect shpB_ih;        // the column square in Picture2
+};
+
+// The position sets of a side.
+bool wall_shown(WallSide side, int hasira_sd);
+bool face_a_position(WallSide side, int hasira_sd);
+bool face_b_position(WallSide side, int hasira_sd);
+bool middle_position(WallSide side, int hasira_sd);
+
+// Creates the controls of one side with their names, kinds, container and design state.
+WallPanel make_wall_panel(WallSide side);
+
+// LayoutKabeSunLeft / Right / DOWN / Up.
+void LayoutKabeSun(WallPanel& panel, const SchematicState& state);
+
+// cboKabeSun..._LostFocus(Index).
+void ValidateKabeSun(WallPanel& panel, int index, const SchematicState& state);
+
+// cmdWriK..._Click. `part0` and `part1` are the texts of the column's part boxes on the
+// wall's faces: cboHsnYU_0 / cboHsnYU_1 for the left and right walls, cboHsnXU_0 /
+// cboHsnXU_1 for the down and up walls.
+void KabeWriClick(WallPanel& panel, const SchematicState& state, const std::string& part0,
+                  const std::string& part1);
+
+// cboM_k_LostFocus: validates 壁増打 and copies it to combos 3 and 4 of every side, in the
+// order up, down, right, left.
+void ValidateKabeMasi(ComboBox& cboM_k, std::array<WallPanel, 4>& panels);
+
+}  // namespace quornel

@@ -8,8 +8,7 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Tests of the Windows build run through Wine.
-find_program(QUORNEL_WINE NAMES wine wine64)
-if(QUORNEL_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${QUORNEL_WINE})
-endif()
+# Tests of the Windows build run through Wine, in the project's own prefix with the
+# Japanese code page (the wrapper sets both up).
+get_filename_component(QUORNEL_WINE_RUN ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run ABSOLUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${QUORNEL_WINE_RUN})

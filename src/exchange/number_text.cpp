@@ -89,15 +89,26 @@ std::string format_number(double value) {
     std::snprintf(buf, sizeof buf, "%.15g", value);
     std::string s = buf;
     if (s.find('e') != std::string::npos) {
-        // Round to 15 significant digits first, then write it out without an exponent.
+        // Write the 15 rounded digits out without an exponent. This works on the digit
+        // text: printing the rounded double in fixed notation would show its binary
+        // expansion (1.23456789012346e20 as 123456789012345995264).
         std::snprintf(buf, sizeof buf, "%.14e", value);
-        double rounded = std::strtod(buf, nullptr);
-        int exponent = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));
-        int decimals = exponent >= 14 ? 0 : 14 - exponent;
-        if (decimals > 400) decimals = 400;
-        std::string wide(static_cast<std::size_t>(decimals) + 340, '\0');
-        std::snprintf(wide.data(), wide.size(), "%.*f", decimals, rounded);
-        s = trim_zeros(wide.c_str());
+        std::string_view e(buf);
+        bool negative = e[0] == '-';
+        if (negative) e.remove_prefix(1);
+        std::string digits;
+        digits += e[0];
+        digits += e.substr(2, 14);
+        int exponent = std::atoi(e.data() + 17);  // "d.dddddddddddddde+XX"
+        if (exponent >= 14) {
+            s = digits + std::string(static_cast<std::size_t>(exponent - 14), '0');
+        } else if (exponent >= 0) {
+            s = trim_zeros(digits.substr(0, static_cast<std::size_t>(exponent) + 1) + "." +
+                           digits.substr(static_cast<std::size_t>(exponent) + 1));
+        } else {
+            s = trim_zeros("0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits);
+        }
+        if (negative) s.insert(s.begin(), '-');
     }
     if (s == "-0") s = "0";
     return s;

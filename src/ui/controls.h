@@ -80,6 +80,12 @@ struct Picture : Control {
 
 struct Shape : Control {};
 
+// SSTab1: the pages' captions and the page shown.
+struct TabControl : Control {
+    std::vector<std::string> tabs;
+    int tab = 0;
+};
+
 struct Line : Control {
     double x1 = 0;
     double y1 = 0;

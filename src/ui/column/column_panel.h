@@ -39,7 +39,8 @@ void LayoutColumnAtStartup(ColumnPanel& column, std::array<WallPanel, 4>& walls,
                            SchematicState& state);
 
 // img_hasira_s_Click up to, not including, the refresh sequence: release, press, reset the
-// schematic, apply the shape row. `shape` is 0..8.
+// schematic, apply the shape row. `shape` is 0..8; any other value changes nothing (the
+// pressed button stays pressed), so a damaged restored shape cannot release the button.
 void ApplyColumnShape(ColumnPanel& column, std::array<WallPanel, 4>& walls, SchematicState& state,
                       int shape);
 
@@ -52,6 +53,12 @@ void RedrawColumnPanel(ColumnPanel& column, const std::array<WallPanel, 4>& wall
 // and left, validations right and left with k.
 void RefreshSequence(ColumnPanel& column, std::array<WallPanel, 4>& walls,
                      const SchematicState& state, int k);
+
+// Command1_Click(Index), the hidden buttons: moves the upper wall image (0 flush with the
+// column's left face, 1 centred, 2 flush with its right face, any other index: not moved),
+// then lays out the upper panel only.
+void Command1_Click(int index, const ColumnPanel& column, std::array<WallPanel, 4>& walls,
+                    const SchematicState& state);
 
 // Column inputs. Each returns after the box's LostFocus work; messages go to `dialogs`.
 void ValidateColumnTotal(ColumnPanel& column, ColumnAxis axis);               // cboHsnXG / YG

@@ -1,0 +1,102 @@
+// The exchange header from TEMP.TXT, as any program or a damaged disk may leave it: the
+// reader either yields usable values or a message naming TEMP.TXT; the echo handed back
+// to Jw_cad is the buffer less exactly the "hq" entry; a drawing made with whatever values
+// were read is refused or well formed.
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "drawing/drawing_run.h"
+#include "exchange/header_echo.h"
+#include "exchange/host_header.h"
+#include "fuzz_check.h"
+
+namespace {
+
+using quornel::HostHeader;
+
+bool same(const HostHeader& a, const HostHeader& b) {
+    return a.Syukusyaku == b.Syukusyaku && a.SunpouMojiW == b.SunpouMojiW &&
+           a.SunpouMojiH == b.SunpouMojiH && a.SunpouMojiD == b.SunpouMojiD &&
+           a.KigouMojiW == b.KigouMojiW && a.KigouMojiH == b.KigouMojiH &&
+           a.KigouMojiD == b.KigouMojiD;
+}
+
+void check_echo(std::string_view buffer) {
+    quornel::HeaderEcho echo = quornel::header_echo(buffer);
+    FUZZ_CHECK(buffer.substr(0, echo.before.size()) == echo.before);
+    FUZZ_CHECK(echo.after.size() <= buffer.size() - echo.before.size());
+    FUZZ_CHECK(buffer.substr(buffer.size() - echo.after.size()) == echo.after);
+    std::size_t removed = buffer.size() - echo.before.size() - echo.after.size();
+    if (removed == 0) {
+        FUZZ_CHECK(echo.after.empty());
+        return;
+    }
+    // "hq" and the one character after it: one byte, two for a double-byte character,
+    // none at the very end of the buffer.
+    FUZZ_CHECK(removed >= 2 && removed <= 4);
+    FUZZ_CHECK(buffer.substr(echo.before.size(), 2) == "hq");
+}
+
+void check_drawing(const HostHeader& header, std::string_view buffer) {
+    quornel::DrawingInput in;
+    in.XU0 = in.XU1 = in.YU0 = in.YU1 = 300;
+    in.walls[0] = {75, 75, 150, 10, 10};
+    in.walls[1] = {75, 75, 150, 10, 10};
+    in.walls[2] = {60, 60, 120, 0, 0};
+    in.walls[3] = {60, 60, 120, 0, 0};
+    in.symbol = "C1";
+    in.symbol_ansi = "C1";
+    in.header = header;
+    auto commands = quornel::drawing_commands(in);
+    if (!commands) {
+        FUZZ_CHECK(!commands.message().empty());
+        return;
+    }
+    const std::string& s = *commands;
+    FUZZ_CHECK(s.size() >= 2 && s.compare(s.size() - 2, 2, "\r\n") == 0);
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        char c = s[i];
+        if (c == '\n') FUZZ_CHECK(i > 0 && s[i - 1] == '\r');
+        if (c == '\r') FUZZ_CHECK(i + 1 < s.size() && s[i + 1] == '\n');
+    }
+    FUZZ_CHECK(s.find("nan") == std::string::npos && s.find("inf") == std::string::npos);
+    FUZZ_CHECK(s.find("e+") == std::string::npos && s.find("e-") == std::string::npos);
+    (void)buffer;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2) return 0;
+    // MOJINO comes from Jw_cad's registry and may hold anything a Long can.
+    static const std::int32_t kMojino[] = {0, 1, 2, 5, 9, 10, 11, 16, -1, 2147483647};
+    std::int32_t MOJINO = kMojino[data[0] % 10];
+    int symbol_type = data[1] % 11;  // 0..10; 0 reads the first field like 1
+    std::string_view buffer(reinterpret_cast<const char*>(data + 2), size - 2);
+
+    auto header = quornel::read_host_header(buffer, MOJINO, symbol_type);
+    if (header) {
+        const HostHeader& h = *header;
+        for (double v : {h.Syukusyaku, h.SunpouMojiW, h.SunpouMojiH, h.SunpouMojiD, h.KigouMojiW,
+                         h.KigouMojiH, h.KigouMojiD})
+            FUZZ_CHECK(std::isfinite(v));
+        FUZZ_CHECK(h.Syukusyaku > 0);
+        check_drawing(h, buffer);
+    } else {
+        FUZZ_CHECK(!header.message().empty());
+        FUZZ_CHECK(header.message().find("TEMP.TXT") != std::string::npos || MOJINO < 0);
+    }
+
+    // A line end after the last line changes nothing: a field at the very end of the file
+    // reads as it does at the end of a line.
+    std::string ended(buffer);
+    ended += "\r\n";
+    auto again = quornel::read_host_header(ended, MOJINO, symbol_type);
+    FUZZ_CHECK(again.ok() == header.ok());
+    if (header) FUZZ_CHECK(same(*header, *again));
+
+    check_echo(buffer);
+    return 0;
+}

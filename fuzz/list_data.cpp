@@ -1,0 +1,67 @@
+// quornel.dat / quornel_d.dat as anything may leave them. The reader never crashes, gives
+// each line exactly its number of clean entries or reports it, and the lists it read are
+// written back and read again unchanged; a refused write leaves the file as it was.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "fuzz_check.h"
+#include "memory_file_system.h"
+#include "settings/list_data.h"
+#include "utf8_check.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::filesystem::path file = "/program/quornel.dat";
+    quornel::fuzz::MemoryFileSystem fs;
+    std::string original(reinterpret_cast<const char*>(data), size);
+    fs.files[file.generic_string()] = original;
+    const auto& layout = quornel::list_data_layout();
+
+    quornel::ListDataRead read = quornel::read_list_data(fs, file);
+    bool all = true;
+    quornel::ListDataEntries entries;
+    for (int i = 0; i < quornel::kListDataLines; ++i) {
+        const auto& line = read.lines[i];
+        if (!line) {
+            all = false;
+            entries[i].assign(static_cast<std::size_t>(layout[i].entries), "");
+            continue;
+        }
+        FUZZ_CHECK(line->size() == static_cast<std::size_t>(layout[i].entries));
+        for (const std::string& e : *line) {
+            FUZZ_CHECK(quornel::fuzz::valid_utf8(e));
+            FUZZ_CHECK(e.find_first_of(",\r\n") == std::string::npos);
+        }
+        entries[i] = *line;
+    }
+    FUZZ_CHECK(all == read.problem.empty());
+    if (!all) FUZZ_CHECK(read.problem.find("quornel.dat") != std::string::npos);
+
+    quornel::Status written = quornel::write_list_data(fs, file, entries);
+    if (!written) {
+        FUZZ_CHECK(written.message().find("quornel.dat") != std::string::npos);
+        FUZZ_CHECK(fs.files[file.generic_string()] == original);
+        return 0;
+    }
+    const std::string bytes = fs.files[file.generic_string()];
+    std::size_t lines = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n') {
+            FUZZ_CHECK(i > 0 && bytes[i - 1] == '\r');
+            ++lines;
+        } else if (bytes[i] == '\r') {
+            FUZZ_CHECK(i + 1 < bytes.size() && bytes[i + 1] == '\n');
+        }
+    }
+    FUZZ_CHECK(lines == quornel::kListDataLines);
+
+    quornel::ListDataRead again = quornel::read_list_data(fs, file);
+    FUZZ_CHECK(again.problem.empty());
+    for (int i = 0; i < quornel::kListDataLines; ++i) {
+        FUZZ_CHECK(again.lines[i].has_value());
+        FUZZ_CHECK(*again.lines[i] == entries[i]);
+    }
+    FUZZ_CHECK(quornel::write_list_data(fs, file, entries).ok());
+    FUZZ_CHECK(fs.files[file.generic_string()] == bytes);
+    return 0;
+}

@@ -1,0 +1,153 @@
+#include "drawing/column_lines.h"
+
+namespace quornel {
+namespace {
+
+// Wall lines run this far beyond the body outline (drawing units, not scaled).
+constexpr double kStub = 800;
+
+void pen(CommandStream& out, const PenSpec& p) { out.pen(p.layer, p.colour, p.line_type); }
+
+// Where a column edge without extra thickness meets a wall, only the stretch across the
+// wall's opening is drawn. Each end lies on the wall: a structural wall face strictly inside
+// the edge gives way to the wall's body face; one at or beyond the column corner is kept.
+// `low` and `high` are the edge's ends along it (left/right, or bottom/top).
+struct Span {
+    double from, to;
+};
+
+Span joined_across_x(const WallFaces& w, double low, double high) {
+    return {low < w.KabeA ? w.KabeKutaiA : w.KabeA, high > w.KabeB ? w.KabeKutaiB : w.KabeB};
+}
+
+Span joined_across_y(const WallFaces& w, double low, double high) {
+    return {high > w.KabeA ? w.KabeKutaiA : w.KabeA, low < w.KabeB ? w.KabeKutaiB : w.KabeB};
+}
+
+void structural_outline(CommandStream& out, const DrawingInput& in, const ColumnGeometry& g) {
+    const WallFaces& up = g.walls[Up];
+    const WallFaces& down = g.walls[DOWN];
+    const WallFaces& right = g.walls[Right];
+    const WallFaces& left = g.walls[Left];
+    if (in.YM1 != 0) {
+        out.line(g.KouzouL, g.KouzouB, g.KouzouR, g.KouzouB);
+    } else if (down.exists()) {
+        Span s = joined_across_x(down, g.KouzouL, g.KouzouR);
+        out.line(s.from, g.KouzouB, s.to, g.KouzouB);
+    }
+    if (in.YM0 != 0) {
+        out.line(g.KouzouL, g.KouzouT, g.KouzouR, g.KouzouT);
+    } else if (up.exists()) {
+        Span s = joined_across_x(up, g.KouzouL, g.KouzouR);
+        out.line(s.from, g.KouzouT, s.to, g.KouzouT);
+    }
+    if (in.XM1 != 0) {
+        out.line(g.KouzouR, g.KouzouT, g.KouzouR, g.KouzouB);
+    } else if (right.exists()) {
+        Span s = joined_across_y(right, g.KouzouB, g.KouzouT);
+        out.line(g.KouzouR, s.from, g.KouzouR, s.to);
+    }
+    if (in.XM0 != 0) {
+        out.line(g.KouzouL, g.KouzouT, g.KouzouL, g.KouzouB);
+    } else if (left.exists()) {
+        Span s = joined_across_y(left, g.KouzouB, g.KouzouT);
+        out.line(g.KouzouL, s.from, g.KouzouL, s.to);
+    }
+}
+
+void body_outline(CommandStream& out, const ColumnGeometry& g) {
+    const WallFaces& up = g.walls[Up];
+    const WallFaces& down = g.walls[DOWN];
+    const WallFaces& right = g.walls[Right];
+    const WallFaces& left = g.walls[Left];
+    if (down.exists()) {
+        out.line(g.KutaiL, g.KutaiB, down.KabeKutaiA, g.KutaiB);
+        out.line(down.KabeKutaiB, g.KutaiB, g.KutaiR, g.KutaiB);
+    } else {
+        out.line(g.KutaiL, g.KutaiB, g.KutaiR, g.KutaiB);
+    }
+    if (up.exists()) {
+        out.line(g.KutaiL, g.KutaiT, up.KabeKutaiA, g.KutaiT);
+        out.line(up.KabeKutaiB, g.KutaiT, g.KutaiR, g.KutaiT);
+    } else {
+        out.line(g.KutaiL, g.KutaiT, g.KutaiR, g.KutaiT);
+    }
+    if (right.exists()) {
+        out.line(g.KutaiR, g.KutaiT, g.KutaiR, right.KabeKutaiA);
+        out.line(g.KutaiR, right.KabeKutaiB, g.KutaiR, g.KutaiB);
+    } else {
+        out.line(g.KutaiR, g.KutaiB, g.KutaiR, g.KutaiT);
+    }
+    if (left.exists()) {
+        out.line(g.KutaiL, g.KutaiT, g.KutaiL, left.KabeKutaiA);
+        out.line(g.KutaiL, left.KabeKutaiB, g.KutaiL, g.KutaiB);
+    } else {
+        out.line(g.KutaiL, g.KutaiB, g.KutaiL, g.KutaiT);
+    }
+}
+
+// One wall face as a line from `from` (on the column) out to the end of the stub.
+void face_line(CommandStream& out, Side side, double face, double from, const ColumnGeometry& g) {
+    switch (side) {
+        case Up: out.line(face, from, face, g.KutaiT + kStub); break;
+        case DOWN: out.line(face, from, face, g.KutaiB - kStub); break;
+        case Right: out.line(from, face, g.KutaiR + kStub, face); break;
+        case Left: out.line(from, face, g.KutaiL - kStub, face); break;
+    }
+}
+
+double body_face(Side side, const ColumnGeometry& g) {
+    switch (side) {
+        case Up: return g.KutaiT;
+        case DOWN: return g.KutaiB;
+        case Right: return g.KutaiR;
+        case Left: return g.KutaiL;
+    }
+    return 0;
+}
+
+double structural_face(Side side, const ColumnGeometry& g) {
+    switch (side) {
+        case Up: return g.KouzouT;
+        case DOWN: return g.KouzouB;
+        case Right: return g.KouzouR;
+        case Left: return g.KouzouL;
+    }
+    return 0;
+}
+
+constexpr Side kWallOrder[] = {Up, DOWN, Right, Left};
+
+}  // namespace
+
+void write_column_lines(CommandStream& out, const DrawingInput& in, const ColumnGeometry& g) {
+    pen(out, in.structural);
+    structural_outline(out, in, g);
+
+    pen(out, in.cross);
+    out.line(g.KouzouL, g.KouzouB, g.KouzouR, g.KouzouT);
+    out.line(g.KouzouL, g.KouzouT, g.KouzouR, g.KouzouB);
+
+    pen(out, in.body);
+    body_outline(out, g);
+
+    pen(out, in.wall);
+    for (Side side : kWallOrder) {
+        const WallFaces& w = g.walls[side];
+        if (!w.exists()) continue;
+        face_line(out, side, w.KabeKutaiA, body_face(side, g), g);
+        face_line(out, side, w.KabeKutaiB, body_face(side, g), g);
+    }
+
+    // A structural face that lies under extra thickness is drawn as well, from the
+    // structural outline out to the end of the stub.
+    pen(out, in.structural);
+    for (Side side : kWallOrder) {
+        const WallFaces& w = g.walls[side];
+        if (!w.exists()) continue;
+        if (w.KabeA != w.KabeKutaiA) face_line(out, side, w.KabeA, structural_face(side, g), g);
+        if (w.KabeB != w.KabeKutaiB) face_line(out, side, w.KabeB, structural_face(side, g), g);
+    }
+}
+
+}  // namespace quornel

@@ -1,0 +1,51 @@
+#include "drawing/drawing_run.h"
+
+#include "drawing/column_geometry.h"
+#include "drawing/column_lines.h"
+#include "drawing/dimension_chains.h"
+#include "drawing/input_check.h"
+#include "drawing/symbol_text.h"
+#include "exchange/header_echo.h"
+#include "platform/text_codec.h"
+
+namespace quornel {
+
+Result<std::string> drawing_commands(const DrawingInput& input) {
+    if (Status s = check_drawing_input(input); !s) return s;
+
+    std::string ansi_symbol = input.symbol_ansi;
+    if (ansi_symbol.empty() && !input.symbol.empty()) {
+        std::optional<std::string> converted = utf8_to_ansi(input.symbol);
+        if (!converted) {
+            return Result<std::string>::failure("作図できません。柱記号「" + input.symbol +
+                                                "」に、この Windows の文字コードで書けない文字があります。");
+        }
+        ansi_symbol = std::move(*converted);
+    }
+
+    const ColumnGeometry geometry = column_geometry(input);
+    CommandStream out;
+    write_column_lines(out, input, geometry);
+    write_dimension_chains(out, input, geometry);
+    write_symbol(out, input, geometry, ansi_symbol);
+    return out.take();
+}
+
+Status write_drawing(FileSystem& fs, const std::filesystem::path& program_dir,
+                     std::string_view header_buffer, const DrawingInput& input) {
+    // Everything that can be refused is settled before the file is touched.
+    Result<std::string> commands = drawing_commands(input);
+    if (!commands) return commands.status();
+    const HeaderEcho echo = header_echo(header_buffer);
+
+    auto file = fs.create_replacing(program_dir / "JWC_TEMP.TXT");
+    if (!file) return file.status();
+    OutputFile& out = **file;
+    for (std::string_view part : {echo.before, echo.after, std::string_view("\r\n"),
+                                  std::string_view(*commands)}) {
+        if (Status s = out.write(part); !s) return s;
+    }
+    return out.commit();
+}
+
+}  // namespace quornel

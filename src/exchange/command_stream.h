@@ -1,0 +1,63 @@
+#pragma once
+// The command lines of JWC_TEMP.TXT after the header echo, in the exact text Jw_cad reads.
+// Every line ends with CR LF; texts are passed in as ANSI bytes.
+#include <string>
+#include <string_view>
+
+namespace quornel {
+
+// A coordinate as it is written: a computed value (a number item, " 0 " when it comes out
+// zero), or the fixed zero of a reference line, which is the string "0 ".
+class Coord {
+public:
+    Coord(double value) : value_(value) {}  // NOLINT: numbers are coordinates
+    static Coord reference_line() {
+        Coord c(0);
+        c.reference_line_ = true;
+        return c;
+    }
+    double value() const { return value_; }
+    bool is_reference_line() const { return reference_line_; }
+
+private:
+    double value_;
+    bool reference_line_ = false;
+};
+
+enum class TextDirection { Horizontal, Vertical };
+
+class CommandStream {
+public:
+    void layer(int n) { attribute("ly", n); }
+    void line_colour(int n) { attribute("lc", n); }
+    void line_type(int n) { attribute("lt", n); }
+    void point_colour(int n) { attribute("pn", n); }
+    void text_type(int n) { attribute("cn", n); }
+    // One row of pickers: layer, colour and line type by their list positions.
+    void pen(int layer_position, int colour_position, int line_type_position);
+
+    void z3() { raw_line("z3"); }
+    void msg() { raw_line("msg"); }
+    void line(Coord x1, Coord y1, Coord x2, Coord y2);
+    void point(Coord x, Coord y);
+    // "ch ": a text along (1, 0) starting at (x, y).
+    void symbol_text(Coord x, Coord y, std::string_view ansi_text);
+    // "cs ": a dimension value along (1, 0) or (0, 1).
+    void dimension_text(Coord x, Coord y, TextDirection direction, std::string_view ansi_text);
+
+    const std::string& text() const { return text_; }
+    std::string take() { return std::move(text_); }
+
+private:
+    void attribute(const char* kind, int n);
+    void raw_line(std::string_view s);
+    void item(Coord c);
+    void end_line() { text_ += "\r\n"; }
+
+    std::string text_;
+};
+
+// Upper-case hexadecimal without leading zeros: 0 -> "0", 10 -> "A".
+std::string hex_number(unsigned value);
+
+}  // namespace quornel

@@ -1,0 +1,106 @@
+#include "settings/list_data.h"
+
+#include "platform/text_codec.h"
+#include "settings/text_lines.h"
+
+namespace quornel {
+namespace {
+
+// An entry as one field: a comma would split it in two and shift every later entry of the
+// line, so it is left out (a typed "1,200" is stored as 1200).
+std::string field(std::string_view entry) {
+    std::string out;
+    for (char c : single_line(entry))
+        if (c != ',') out += c;
+    return out;
+}
+
+std::vector<std::string_view> split_fields(std::string_view line) {
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t comma = line.find(',', start);
+        if (comma == std::string_view::npos) {
+            fields.push_back(line.substr(start));
+            return fields;
+        }
+        fields.push_back(line.substr(start, comma - start));
+        start = comma + 1;
+    }
+}
+
+}  // namespace
+
+const std::array<ListDataLine, kListDataLines>& list_data_layout() {
+    static const std::array<ListDataLine, kListDataLines> layout = {{
+        {"HasiraMasi_List", 5}, {"KabeMasi_List", 5},   {"HasiraKigou_List", 10}, {"HasiraX0_List", 5},
+        {"HasiraX1_List", 5},   {"HasiraX2_List", 5},   {"HasiraY0_List", 5},     {"HasiraY1_List", 5},
+        {"HasiraY2_List", 5},   {"KabeDown0_List", 5},  {"KabeDown1_List", 5},    {"KabeDown2_List", 5},
+        {"KabeRight0_List", 5}, {"KabeRight1_List", 5}, {"KabeRight2_List", 5},   {"KabeUp0_List", 5},
+        {"KabeUp1_List", 5},    {"KabeUp2_List", 5},    {"KabeLeft0_List", 5},    {"KabeLeft1_List", 5},
+        {"KabeLeft2_List", 5},
+    }};
+    return layout;
+}
+
+Status write_list_data(FileSystem& fs, const std::filesystem::path& file, const ListDataEntries& entries) {
+    std::string text;
+    for (int i = 0; i < kListDataLines; ++i) {
+        const ListDataLine& layout = list_data_layout()[i];
+        std::string line = std::string(layout.key) + ",";
+        for (int e = 0; e < layout.entries; ++e) {
+            if (e < static_cast<int>(entries[i].size())) line += field(entries[i][e]);
+            line += ',';
+        }
+        auto ansi = utf8_to_ansi(line);
+        if (!ansi) {
+            return Status::failure("リストの値に、ファイル「" + display_name(file) +
+                                   "」に保存できない文字が含まれています。リストは保存しませんでした。");
+        }
+        text += *ansi + "\r\n";
+    }
+    return fs.replace(file, text);
+}
+
+ListDataRead read_list_data(FileSystem& fs, const std::filesystem::path& file) {
+    ListDataRead result;
+    auto bytes = fs.read_all(file);
+    if (!bytes) {
+        result.problem = bytes.message() + "リストは今のままです。";
+        return result;
+    }
+    auto lines = split_lines(*bytes);
+    std::vector<int> unusable;
+    for (int i = 0; i < kListDataLines; ++i) {
+        if (i >= static_cast<int>(lines.size())) {
+            unusable.push_back(i + 1);
+            continue;
+        }
+        auto fields = split_fields(lines[i]);
+        const int count = list_data_layout()[i].entries;
+        if (static_cast<int>(fields.size()) < count + 1) {
+            unusable.push_back(i + 1);
+            continue;
+        }
+        std::vector<std::string> entries;
+        for (int e = 1; e <= count; ++e) entries.push_back(ansi_to_utf8(fields[e]));
+        result.lines[i] = std::move(entries);
+    }
+    if (!unusable.empty()) {
+        std::string details = lines.size() < static_cast<std::size_t>(kListDataLines)
+                                  ? std::to_string(kListDataLines) + "行のうち" + std::to_string(lines.size()) +
+                                        "行しかありません"
+                                  : line_numbers_text(unusable) + "の項目が足りません";
+        if (lines.size() < static_cast<std::size_t>(kListDataLines)) {
+            std::vector<int> short_lines;
+            for (int n : unusable)
+                if (n <= static_cast<int>(lines.size())) short_lines.push_back(n);
+            if (!short_lines.empty()) details += "。また、" + line_numbers_text(short_lines) + "の項目が足りません";
+        }
+        result.problem = "リストのファイル「" + display_name(file) + "」の一部が読めませんでした（" + details +
+                         "）。読めなかったリストは今のままです。";
+    }
+    return result;
+}
+
+}  // namespace quornel

@@ -1,0 +1,296 @@
+#pragma once
+// frmMain, the program's one window, as plain data: every control of the window with its
+// name, index, kind, container, tab page, rectangle in twips and contents, the module
+// values of the window, and every event handler under the name the window gives it.
+//
+// Nothing here knows a toolkit. The Win32 view builds native controls from controls(),
+// copies each user edit into the model with user_type() before any handler runs, routes
+// focus changes, Enter, clicks and list choices through the user_* functions, and after
+// every event copies the model's properties back onto its controls. Tests and the
+// scripted runner drive the same functions, so what they prove holds for the window.
+//
+// Usage: construct with the environment, call Form_Load(), then act. `closed` turns true
+// when 「作図」 has written its files, 「キャンセル」 was pressed, or start-up could not read
+// the exchange header; the program then ends.
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "drawing/drawing_run.h"
+#include "exchange/host_header.h"
+#include "platform/dialogs.h"
+#include "platform/file_system.h"
+#include "platform/registry.h"
+#include "platform/result.h"
+#include "ui/column/column_panel.h"
+#include "ui/controls.h"
+#include "ui/walls/wall_panel.h"
+
+namespace quornel {
+
+struct FrmMainEnv {
+    FileSystem& fs;
+    Registry& registry;
+    Dialogs& dialogs;
+    std::filesystem::path program_dir;  // TEMP.TXT, JWC_TEMP.TXT and the data files
+};
+
+// A control by name and array index (-1 for a control that is not in an array).
+struct ControlRef {
+    std::string name;
+    int index = -1;
+    bool empty() const { return name.empty(); }
+    friend bool operator==(const ControlRef&, const ControlRef&) = default;
+};
+
+// "cboKabeSunLeft(2)", "cmdSakuzu".
+std::string to_string(const ControlRef& ref);
+// Reads "NAME" or "NAME(INDEX)"; nullopt when it is neither.
+std::optional<ControlRef> parse_control_ref(std::string_view text);
+
+// The window itself: caption and outer size in twips (11700 × 9250 after start-up).
+struct FormWindow {
+    std::string caption = "quornel";
+    double client_width = 12495;  // design client area
+    double client_height = 11025;
+    double width = 12495;  // outer size, set by Form_Load
+    double height = 11025;
+};
+
+// What became of a user action.
+enum class ActResult {
+    Done,
+    Refused,        // the control is hidden or disabled, or the entry does not exist
+    NotApplicable,  // the control has no such interaction (typing into a button)
+    Unknown,        // no control of that name and index
+};
+
+class FrmMain {
+public:
+    explicit FrmMain(FrmMainEnv env);
+    FrmMain(const FrmMain&) = delete;
+    FrmMain& operator=(const FrmMain&) = delete;
+
+    // ---- acting as the user would --------------------------------------------------------
+    // Every function first moves the focus to the control where a person's action would
+    // (typing, Enter, choosing from a list, clicking a button, option button or tab page);
+    // the control that loses the focus runs its LostFocus handler. Images take no focus.
+
+    // The user replaces the text of an editable combo box (without leaving it).
+    ActResult user_type(const ControlRef& ref, const std::string& text);
+    // The control loses the focus (LostFocus runs); the focus goes nowhere.
+    ActResult user_leave(const ControlRef& ref);
+    // Enter in a combo box (its KeyPress 13) or on a button (its Click).
+    ActResult user_enter(const ControlRef& ref);
+    // A click on a button, shape image, option button or tab page. A tab page is addressed
+    // as SSTab1(PAGE), PAGE 0 "作図" or 1 "基本設定".
+    ActResult user_click(const ControlRef& ref);
+    // The user chooses entry `entry` (0-based) of a list: a drop-down list selects it and
+    // runs its Click handler; an editable box only shows the entry's text until it is left.
+    ActResult user_choose(const ControlRef& ref, int entry);
+    // The native control took the focus (the view reports focus changes it did not cause).
+    ActResult user_focus(const ControlRef& ref);
+
+    // The control that has the focus; empty when none.
+    const ControlRef& focus() const { return focus_; }
+
+    // ---- selecting as code does -----------------------------------------------------------
+    // Sets a list position as a user's choice would and runs the list's Click (or, for
+    // cbo_hm_cn, Change) handler. -1 clears the selection and runs the handler too.
+    void set_list_index(ComboBox& box, int index);
+    // Selects an option button of its group; its Click handler runs when it was not
+    // selected already.
+    void select_option(OptionButton& option);
+
+    // ---- the inventory --------------------------------------------------------------------
+    Control* find_control(std::string_view name, int index = -1);
+    const Control* find_control(std::string_view name, int index = -1) const;
+    // Every control of the window, in a fixed order: containers before their contents.
+    const std::vector<Control*>& controls() const { return all_; }
+    // Visible itself, its containers visible and, on the tab control, on the shown page.
+    bool is_shown(const Control& control) const;
+    // Shown and enabled, with every container enabled: a person can act on it.
+    bool can_act_on(const Control& control) const;
+
+    // ---- handlers, under the window's own names ----------------------------------------
+    void Form_Load();
+    void cmdClose_Click();
+    void cmdSakuzu_Click();
+    void cmdResData_Click();
+    void cmdReset_Click();
+    void cmdS_hozon_Click();
+    void cmdS_reset_Click();
+    void SSTab1_Click(int previous_tab);
+    void optSin_Click(int index);
+    void optSunpoIti_Click(int index);
+    void optHasiraMoji_Click(int index);
+    void img_hasira_s_Click(int index);
+    void Command1_Click(int index);
+
+    void cboM_h_LostFocus();
+    void cboM_k_LostFocus();
+    void cboHasiraKigou_LostFocus();
+    void cboHsnXG_LostFocus();
+    void cboHsnYG_LostFocus();
+    void cboHsnXU_0_LostFocus();
+    void cboHsnXU_1_LostFocus();
+    void cboHsnYU_0_LostFocus();
+    void cboHsnYU_1_LostFocus();
+    void cboHsnXM_LostFocus(int index);
+    void cboHsnYM_LostFocus(int index);
+    void cboKabeSunUp_LostFocus(int index);
+    void cboKabeSunDOWN_LostFocus(int index);
+    void cboKabeSunRight_LostFocus(int index);
+    void cboKabeSunLeft_LostFocus(int index);
+    void cmdWriHX_Click();
+    void cmdWriHY_Click();
+    void cmdWriKU_Click();
+    void cmdWriKD_Click();
+    void cmdWriKR_Click();
+    void cmdWriKL_Click();
+
+    void cbo_h_nPenColor_Click();
+    void cbo_x_nPenColor_Click();
+    void cbo_k_nPenColor_Click();
+    void cbo_kh_nPenColor_Click();
+    void cbo_h_nPenStyle_Click();
+    void cbo_x_nPenStyle_Click();
+    void cbo_k_nPenStyle_Click();
+    void cbo_kh_nPenStyle_Click();
+    void cbo_hm_cn_Change();
+
+    // Procedures of the window used by the handlers above.
+    void ResDataLoad();
+    void RestoreColumnShape();
+    void ListDataLoad();
+    Status ListDataSave();
+    Status ResDataSave();
+
+    // The drawing inputs as the controls hold them now, or the refusal naming the box.
+    // Reads only; changes nothing.
+    Result<DrawingInput> read_drawing_input() const;
+
+    // --repeat: 前回値 must restore every line or the run stops (no output, message).
+    void set_strict_restore(bool strict) { strict_restore_ = strict; }
+    // False after a strict restore met a problem.
+    bool last_restore_complete() const { return last_restore_complete_; }
+
+    // ---- the window and its controls -----------------------------------------------------
+    FormWindow form;
+
+    TabControl SSTab1;
+    TextBox Text1;
+    std::array<Button, 3> Command1;
+    Picture pic_ku, pic_kd, pic_kl, pic_kr, pic_lt, pic_ly;
+    std::array<Picture, 9> pic_nPenStyle;
+    std::array<Picture, 6> pic_nPenColor;
+    std::array<Picture, 9> img_botanU;
+    std::array<Picture, 9> img_botanD;
+
+    // Tab 0 "作図".
+    Label lbl_hasira_s;
+    Frame Frame1;
+    std::array<OptionButton, 2> optSin;
+    Label Label28, Label29;
+    ComboBox cboM_h, cboM_k;
+    Label Label2;
+    Frame Frame2;
+    Shape Shape11, Shape12, Shape13, Shape14;
+    std::array<Line, 24> Frame2_lines;  // Line35 .. Line58
+    std::array<OptionButton, 4> optSunpoIti_elements;  // elements 1..4 (there is no 0)
+    OptionButton& optSunpoIti(int index) { return optSunpoIti_elements.at(index - 1); }
+    const OptionButton& optSunpoIti(int index) const { return optSunpoIti_elements.at(index - 1); }
+    Label Label12;
+    Frame Frame3;
+    Shape Shape8;
+    Line Line13, Line14;
+    std::array<OptionButton, 5> optHasiraMoji;
+    Label Label14;
+    ComboBox cboHasiraKigou;
+    Picture Picture2;
+    Button cmdResData, cmdSakuzu, cmdReset, cmdClose;
+
+    // The schematic inside Picture2 (and the nine shape buttons), and the wall panels in
+    // the order Up, DOWN, Right, Left (index with WallSide).
+    ColumnPanel column;
+    std::array<WallPanel, 4> walls;
+    WallPanel& wall(WallSide side) { return walls[static_cast<int>(side)]; }
+
+    // Tab 1 "基本設定".
+    ComboBox cbo_h_ly, cbo_h_nPenColor, cbo_h_nPenStyle;
+    ComboBox cbo_x_ly, cbo_x_nPenColor, cbo_x_nPenStyle;
+    ComboBox cbo_k_ly, cbo_k_nPenColor, cbo_k_nPenStyle;
+    ComboBox cbo_kh_ly, cbo_kh_nPenColor, cbo_kh_nPenStyle;
+    ComboBox cbo_hm_ly, cbo_hm_cn;
+    ComboBox cbo_sun_ly;
+    std::array<Picture, 5> pic_S_PenColor;
+    std::array<Picture, 5> pic_S_PenStyle;
+    Button cmdS_hozon, cmdS_reset;
+    // Row captions, column headings and the static illustrations of tab 1.
+    std::vector<Label> tab1_labels;
+    std::vector<Shape> tab1_shapes;
+    std::vector<Line> tab1_lines;
+
+    // ---- module values of the window ---------------------------------------------------
+    SchematicState state;  // hasira_sd, optSin_d, DiagramCenterX/Y, the column square
+    int SunpoIti_d = 4;
+    int HasiraIti_d = 4;
+    int UseDefaultLists = 0;
+    std::string RestoredShapeText;
+    DimensionSettings sunpo;   // HANARE, TENColor, MOJINO, ... from Jw_cad's registry key
+    HostHeader header;         // from TEMP.TXT
+    std::string header_buffer; // TEMP.TXT as read, raw bytes
+    bool closed = false;
+
+private:
+    // The handlers of one control; empty where the control has none.
+    struct Binding {
+        std::function<void()> lost_focus;
+        std::function<void()> enter;  // KeyPress with key 13
+        std::function<void()> click;  // Click (lists: Click or Change)
+    };
+    void build_inventory();
+    void bind_handlers();
+    void register_control(Control& control);
+    Binding* binding_for(const ControlRef& ref);
+    Binding* binding_for(const Control& control);
+    // Focus moves to `target` (empty: nowhere); the control losing it runs LostFocus when
+    // a person could still be in it.
+    void move_focus(const ControlRef& target);
+    void run_lost_focus(const ControlRef& ref);
+
+    std::array<ComboBox*, 15> settei_boxes();    // the tab-1 lists in registry order
+    std::array<ComboBox*, 37> res_data_boxes();  // the boxes of the previous-values lines
+    struct ListLine {
+        ComboBox* source;                // whose list is saved
+        std::vector<ComboBox*> targets;  // which boxes the loaded entries go to
+        const char* text;                // the text the source box gets after loading
+    };
+    std::vector<ListLine> list_lines();
+    Status read_header();
+    void apply_pen_sample(const ComboBox& list, Picture& sample, const char* store);
+    void list_data_load(bool report_problem);
+    void show_warning(const std::string& text);
+
+    FrmMainEnv env_;
+    std::vector<Control*> all_;
+    std::map<std::string, Control*> by_key_;
+    std::map<const Control*, Binding> bindings_;
+    ControlRef focus_;
+    bool loading_ = false;     // inside Form_Load: cbo_hm_cn_Change leaves the header alone
+    bool loaded_once_ = false;
+    bool report_list_problems_ = true;
+    int hm_cn_confirmed_ = 0;  // the text type whose sizes the header values hold
+    bool strict_restore_ = false;
+    bool last_restore_complete_ = true;
+};
+
+// The kind's name in a dump: "ComboBox", "DropDownList", "OptionButton", ...
+const char* kind_name(ControlKind kind);
+
+}  // namespace quornel

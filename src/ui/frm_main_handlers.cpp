@@ -1,0 +1,156 @@
+// Which handler each control runs, and the handlers of the schematic: the shape buttons,
+// the option buttons and the input boxes of the column and the walls.
+#include "ui/frm_main.h"
+
+namespace quornel {
+
+void FrmMain::bind_handlers() {
+    // A numeric or text box: leaving it and pressing Enter in it run the same check.
+    auto box = [&](Control& c, std::function<void()> check) {
+        Binding& b = bindings_[&c];
+        b.lost_focus = check;
+        b.enter = std::move(check);
+    };
+    // A button: Enter on it is a click.
+    auto button = [&](Control& c, std::function<void()> click) {
+        Binding& b = bindings_[&c];
+        b.click = click;
+        b.enter = std::move(click);
+    };
+    auto click = [&](Control& c, std::function<void()> handler) {
+        bindings_[&c].click = std::move(handler);
+    };
+
+    box(cboM_h, [this] { cboM_h_LostFocus(); });
+    box(cboM_k, [this] { cboM_k_LostFocus(); });
+    box(cboHasiraKigou, [this] { cboHasiraKigou_LostFocus(); });
+    box(column.cboHsnXG, [this] { cboHsnXG_LostFocus(); });
+    box(column.cboHsnYG, [this] { cboHsnYG_LostFocus(); });
+    box(column.cboHsnXU_0, [this] { cboHsnXU_0_LostFocus(); });
+    box(column.cboHsnXU_1, [this] { cboHsnXU_1_LostFocus(); });
+    box(column.cboHsnYU_0, [this] { cboHsnYU_0_LostFocus(); });
+    box(column.cboHsnYU_1, [this] { cboHsnYU_1_LostFocus(); });
+    for (int i = 0; i < 2; ++i) {
+        box(column.cboHsnXM[i], [this, i] { cboHsnXM_LostFocus(i); });
+        box(column.cboHsnYM[i], [this, i] { cboHsnYM_LostFocus(i); });
+    }
+    // Enter in a wall box validates with that box's own index, exactly as leaving it does,
+    // so the value just typed is the one kept.
+    for (int i = 0; i < 5; ++i) {
+        box(wall(WallSide::Up).cbo[i], [this, i] { cboKabeSunUp_LostFocus(i); });
+        box(wall(WallSide::DOWN).cbo[i], [this, i] { cboKabeSunDOWN_LostFocus(i); });
+        box(wall(WallSide::Right).cbo[i], [this, i] { cboKabeSunRight_LostFocus(i); });
+        box(wall(WallSide::Left).cbo[i], [this, i] { cboKabeSunLeft_LostFocus(i); });
+    }
+    button(column.cmdWriHX, [this] { cmdWriHX_Click(); });
+    button(column.cmdWriHY, [this] { cmdWriHY_Click(); });
+    button(wall(WallSide::Up).cmdWri, [this] { cmdWriKU_Click(); });
+    button(wall(WallSide::DOWN).cmdWri, [this] { cmdWriKD_Click(); });
+    button(wall(WallSide::Right).cmdWri, [this] { cmdWriKR_Click(); });
+    button(wall(WallSide::Left).cmdWri, [this] { cmdWriKL_Click(); });
+
+    for (int i = 0; i < 9; ++i) click(column.img_hasira_s[i], [this, i] { img_hasira_s_Click(i); });
+    for (int i = 0; i < 2; ++i) click(optSin[i], [this, i] { optSin_Click(i); });
+    for (int i = 1; i <= 4; ++i) click(optSunpoIti(i), [this, i] { optSunpoIti_Click(i); });
+    for (int i = 0; i < 5; ++i) click(optHasiraMoji[i], [this, i] { optHasiraMoji_Click(i); });
+    for (int i = 0; i < 3; ++i) button(Command1[i], [this, i] { Command1_Click(i); });
+
+    button(cmdSakuzu, [this] { cmdSakuzu_Click(); });
+    button(cmdResData, [this] { cmdResData_Click(); });
+    button(cmdReset, [this] { cmdReset_Click(); });
+    button(cmdClose, [this] { cmdClose_Click(); });
+    button(cmdS_hozon, [this] { cmdS_hozon_Click(); });
+    button(cmdS_reset, [this] { cmdS_reset_Click(); });
+
+    click(cbo_h_nPenColor, [this] { cbo_h_nPenColor_Click(); });
+    click(cbo_x_nPenColor, [this] { cbo_x_nPenColor_Click(); });
+    click(cbo_k_nPenColor, [this] { cbo_k_nPenColor_Click(); });
+    click(cbo_kh_nPenColor, [this] { cbo_kh_nPenColor_Click(); });
+    click(cbo_h_nPenStyle, [this] { cbo_h_nPenStyle_Click(); });
+    click(cbo_x_nPenStyle, [this] { cbo_x_nPenStyle_Click(); });
+    click(cbo_k_nPenStyle, [this] { cbo_k_nPenStyle_Click(); });
+    click(cbo_kh_nPenStyle, [this] { cbo_kh_nPenStyle_Click(); });
+    click(cbo_hm_cn, [this] { cbo_hm_cn_Change(); });
+}
+
+// ---- column shape and modes ----
+
+void FrmMain::img_hasira_s_Click(int index) {
+    if (index < 0 || index > 8) return;
+    ApplyColumnShape(column, walls, state, index);
+    RefreshSequence(column, walls, state, 0);
+}
+
+void FrmMain::optSin_Click(int index) {
+    state.optSin_d = index;
+    RefreshSequence(column, walls, state, index);
+}
+
+void FrmMain::optSunpoIti_Click(int index) { SunpoIti_d = index; }
+
+void FrmMain::optHasiraMoji_Click(int index) { HasiraIti_d = index; }
+
+void FrmMain::Command1_Click(int index) { quornel::Command1_Click(index, column, walls, state); }
+
+void FrmMain::SSTab1_Click(int /*previous_tab*/) {
+    move_focus(SSTab1.tab == 1 ? ControlRef{"cbo_h_ly", -1} : ControlRef{"cboM_h", -1});
+}
+
+// ---- column inputs ----
+
+void FrmMain::cboM_h_LostFocus() { ValidateColumnMasi(cboM_h, column); }
+void FrmMain::cboHasiraKigou_LostFocus() { ValidateKigou(cboHasiraKigou); }
+void FrmMain::cboHsnXG_LostFocus() { ValidateColumnTotal(column, ColumnAxis::X); }
+void FrmMain::cboHsnYG_LostFocus() { ValidateColumnTotal(column, ColumnAxis::Y); }
+void FrmMain::cboHsnXU_0_LostFocus() {
+    ValidateColumnPart(column, ColumnAxis::X, 0, env_.dialogs);
+}
+void FrmMain::cboHsnXU_1_LostFocus() {
+    ValidateColumnPart(column, ColumnAxis::X, 1, env_.dialogs);
+}
+void FrmMain::cboHsnYU_0_LostFocus() {
+    ValidateColumnPart(column, ColumnAxis::Y, 0, env_.dialogs);
+}
+void FrmMain::cboHsnYU_1_LostFocus() {
+    ValidateColumnPart(column, ColumnAxis::Y, 1, env_.dialogs);
+}
+void FrmMain::cboHsnXM_LostFocus(int index) {
+    if (index >= 0 && index < 2) ValidateColumnMasiHidden(column.cboHsnXM[index]);
+}
+void FrmMain::cboHsnYM_LostFocus(int index) {
+    if (index >= 0 && index < 2) ValidateColumnMasiHidden(column.cboHsnYM[index]);
+}
+void FrmMain::cmdWriHX_Click() { ColumnWriClick(column, ColumnAxis::X); }
+void FrmMain::cmdWriHY_Click() { ColumnWriClick(column, ColumnAxis::Y); }
+
+// ---- wall inputs ----
+
+void FrmMain::cboM_k_LostFocus() { ValidateKabeMasi(cboM_k, walls); }
+void FrmMain::cboKabeSunUp_LostFocus(int index) {
+    ValidateKabeSun(wall(WallSide::Up), index, state);
+}
+void FrmMain::cboKabeSunDOWN_LostFocus(int index) {
+    ValidateKabeSun(wall(WallSide::DOWN), index, state);
+}
+void FrmMain::cboKabeSunRight_LostFocus(int index) {
+    ValidateKabeSun(wall(WallSide::Right), index, state);
+}
+void FrmMain::cboKabeSunLeft_LostFocus(int index) {
+    ValidateKabeSun(wall(WallSide::Left), index, state);
+}
+
+// The walls above and below take the column's X parts, those to the sides its Y parts.
+void FrmMain::cmdWriKU_Click() {
+    KabeWriClick(wall(WallSide::Up), state, column.cboHsnXU_0.text, column.cboHsnXU_1.text);
+}
+void FrmMain::cmdWriKD_Click() {
+    KabeWriClick(wall(WallSide::DOWN), state, column.cboHsnXU_0.text, column.cboHsnXU_1.text);
+}
+void FrmMain::cmdWriKR_Click() {
+    KabeWriClick(wall(WallSide::Right), state, column.cboHsnYU_0.text, column.cboHsnYU_1.text);
+}
+void FrmMain::cmdWriKL_Click() {
+    KabeWriClick(wall(WallSide::Left), state, column.cboHsnYU_0.text, column.cboHsnYU_1.text);
+}
+
+}  // namespace quornel

@@ -1,0 +1,63 @@
+// The settings commands: 「基本設定保存」, both 「リセット」 buttons and 「前回値」.
+#include <cstdint>
+
+#include "settings/module1.h"
+#include "settings/registry_settings.h"
+#include "ui/frm_main.h"
+
+namespace quornel {
+
+void FrmMain::cmdS_hozon_Click() {
+    const auto& names = settei_value_names();
+    const auto boxes = settei_boxes();
+    int failed = 0;
+    for (int i = 0; i < kSetteiValues; ++i) {
+        // The list position as a 16-bit integer: no selection is stored as -1.
+        const auto position = static_cast<std::int16_t>(boxes[i]->list_index);
+        if (!SetRegValue(env_.registry, kSetteiKey, names[i], RegVariant::integer(position))) {
+            ++failed;
+        }
+    }
+    if (failed > 0) {
+        show_warning(
+            "基本設定をレジストリに保存できませんでした。\n"
+            "次に起動したときは、前に保存した設定が使われます。");
+        return;
+    }
+    env_.dialogs.show("デフォルトに設定しました。", "設定保存", DialogButtons::Ok,
+                      DialogIcon::None);
+}
+
+void FrmMain::cmdS_reset_Click() {
+    if (env_.dialogs.show("リセットしてよろしいですか？", "設定リセット", DialogButtons::YesNo,
+                          DialogIcon::None) != DialogAnswer::Yes) {
+        return;
+    }
+    for (ComboBox* box :
+         {&cbo_h_ly, &cbo_h_nPenColor, &cbo_h_nPenStyle, &cbo_x_ly, &cbo_x_nPenColor,
+          &cbo_x_nPenStyle, &cbo_k_ly, &cbo_k_nPenColor, &cbo_k_nPenStyle, &cbo_kh_ly,
+          &cbo_kh_nPenColor, &cbo_kh_nPenStyle, &cbo_sun_ly, &cbo_hm_ly, &cbo_hm_cn}) {
+        set_list_index(*box, 0);
+    }
+}
+
+void FrmMain::cmdReset_Click() {
+    if (env_.dialogs.show("クリアしてよろしいですか？", "設定リセット", DialogButtons::YesNo,
+                          DialogIcon::None) != DialogAnswer::Yes) {
+        return;
+    }
+    UseDefaultLists = 1;
+    list_data_load(true);
+    // Start-up reads the same default lists again; one message about them is enough.
+    report_list_problems_ = false;
+    Form_Load();
+    report_list_problems_ = true;
+    // Start-up puts the dimension and symbol positions back to 4; the buttons follow, so
+    // the window never shows a position other than the one that will be drawn.
+    select_option(optSunpoIti(4));
+    select_option(optHasiraMoji[4]);
+}
+
+void FrmMain::cmdResData_Click() { ResDataLoad(); }
+
+}  // namespace quornel

@@ -1,0 +1,135 @@
+// Start-up (Form_Load), the exchange header, the pen pickers and 「キャンセル」.
+#include <cmath>
+
+#include "settings/registry_settings.h"
+#include "ui/frm_main.h"
+
+namespace quornel {
+
+namespace {
+constexpr const char* kHeaderFile = "TEMP.TXT";
+}
+
+// The fifteen tab-1 lists in the order of their registry values.
+std::array<ComboBox*, 15> FrmMain::settei_boxes() {
+    return {&cbo_h_ly,  &cbo_h_nPenColor,  &cbo_h_nPenStyle,  &cbo_x_ly,  &cbo_x_nPenColor,
+            &cbo_x_nPenStyle, &cbo_k_ly,   &cbo_k_nPenColor,  &cbo_k_nPenStyle,  &cbo_kh_ly,
+            &cbo_kh_nPenColor, &cbo_kh_nPenStyle, &cbo_hm_ly, &cbo_hm_cn,        &cbo_sun_ly};
+}
+
+void FrmMain::Form_Load() {
+    loading_ = true;
+    form.width = 11700;
+    form.height = 9250;
+    Picture2.rect.width = 8500;
+    Picture2.rect.height = 7500;
+    state.DiagramCenterX = Picture2.rect.width / 2;
+    state.DiagramCenterY = std::lround(Picture2.rect.height / 2);
+
+    sunpo = SunpoLoad(env_.registry);
+    const auto positions = SetteiLoad(env_.registry);
+    const auto boxes = settei_boxes();
+    for (int i = 0; i < kSetteiValues; ++i) {
+        ComboBox& box = *boxes[i];
+        const int p = positions[i];
+        // A stored position outside the list (or -1 saved from an empty selection) takes
+        // the first entry.
+        set_list_index(box, p >= 0 && p < static_cast<int>(box.items.size()) ? p : 0);
+    }
+    const Status header_status = read_header();
+    if (!header_status) {
+        if (!loaded_once_) {
+            // Without the header's scale and text sizes nothing can be drawn.
+            show_warning(header_status.message() +
+                         "\nquornel を終了します。Jw_cad の外部変形から起動してください。");
+            loading_ = false;
+            closed = true;
+            return;
+        }
+        show_warning(header_status.message() + "\n前に読んだ内容をそのまま使います。");
+    }
+    hm_cn_confirmed_ = cbo_hm_cn.list_index;
+
+    LayoutColumnAtStartup(column, walls, state);
+    state.hasira_sd = 4;
+    HasiraIti_d = 4;
+    SunpoIti_d = 4;
+    for (WallSide side : {WallSide::Up, WallSide::DOWN, WallSide::Right, WallSide::Left}) {
+        LayoutKabeSun(wall(side), state);
+    }
+    list_data_load(report_list_problems_);
+    loaded_once_ = true;
+    loading_ = false;
+}
+
+// Reads TEMP.TXT whole and takes the header values from it. On failure the buffer and the
+// values read before stay as they were.
+Status FrmMain::read_header() {
+    Result<std::string> bytes = env_.fs.read_all(env_.program_dir / kHeaderFile);
+    if (!bytes) return bytes.status();
+    Result<HostHeader> values =
+        read_host_header(*bytes, sunpo.MOJINO, cbo_hm_cn.list_index + 1);
+    if (!values) return values.status();
+    header_buffer = std::move(*bytes);
+    header = *values;
+    return Status::success();
+}
+
+void FrmMain::cmdClose_Click() { closed = true; }
+
+// ---- pen pickers ----
+
+void FrmMain::apply_pen_sample(const ComboBox& list, Picture& sample, const char* store) {
+    const int p = list.list_index;
+    // No selection shows no sample rather than a store that does not exist.
+    if (p < 0 || p >= static_cast<int>(list.items.size())) {
+        sample.picture.clear();
+        return;
+    }
+    sample.picture = std::string(store) + "(" + std::to_string(p) + ")";
+}
+
+void FrmMain::cbo_h_nPenColor_Click() {
+    apply_pen_sample(cbo_h_nPenColor, pic_S_PenColor[0], "pic_nPenColor");
+}
+void FrmMain::cbo_x_nPenColor_Click() {
+    apply_pen_sample(cbo_x_nPenColor, pic_S_PenColor[1], "pic_nPenColor");
+}
+void FrmMain::cbo_k_nPenColor_Click() {
+    apply_pen_sample(cbo_k_nPenColor, pic_S_PenColor[2], "pic_nPenColor");
+}
+void FrmMain::cbo_kh_nPenColor_Click() {
+    apply_pen_sample(cbo_kh_nPenColor, pic_S_PenColor[3], "pic_nPenColor");
+}
+void FrmMain::cbo_h_nPenStyle_Click() {
+    apply_pen_sample(cbo_h_nPenStyle, pic_S_PenStyle[0], "pic_nPenStyle");
+}
+void FrmMain::cbo_x_nPenStyle_Click() {
+    apply_pen_sample(cbo_x_nPenStyle, pic_S_PenStyle[1], "pic_nPenStyle");
+}
+void FrmMain::cbo_k_nPenStyle_Click() {
+    apply_pen_sample(cbo_k_nPenStyle, pic_S_PenStyle[2], "pic_nPenStyle");
+}
+void FrmMain::cbo_kh_nPenStyle_Click() {
+    apply_pen_sample(cbo_kh_nPenStyle, pic_S_PenStyle[3], "pic_nPenStyle");
+}
+
+// A new symbol text type needs that type's sizes from the header. Start-up reads the header
+// right after the registry values, so the choice made there waits for that read.
+void FrmMain::cbo_hm_cn_Change() {
+    if (loading_) return;
+    const Status status = read_header();
+    if (status) {
+        hm_cn_confirmed_ = cbo_hm_cn.list_index;
+        return;
+    }
+    // The symbol would be drawn with the sizes of the old type: keep the old choice.
+    cbo_hm_cn.list_index = hm_cn_confirmed_;
+    cbo_hm_cn.text = hm_cn_confirmed_ >= 0 && hm_cn_confirmed_ < static_cast<int>(cbo_hm_cn.items.size())
+                         ? cbo_hm_cn.items[hm_cn_confirmed_]
+                         : std::string();
+    show_warning("文字種を変更できませんでした。\n" + status.message() +
+                 "\n柱記号の文字種は「" + cbo_hm_cn.text + "」のままです。");
+}
+
+}  // namespace quornel

@@ -1,0 +1,93 @@
+#include "ui/headless_run.h"
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+#include "platform/file_system.h"
+#include "platform/program_dir.h"
+#include "platform/registry.h"
+#include "ui/frm_main.h"
+#include "ui/script_runner.h"
+
+namespace quornel {
+
+namespace {
+
+struct Request {
+    bool repeat = false;
+    std::optional<std::string> script;
+    std::optional<std::string> dir;
+    std::string error;
+};
+
+Request parse(const std::vector<std::string>& args) {
+    Request r;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--repeat") {
+            r.repeat = true;
+        } else if ((a == "--script" || a == "--dir") && i + 1 < args.size()) {
+            (a == "--script" ? r.script : r.dir) = args[++i];
+        } else {
+            r.error = "引数「" + a + "」は使えません。";
+        }
+    }
+    if (r.error.empty() && r.repeat == r.script.has_value()) {
+        r.error = "--repeat か --script FILE のどちらか一つを指定してください。";
+    }
+    return r;
+}
+
+std::filesystem::path utf8_path(const std::string& text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+}  // namespace
+
+bool is_headless_request(const std::vector<std::string>& args) {
+    for (const std::string& a : args) {
+        if (a == "--repeat" || a == "--script") return true;
+    }
+    return false;
+}
+
+DialogAnswer StreamDialogs::show(const std::string& text, const std::string& title,
+                                 DialogButtons buttons, DialogIcon) {
+    stream_ << title << ": " << text << std::endl;
+    return buttons == DialogButtons::YesNo ? DialogAnswer::No : DialogAnswer::Ok;
+}
+
+int run_headless(const std::vector<std::string>& args, Dialogs& dialogs, std::ostream& out,
+                 std::ostream& err) {
+    const Request request = parse(args);
+    if (!request.error.empty()) {
+        err << "quornel: " << request.error << "\n"
+            << "使い方: quornel --repeat [--dir DIR] | quornel --script FILE [--dir DIR]\n";
+        return 2;
+    }
+    const std::filesystem::path dir = request.dir ? utf8_path(*request.dir) : executable_dir();
+    std::unique_ptr<Registry> registry = open_user_registry();
+    FileSystem& fs = real_file_system();
+
+    if (request.script) {
+        std::ifstream script(utf8_path(*request.script), std::ios::binary);
+        if (!script) {
+            err << "quornel: スクリプト「" << *request.script << "」を開けません。\n";
+            return 2;
+        }
+        return run_script(fs, *registry, dir, script, out, err);
+    }
+
+    // The same handlers as the window, in the order a person would press them.
+    FrmMain form(FrmMainEnv{fs, *registry, dialogs, dir});
+    form.Form_Load();
+    if (form.closed) return 1;
+    form.set_strict_restore(true);
+    form.cmdResData_Click();
+    if (!form.last_restore_complete()) return 1;
+    form.cmdSakuzu_Click();
+    return form.closed ? 0 : 1;
+}
+
+}  // namespace quornel

@@ -1,0 +1,41 @@
+#pragma once
+// The uninstaller's window Form1 as data, and its one handler. The native window shows
+// these captions at these places and calls Command1_Click when the button is pressed.
+#include <string>
+
+#include "platform/dialogs.h"
+#include "platform/registry.h"
+
+namespace quornel::uninstall {
+
+inline constexpr const char* kTitle = "uninstall";  // the program's title: message caption
+inline constexpr const char* kFormCaption = "Form1";
+inline constexpr int kClientWidth = 2235;  // twips
+inline constexpr int kClientHeight = 1500;
+
+struct FormControl {
+    const char* name;
+    const char* caption;
+    int left, top, width, height;  // twips
+};
+inline constexpr FormControl kLabel1{"Label1", "レジストリ消去", 480, 240, 1335, 375};
+inline constexpr FormControl kCommand1{"Command1", "ＯＫ", 600, 960, 975, 375};
+
+// quornel's keys under HKEY_CURRENT_USER. The maker's key Software\Norvale stays.
+inline constexpr const char* kProductKey = "Software\\Norvale\\quornel";
+inline constexpr const char* kSettingsSubkey = "settei";
+inline constexpr const char* kMakerKey = "Software\\Norvale";
+inline constexpr const char* kProductSubkey = "quornel";
+
+inline constexpr const char* kMessageDeleted = "レジストリ情報を削除しました。";
+inline constexpr const char* kMessageAlreadyDeleted = "レジストリ情報削除済です";
+inline constexpr const char* kMessageNotDeleted =
+    "レジストリ情報を削除できませんでした。\n"
+    "HKEY_CURRENT_USER\\Software\\Norvale\\quornel に quornel 以外の設定が残っているか、"
+    "削除が許可されていません。";
+
+// Deletes the settings key and then the product key, and tells the user the outcome in a
+// message box titled kTitle. Returns the message shown.
+std::string Command1_Click(Registry& registry, Dialogs& dialogs);
+
+}  // namespace quornel::uninstall

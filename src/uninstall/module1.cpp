@@ -1,0 +1,9 @@
+#include "uninstall/module1.h"
+
+namespace quornel::uninstall {
+
+bool DeleteRegKey(Registry& registry, std::string_view parent_path, std::string_view subkey) {
+    return registry.delete_key(parent_path, subkey);
+}
+
+}  // namespace quornel::uninstall

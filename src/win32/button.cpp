@@ -1,0 +1,76 @@
+#include "win32/button.h"
+
+namespace quornel {
+namespace {
+
+bool is_enter(const MSG* msg) {
+    return msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) &&
+           msg->wParam == VK_RETURN;
+}
+
+}  // namespace
+
+bool Button::create(HWND parent) {
+    HWND hwnd = CreateWindowExW(0, L"BUTTON", L"",
+                                WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON | WS_CLIPSIBLINGS,
+                                0, 0, 10, 10, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    attach(hwnd);
+    return hwnd != nullptr;
+}
+
+void Button::on_command(WORD code) {
+    if (code == BN_CLICKED && on_click) on_click();
+}
+
+LRESULT Button::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_GETDLGCODE:
+            // Enter belongs to the focused button, not to the window's default action.
+            if (is_enter(reinterpret_cast<const MSG*>(lp)))
+                return default_proc(hwnd, msg, wp, lp) | DLGC_WANTALLKEYS;
+            break;
+        case WM_KEYDOWN:
+            if (wp == VK_RETURN) return 0;
+            break;
+        case WM_CHAR:
+            if (wp == VK_RETURN) {
+                if (on_enter) on_enter();
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
+    return default_proc(hwnd, msg, wp, lp);
+}
+
+bool OptionButton::create(HWND parent, bool first_of_group) {
+    DWORD style = WS_CHILD | BS_RADIOBUTTON | WS_CLIPSIBLINGS;
+    if (first_of_group) style |= WS_GROUP;
+    HWND hwnd = CreateWindowExW(0, L"BUTTON", L"", style, 0, 0, 10, 10, parent, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    attach(hwnd);
+    return hwnd != nullptr;
+}
+
+void OptionButton::set_checked(bool checked) {
+    if (!hwnd()) return;
+    SendMessageW(hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    // Tab reaches a group at its chosen button; the arrow keys move within the group.
+    LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+    style = checked ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+    SetWindowLongPtrW(hwnd(), GWL_STYLE, style);
+}
+
+void OptionButton::on_command(WORD code) {
+    if (code == BN_CLICKED && on_click) on_click();
+}
+
+bool Label::create(HWND parent) {
+    HWND hwnd = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 10, 10,
+                                parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    attach(hwnd);
+    return hwnd != nullptr;
+}
+
+}  // namespace quornel

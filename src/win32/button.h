@@ -1,0 +1,43 @@
+#pragma once
+// Push buttons, option buttons and labels.
+#include <functional>
+
+#include "win32/wnd.h"
+
+namespace quornel {
+
+class Button : public Wnd {
+public:
+    bool create(HWND parent);
+    // Clicked with the mouse or the space bar.
+    std::function<void()> on_click;
+    // Enter while the button has the focus (the key goes no further).
+    std::function<void()> on_enter;
+
+    void on_command(WORD code) override;
+    bool transparent_background() const override { return true; }
+
+protected:
+    LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
+};
+
+// One option button of a group; the group is the container it sits in. The check mark is
+// set from the model (`set_checked`), never by the control itself.
+class OptionButton : public Wnd {
+public:
+    // `first_of_group` starts a new group for the arrow keys.
+    bool create(HWND parent, bool first_of_group);
+    void set_checked(bool checked);
+    std::function<void()> on_click;
+
+    void on_command(WORD code) override;
+    bool transparent_background() const override { return true; }
+};
+
+class Label : public Wnd {
+public:
+    bool create(HWND parent);
+    bool transparent_background() const override { return true; }
+};
+
+}  // namespace quornel

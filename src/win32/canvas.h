@@ -1,0 +1,32 @@
+#pragma once
+// A container that paints: frames (an etched border, the small drawings inside) and
+// picture boxes (a sunken border, the schematic). Child controls sit on it; what it paints
+// itself is whatever `paint` draws, double-buffered, under the children.
+#include <functional>
+
+#include "win32/wnd.h"
+
+namespace quornel {
+
+class Canvas : public Wnd {
+public:
+    enum class Border { None, Etched, Sunken };
+
+    // `background`: a colour of its own, or CLR_INVALID to show the parent's background.
+    bool create(HWND parent, Border border, COLORREF background);
+
+    // Draws the windowless content in client coordinates, after the background.
+    std::function<void(HDC dc)> paint;
+
+    void redraw();
+
+protected:
+    LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void paint_to(HDC dc, const RECT& client);
+    Border border_ = Border::None;
+    COLORREF background_ = CLR_INVALID;
+};
+
+}  // namespace quornel

@@ -1,0 +1,148 @@
+#include "win32/combo_box.h"
+
+#include <commctrl.h>
+
+#include "win32/wide_text.h"
+
+namespace quornel {
+namespace {
+
+constexpr UINT_PTR kEditSubclassId = 2;
+// Room for the drop-down list below the closed box (the recent lists have 5 or 10
+// entries, the pen lists up to 16).
+constexpr int kDropDownItems = 10;
+
+}  // namespace
+
+ComboBox::~ComboBox() {
+    if (edit_ && IsWindow(edit_)) RemoveWindowSubclass(edit_, edit_proc, kEditSubclassId);
+}
+
+bool ComboBox::create(HWND parent, bool editable) {
+    const DWORD style = WS_CHILD | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS |
+                        (editable ? (CBS_DROPDOWN | CBS_AUTOHSCROLL) : CBS_DROPDOWNLIST);
+    HWND hwnd = CreateWindowExW(0, WC_COMBOBOXW, L"", style, 0, 0, 10, 200, parent, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    if (!hwnd) return false;
+    attach(hwnd);
+    if (editable) {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof(info);
+        if (GetComboBoxInfo(hwnd, &info)) edit_ = info.hwndItem;
+        if (edit_)
+            SetWindowSubclass(edit_, edit_proc, kEditSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    }
+    return true;
+}
+
+void ComboBox::set_box_bounds(const RECT& rect) {
+    if (!hwnd()) return;
+    const int height = rect.bottom - rect.top;
+    // The closed box's height follows its selection field; make the whole box the
+    // rectangle's height (a combo box draws 3 pixels of frame above and below the field).
+    const int field = height - 6;
+    if (field > 0 &&
+        SendMessageW(hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0) != field)
+        SendMessageW(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    const int item = static_cast<int>(SendMessageW(hwnd(), CB_GETITEMHEIGHT, 0, 0));
+    const int dropped = height + kDropDownItems * (item > 0 ? item : height) + 2;
+    SetWindowPos(hwnd(), nullptr, rect.left, rect.top, rect.right - rect.left, dropped,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ComboBox::set_items(const std::vector<std::string>& items) {
+    if (!hwnd()) return;
+    // Resetting the list of an editable box clears its text too; keep what the box shows.
+    std::string shown = editable() ? text() : std::string();
+    SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0);
+    SendMessageW(hwnd(), CB_RESETCONTENT, 0, 0);
+    for (const std::string& entry : items) {
+        std::wstring w = widen(entry);
+        SendMessageW(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(w.c_str()));
+    }
+    if (editable()) set_text(shown);
+    SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void ComboBox::set_selection(int index) {
+    if (hwnd()) SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int ComboBox::selection() const {
+    return hwnd() ? static_cast<int>(SendMessageW(hwnd(), CB_GETCURSEL, 0, 0)) : -1;
+}
+
+std::string ComboBox::item(int index) const {
+    if (!hwnd() || index < 0) return {};
+    const LRESULT n = SendMessageW(hwnd(), CB_GETLBTEXTLEN, index, 0);
+    if (n == CB_ERR) return {};
+    std::wstring buf(static_cast<std::size_t>(n) + 1, L'\0');
+    SendMessageW(hwnd(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(buf.data()));
+    buf.resize(static_cast<std::size_t>(n));
+    return narrow(buf);
+}
+
+bool ComboBox::has_focus() const {
+    HWND focus = GetFocus();
+    return focus && (focus == hwnd() || focus == edit_);
+}
+
+void ComboBox::focus() {
+    if (!hwnd()) return;
+    SetFocus(edit_ ? edit_ : hwnd());
+    if (edit_) SendMessageW(edit_, EM_SETSEL, 0, -1);
+}
+
+void ComboBox::on_command(WORD code) {
+    if (code == CBN_SELCHANGE && on_select) on_select();
+    if (code == CBN_EDITCHANGE && on_edit) on_edit();
+}
+
+bool ComboBox::handle_key_message(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+    if (msg == WM_CHAR && wp == VK_RETURN && on_enter) {
+        // The box's KeyPress: the key is swallowed here (no beep, no default button).
+        on_enter();
+        *result = 0;
+        return true;
+    }
+    return false;
+}
+
+LRESULT CALLBACK ComboBox::edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                     DWORD_PTR self_ptr) {
+    auto* self = reinterpret_cast<ComboBox*>(self_ptr);
+    switch (msg) {
+        case WM_GETDLGCODE: {
+            const auto* m = reinterpret_cast<const MSG*>(lp);
+            if (m && (m->message == WM_KEYDOWN || m->message == WM_CHAR) &&
+                m->wParam == VK_RETURN)
+                return DefSubclassProc(hwnd, msg, wp, lp) | DLGC_WANTALLKEYS;
+            break;
+        }
+        case WM_SETFOCUS:
+            if (self->on_focus) self->on_focus();
+            break;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(hwnd, edit_proc, kEditSubclassId);
+            self->edit_ = nullptr;
+            break;
+        default: {
+            LRESULT result = 0;
+            if (self->handle_key_message(msg, wp, lp, &result)) return result;
+            break;
+        }
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+LRESULT ComboBox::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    // A drop-down list has no edit control: it takes the focus and the keys itself.
+    if (!edit_) {
+        LRESULT result = 0;
+        if (handle_key_message(msg, wp, lp, &result)) return result;
+    }
+    return default_proc(hwnd, msg, wp, lp);
+}
+
+}  // namespace quornel

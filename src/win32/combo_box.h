@@ -1,0 +1,49 @@
+#pragma once
+// Combo boxes: editable (a text box with a drop-down list of recent values) and drop-down
+// lists. Enter in an editable box is caught in its edit control and reported instead of
+// reaching the combo box; the focus arriving in the edit control counts as the box's.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "win32/wnd.h"
+
+namespace quornel {
+
+class ComboBox : public Wnd {
+public:
+    ~ComboBox() override;
+    bool create(HWND parent, bool editable);
+    bool editable() const { return edit_ != nullptr; }
+    // The edit control of an editable box (it holds the focus while the user types).
+    HWND edit() const { return edit_; }
+
+    // The closed box's rectangle; the drop-down list opens below it.
+    void set_box_bounds(const RECT& rect);
+    void set_items(const std::vector<std::string>& items);
+    void set_selection(int index);
+    int selection() const;
+    std::string item(int index) const;
+    // Whether the focus is on this box (its edit control included).
+    bool has_focus() const;
+    void focus();
+
+    std::function<void()> on_enter;
+    // The user chose an entry of the list.
+    std::function<void()> on_select;
+    // The user changed the text.
+    std::function<void()> on_edit;
+
+    void on_command(WORD code) override;
+
+protected:
+    LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    static LRESULT CALLBACK edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                      DWORD_PTR self);
+    bool handle_key_message(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
+    HWND edit_ = nullptr;
+};
+
+}  // namespace quornel

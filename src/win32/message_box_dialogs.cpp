@@ -1,0 +1,26 @@
+#include "win32/message_box_dialogs.h"
+
+#include "win32/wide_text.h"
+
+namespace quornel {
+
+UINT message_box_style(DialogButtons buttons, DialogIcon icon, bool owned) {
+    UINT style = buttons == DialogButtons::YesNo ? (MB_YESNO | MB_DEFBUTTON1) : MB_OK;
+    if (icon == DialogIcon::Warning) style |= MB_ICONWARNING;
+    // Without an owner the box must still come to the front: it is all the user sees.
+    style |= owned ? MB_APPLMODAL : (MB_TASKMODAL | MB_SETFOREGROUND);
+    return style;
+}
+
+DialogAnswer MessageBoxDialogs::show(const std::string& text, const std::string& title,
+                                     DialogButtons buttons, DialogIcon icon) {
+    HWND owner = owner_ && IsWindow(owner_) ? owner_ : nullptr;
+    const int answer = MessageBoxW(owner, widen(text).c_str(), widen(title).c_str(),
+                                   message_box_style(buttons, icon, owner != nullptr));
+    if (buttons == DialogButtons::Ok) return DialogAnswer::Ok;
+    // A Yes/No box closed any other way (it has no close button) counts as No: nothing
+    // irreversible happens without an explicit Yes.
+    return answer == IDYES ? DialogAnswer::Yes : DialogAnswer::No;
+}
+
+}  // namespace quornel

@@ -1,0 +1,26 @@
+#pragma once
+// The program's messages as native message boxes.
+#include <windows.h>
+
+#include "platform/dialogs.h"
+
+namespace quornel {
+
+class MessageBoxDialogs : public Dialogs {
+public:
+    // `owner` is disabled while a box is open; nullptr for a box of its own (task modal).
+    explicit MessageBoxDialogs(HWND owner = nullptr) : owner_(owner) {}
+    void set_owner(HWND owner) { owner_ = owner; }
+
+    DialogAnswer show(const std::string& text, const std::string& title, DialogButtons buttons,
+                      DialogIcon icon) override;
+
+private:
+    HWND owner_;
+};
+
+// The MessageBoxW style for a message: OK or Yes/No with Yes the default, a warning icon or
+// none at all.
+UINT message_box_style(DialogButtons buttons, DialogIcon icon, bool owned);
+
+}  // namespace quornel

@@ -1,0 +1,63 @@
+#include "win32/picture_button.h"
+
+#include <uxtheme.h>
+#include <windowsx.h>
+
+#include "win32/gdi_object.h"
+
+namespace quornel {
+
+bool PictureButton::create(HWND parent) {
+    const wchar_t* cls = register_plain_class(L"QuornelPictureButton", nullptr);
+    HWND hwnd = CreateWindowExW(0, cls, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 10, 10, parent,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+    attach(hwnd);
+    return hwnd != nullptr;
+}
+
+void PictureButton::redraw() {
+    if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+LRESULT PictureButton::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd, &ps);
+            RECT client;
+            GetClientRect(hwnd, &client);
+            {
+                BackBuffer buffer(dc, client.right, client.bottom);
+                DrawThemeParentBackground(hwnd, buffer.dc(), &client);
+                if (paint) paint(buffer.dc(), client);
+                buffer.present();
+            }
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            pressed_ = true;
+            SetCapture(hwnd);
+            return 0;
+        case WM_LBUTTONUP: {
+            const bool was_pressed = pressed_;
+            pressed_ = false;
+            if (GetCapture() == hwnd) ReleaseCapture();
+            RECT client;
+            GetClientRect(hwnd, &client);
+            const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+            if (was_pressed && PtInRect(&client, at) && on_click) on_click();
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            pressed_ = false;
+            return 0;
+        default:
+            return default_proc(hwnd, msg, wp, lp);
+    }
+}
+
+}  // namespace quornel

@@ -1,0 +1,80 @@
+#include "win32/tab_control.h"
+
+#include <commctrl.h>
+
+#include "win32/gdi_object.h"
+#include "win32/wide_text.h"
+
+namespace quornel {
+
+bool TabControl::create(HWND parent, const std::vector<std::string>& captions) {
+    HWND hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, WC_TABCONTROLW, L"",
+                                WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
+                                    WS_TABSTOP,
+                                0, 0, 10, 10, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!hwnd) return false;
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        std::wstring text = widen(captions[i]);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text.data();
+        SendMessageW(hwnd, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+    attach(hwnd);
+    return true;
+}
+
+int TabControl::selected() const {
+    return static_cast<int>(SendMessageW(hwnd(), TCM_GETCURSEL, 0, 0));
+}
+
+void TabControl::select(int page) {
+    if (selected() != page) SendMessageW(hwnd(), TCM_SETCURSEL, page, 0);
+}
+
+void TabControl::redraw() {
+    if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+LRESULT TabControl::on_notify(NMHDR* header) {
+    if (header->code == TCN_SELCHANGE && on_select) on_select(selected());
+    return 0;
+}
+
+void TabControl::paint_to(HDC dc) {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    // The control draws its tabs and page (themed or classic) into our DC.
+    default_proc(hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    if (paint) paint(dc);
+}
+
+LRESULT TabControl::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result = 0;
+    if (reflect_to_child(hwnd, msg, wp, lp, &result)) return result;
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd, &ps);
+            RECT client;
+            GetClientRect(hwnd, &client);
+            {
+                BackBuffer buffer(dc, client.right, client.bottom);
+                paint_to(buffer.dc());
+                buffer.present();
+            }
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            paint_to(reinterpret_cast<HDC>(wp));
+            return 0;
+        default:
+            return default_proc(hwnd, msg, wp, lp);
+    }
+}
+
+}  // namespace quornel

@@ -1,0 +1,37 @@
+#pragma once
+// The two-page tab control. Controls of a page are children of the tab control itself, so
+// that their positions are measured from its outer corner; it hands their notifications
+// on and paints the page's windowless drawings over its own background.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "win32/wnd.h"
+
+namespace quornel {
+
+class TabControl : public Wnd {
+public:
+    bool create(HWND parent, const std::vector<std::string>& captions);
+
+    int selected() const;
+    // Selects a page without raising on_select (the model already knows).
+    void select(int page);
+
+    // The user chose another page.
+    std::function<void(int page)> on_select;
+    // Draws the windowless content of the page shown, over the page background.
+    std::function<void(HDC dc)> paint;
+
+    void redraw();
+
+    LRESULT on_notify(NMHDR* header) override;
+
+protected:
+    LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void paint_to(HDC dc);
+};
+
+}  // namespace quornel

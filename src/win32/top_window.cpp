@@ -1,0 +1,89 @@
+#include "win32/top_window.h"
+
+#include "win32/dpi.h"
+#include "win32/wide_text.h"
+
+namespace quornel {
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+
+}  // namespace
+
+bool TopWindow::create(const std::string& caption) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    const wchar_t* cls = register_plain_class(L"QuornelWindow", GetSysColorBrush(COLOR_BTNFACE));
+    HWND hwnd = CreateWindowExW(kExStyle, cls, widen(caption).c_str(), kStyle, CW_USEDEFAULT,
+                                CW_USEDEFAULT, 400, 300, nullptr, nullptr, instance, nullptr);
+    attach(hwnd);
+    return hwnd != nullptr;
+}
+
+DWORD TopWindow::style() const { return kStyle; }
+
+void TopWindow::set_icon(HICON icon) {
+    if (!hwnd() || !icon) return;
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void TopWindow::set_outer_size_centred(double width_twips, double height_twips) {
+    const unsigned dpi = window_dpi(hwnd());
+    centre(twips_to_px(width_twips, dpi), twips_to_px(height_twips, dpi));
+}
+
+void TopWindow::set_client_size_centred(double width_twips, double height_twips) {
+    const unsigned dpi = window_dpi(hwnd());
+    RECT r{0, 0, twips_to_px(width_twips, dpi), twips_to_px(height_twips, dpi)};
+    adjust_window_rect(r, kStyle, kExStyle, dpi);
+    centre(r.right - r.left, r.bottom - r.top);
+}
+
+void TopWindow::centre(int width, int height) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    HMONITOR monitor = MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY);
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (GetMonitorInfoW(monitor, &info)) area = info.rcWork;
+    int x = area.left + (area.right - area.left - width) / 2;
+    int y = area.top + (area.bottom - area.top - height) / 2;
+    // A screen smaller than the window: keep the caption reachable.
+    if (x < area.left) x = area.left;
+    if (y < area.top) y = area.top;
+    SetWindowPos(hwnd(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT TopWindow::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result = 0;
+    if (reflect_to_child(hwnd, msg, wp, lp, &result)) return result;
+    switch (msg) {
+        case WM_CLOSE:
+            if (!on_close || on_close()) DestroyWindow(hwnd);
+            return 0;
+        case WM_DESTROY:
+            if (on_destroyed) on_destroyed();
+            return 0;
+        case WM_COMMAND:
+            // Enter and Escape that the dialog manager turns into IDOK / IDCANCEL mean
+            // nothing here: every control handles its own keys.
+            return 0;
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(lp);
+            SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            if (on_dpi_changed) on_dpi_changed(HIWORD(wp));
+            return 0;
+        }
+        default:
+            break;
+    }
+    if (msg >= WM_APP && msg <= 0xBFFF) {
+        if (on_app_message) on_app_message(msg, wp, lp);
+        return 0;
+    }
+    return default_proc(hwnd, msg, wp, lp);
+}
+
+}  // namespace quornel

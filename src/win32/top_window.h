@@ -1,0 +1,40 @@
+#pragma once
+// A program's main window: fixed size, caption and icon, no maximise or minimise button,
+// centred on its monitor. Its client area hosts the control wrappers.
+#include <functional>
+#include <string>
+
+#include "win32/wnd.h"
+
+namespace quornel {
+
+class TopWindow : public Wnd {
+public:
+    // Creates the window hidden.
+    bool create(const std::string& caption);
+    // The caption and task bar icon (the window does not own it).
+    void set_icon(HICON icon);
+
+    // Outer size in twips at the window's DPI, centred on the monitor the window is on.
+    void set_outer_size_centred(double width_twips, double height_twips);
+    // Client size in twips, centred likewise.
+    void set_client_size_centred(double width_twips, double height_twips);
+
+    // Asked before the window closes through its close button or Alt+F4; false keeps it.
+    std::function<bool()> on_close;
+    // The window moved to a monitor with another DPI; its new outer rectangle is already set.
+    std::function<void(unsigned dpi)> on_dpi_changed;
+    // Private messages (WM_APP and up) posted to this window.
+    std::function<void(UINT msg, WPARAM wp, LPARAM lp)> on_app_message;
+    std::function<void()> on_destroyed;
+
+    DWORD style() const;
+
+protected:
+    LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void centre(int outer_width, int outer_height);
+};
+
+}  // namespace quornel

@@ -1,0 +1,156 @@
+#include "win32/wnd.h"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+
+#include "win32/wide_text.h"
+
+namespace quornel {
+namespace {
+
+const wchar_t kWrapperProp[] = L"quornel.wnd";
+constexpr UINT_PTR kSubclassId = 1;
+
+}  // namespace
+
+Wnd::~Wnd() {
+    if (hwnd_) {
+        HWND h = hwnd_;
+        RemoveWindowSubclass(h, subclass_proc, kSubclassId);
+        RemovePropW(h, kWrapperProp);
+        hwnd_ = nullptr;
+        DestroyWindow(h);
+    }
+}
+
+Wnd* Wnd::from(HWND hwnd) {
+    return hwnd ? static_cast<Wnd*>(GetPropW(hwnd, kWrapperProp)) : nullptr;
+}
+
+void Wnd::attach(HWND hwnd) {
+    hwnd_ = hwnd;
+    if (!hwnd) return;
+    SetPropW(hwnd, kWrapperProp, this);
+    SetWindowSubclass(hwnd, subclass_proc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK Wnd::subclass_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                    DWORD_PTR self_ptr) {
+    auto* self = reinterpret_cast<Wnd*>(self_ptr);
+    if (msg == WM_NCDESTROY) {
+        // The window goes first (its parent is being destroyed): forget it, keep the object.
+        RemoveWindowSubclass(hwnd, subclass_proc, kSubclassId);
+        RemovePropW(hwnd, kWrapperProp);
+        self->hwnd_ = nullptr;
+        return DefSubclassProc(hwnd, msg, wp, lp);
+    }
+    if (msg == WM_SETFOCUS && self->on_focus) self->on_focus();
+    return self->window_proc(hwnd, msg, wp, lp);
+}
+
+LRESULT Wnd::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return default_proc(hwnd, msg, wp, lp);
+}
+
+LRESULT Wnd::default_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+void Wnd::set_bounds(const RECT& r) {
+    if (!hwnd_) return;
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT Wnd::bounds() const {
+    RECT r{};
+    if (!hwnd_) return r;
+    GetWindowRect(hwnd_, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void Wnd::set_visible(bool visible) {
+    if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+bool Wnd::visible() const {
+    return hwnd_ && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Wnd::set_enabled(bool enabled) {
+    if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
+
+void Wnd::set_text(const std::string& utf8) {
+    if (hwnd_) SetWindowTextW(hwnd_, widen(utf8).c_str());
+}
+
+std::string Wnd::text() const {
+    if (!hwnd_) return {};
+    const int n = GetWindowTextLengthW(hwnd_);
+    std::wstring buf(static_cast<std::size_t>(n) + 1, L'\0');
+    const int got = GetWindowTextW(hwnd_, buf.data(), n + 1);
+    buf.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+    return narrow(buf);
+}
+
+void Wnd::set_font(HFONT font) {
+    if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+bool reflect_to_child(HWND parent, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+    switch (msg) {
+        case WM_COMMAND:
+            if (Wnd* child = Wnd::from(reinterpret_cast<HWND>(lp))) {
+                child->on_command(HIWORD(wp));
+                *result = 0;
+                return true;
+            }
+            return false;
+        case WM_NOTIFY: {
+            auto* header = reinterpret_cast<NMHDR*>(lp);
+            if (Wnd* child = Wnd::from(header->hwndFrom)) {
+                *result = child->on_notify(header);
+                return true;
+            }
+            return false;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: {
+            auto child_hwnd = reinterpret_cast<HWND>(lp);
+            Wnd* child = Wnd::from(child_hwnd);
+            if (!child || !child->transparent_background()) return false;
+            // The parent's own background (themed tab page, frame, schematic) shows through.
+            auto dc = reinterpret_cast<HDC>(wp);
+            DrawThemeParentBackground(child_hwnd, dc, nullptr);
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+            *result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+const wchar_t* register_plain_class(const wchar_t* name, HBRUSH background, HICON icon,
+                                    HICON small_icon) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExW(instance, name, &existing)) return name;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.hIcon = icon;
+    wc.hIconSm = small_icon;
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
+    return name;
+}
+
+}  // namespace quornel

@@ -1,0 +1,64 @@
+#pragma once
+// The base of the thin control wrappers: one C++ object per native window, reached from its
+// HWND, with the notifications that Windows sends to the parent handed back to the control
+// that raised them. No framework beyond this.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace quornel {
+
+class Wnd {
+public:
+    Wnd() = default;
+    virtual ~Wnd();
+    Wnd(const Wnd&) = delete;
+    Wnd& operator=(const Wnd&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+    // The wrapper of a window created by this program, nullptr for any other window.
+    static Wnd* from(HWND hwnd);
+
+    void set_bounds(const RECT& rect);
+    RECT bounds() const;  // in the parent's client coordinates
+    void set_visible(bool visible);
+    bool visible() const;
+    void set_enabled(bool enabled);
+    void set_text(const std::string& utf8);
+    std::string text() const;
+    void set_font(HFONT font);
+
+    // The window (for a combo box: its edit control) received the keyboard focus.
+    std::function<void()> on_focus;
+
+    // Notifications reflected from the parent.
+    virtual void on_command(WORD code) {}
+    virtual LRESULT on_notify(NMHDR* header) { return 0; }
+    // Whether the control shows its parent's background around its text (labels, option
+    // buttons, buttons on a tab page or a frame).
+    virtual bool transparent_background() const { return false; }
+
+protected:
+    // Takes over a freshly created window: its messages go through window_proc from now on.
+    void attach(HWND hwnd);
+    virtual LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    // The window's own behaviour for a message.
+    static LRESULT default_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+private:
+    static LRESULT CALLBACK subclass_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                          DWORD_PTR self);
+    HWND hwnd_ = nullptr;
+};
+
+// For container window procedures: passes WM_COMMAND, WM_NOTIFY and the colour messages of
+// a child on to the child's wrapper. True when the message was handled (see *result).
+bool reflect_to_child(HWND parent, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
+
+// Registers (once) a plain window class for the custom windows; its procedure is
+// DefWindowProc until a wrapper attaches.
+const wchar_t* register_plain_class(const wchar_t* name, HBRUSH background, HICON icon = nullptr,
+                                    HICON small_icon = nullptr);
+
+}  // namespace quornel

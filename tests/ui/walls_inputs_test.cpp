@@ -1,0 +1,224 @@
+// Typing wall values, leaving the boxes or pressing Enter, the 割/面 buttons and 壁増打.
+#include <gtest/gtest.h>
+
+#include "column_fixture.h"
+
+namespace quornel {
+namespace {
+
+using testing_panels::items;
+using testing_panels::Schematic;
+using enum WallSide;
+
+std::array<std::string, 5> texts(const WallPanel& p) {
+    return {p.cbo[0].text, p.cbo[1].text, p.cbo[2].text, p.cbo[3].text, p.cbo[4].text};
+}
+
+// Left side of an interior column in column-centre mode, set up the way a person does it:
+// thickness first, then one part.
+Schematic interior_with_left_75_75_150() {
+    Schematic s;
+    s.enter_wall(Left, 2, "150");
+    s.enter_wall(Left, 0, "75");
+    return s;
+}
+
+TEST(WallInputs, PartsFollowEachOtherAndANewThicknessClearsThem) {
+    Schematic s = interior_with_left_75_75_150();
+    WallPanel& left = s.left();
+    ASSERT_EQ(left.cbo[1].text, "75");
+    EXPECT_TRUE(left.cbo[0].enabled);
+    EXPECT_TRUE(left.cbo[1].enabled);
+
+    s.enter_wall(Left, 0, "100");
+    EXPECT_EQ(left.cbo[1].text, "50");
+    s.enter_wall(Left, 1, "30");
+    EXPECT_EQ(left.cbo[0].text, "120");
+    s.enter_wall(Left, 2, "200");
+    EXPECT_EQ(left.cbo[0].text, "0");
+    EXPECT_EQ(left.cbo[1].text, "0");
+    // The other sides are untouched.
+    EXPECT_EQ(texts(s.right()), (std::array<std::string, 5>{"0", "0", "0", "0", "0"}));
+}
+
+TEST(WallInputs, EnterInAPartBoxKeepsWhatWasTypedThere) {
+    Schematic s = interior_with_left_75_75_150();
+    WallPanel& left = s.left();
+    left.cbo[0].items = items({"75", "60", "50", "40", "30"});
+    left.cbo[1].items = items({"75", "60", "50", "40", "30"});
+    // Enter in combo 1 validates combo 1, exactly as leaving it does.
+    left.cbo[1].text = "100";
+    ValidateKabeSun(left, 1, s.state);
+    EXPECT_EQ(left.cbo[1].text, "100");
+    EXPECT_EQ(left.cbo[0].text, "50");
+    EXPECT_EQ(left.cbo[1].items, items({"100", "75", "60", "50", "40"}));
+    EXPECT_EQ(left.cbo[0].items, items({"75", "60", "50", "40", "30"}));
+}
+
+TEST(WallInputs, PartsAreWrittenBackAsShortNumbers) {
+    Schematic s = interior_with_left_75_75_150();
+    s.enter_wall(Left, 2, "150.3");
+    s.enter_wall(Left, 0, "75.1");
+    EXPECT_EQ(s.left().cbo[1].text, "75.2");
+    s.enter_wall(Left, 0, "050");
+    EXPECT_EQ(s.left().cbo[0].text, "50");
+    s.enter_wall(Left, 0, "６０");  // full-width digits from the IME
+    EXPECT_EQ(s.left().cbo[0].text, "60");
+    EXPECT_EQ(s.left().cbo[1].text, "90.3");
+}
+
+TEST(WallInputs, EmptyNegativeAndNonNumericTexts) {
+    Schematic s = interior_with_left_75_75_150();
+    WallPanel& left = s.left();
+    left.cbo[3].text = "";
+    left.cbo[4].text = "-5";
+    s.enter_wall(Left, 0, "-5");  // a part may be negative: the line lies outside the wall
+    EXPECT_EQ(left.cbo[0].text, "-5");
+    EXPECT_EQ(left.cbo[1].text, "155");
+    EXPECT_EQ(left.cbo[3].text, "0");
+    EXPECT_EQ(left.cbo[4].text, "0");
+
+    s.enter_wall(Left, 2, "-5");  // a thickness may not
+    EXPECT_EQ(left.cbo[2].text, "0");
+
+    // Letters typed or pasted read as an empty box: "0", and nothing enters a list.
+    Schematic t = interior_with_left_75_75_150();
+    t.left().cbo[0].items = items({"75", "60", "50", "40", "30"});
+    t.enter_wall(Left, 0, "七十五");
+    EXPECT_EQ(t.left().cbo[0].text, "0");
+    EXPECT_EQ(t.left().cbo[1].text, "150");
+    EXPECT_EQ(t.left().cbo[0].items, items({"75", "60", "50", "40", "30"}));
+    t.left().cbo[4].text = "12,5";
+    t.enter_wall(Left, 2, "1 50");
+    EXPECT_EQ(t.left().cbo[2].text, "0");
+    EXPECT_EQ(t.left().cbo[4].text, "0");
+    EXPECT_FALSE(t.left().cbo[0].enabled);
+}
+
+TEST(WallInputs, ZeroThicknessDisablesThePartsDependingOnSideAndMode) {
+    // Column-centre, interior column: the left side keeps its texts, up and down clear them.
+    Schematic s;
+    for (WallSide side : {Left, Up}) {
+        s.side(side).cbo[0].text = "75";
+        s.side(side).cbo[1].text = "75";
+        s.enter_wall(side, 2, "0");
+        EXPECT_FALSE(s.side(side).cbo[0].enabled);
+        EXPECT_FALSE(s.side(side).cbo[1].enabled);
+    }
+    EXPECT_EQ(s.left().cbo[0].text, "75");
+    EXPECT_EQ(s.up().cbo[0].text, "0");
+    EXPECT_EQ(s.up().cbo[1].text, "0");
+
+    // Wall-centre: the left side recomputes (combo 1 = 0 - combo 0), only the down side
+    // clears both.
+    Schematic w;
+    w.click_optSin(1);
+    for (WallSide side : {Left, DOWN, Up}) {
+        w.side(side).cbo[0].text = "75";
+        w.side(side).cbo[1].text = "75";
+        w.side(side).cbo[2].text = "0";
+        ValidateKabeSun(w.side(side), 0, w.state);
+        EXPECT_FALSE(w.side(side).cbo[0].enabled);
+    }
+    EXPECT_EQ(w.left().cbo[0].text, "75");
+    EXPECT_EQ(w.left().cbo[1].text, "-75");
+    EXPECT_EQ(w.up().cbo[1].text, "-75");
+    EXPECT_EQ(w.down().cbo[0].text, "0");
+    EXPECT_EQ(w.down().cbo[1].text, "0");
+}
+
+TEST(WallInputs, FlushWallOffersItsOnePartWithoutRecomputing) {
+    Schematic s;
+    s.click_shape(1);  // the left wall is flush with the column's top face
+    WallPanel& left = s.left();
+    left.cbo[2].text = "150";
+    left.cbo[1].text = "999";
+    s.enter_wall(Left, 0, "300");
+    EXPECT_EQ(left.cbo[0].text, "300");
+    EXPECT_EQ(left.cbo[1].text, "999");
+    EXPECT_TRUE(left.cbo[0].enabled);
+
+    // A side without a wall still tidies its texts but computes nothing.
+    s.click_shape(0);
+    left.cbo[0].text = "abc";
+    left.cbo[1].text = "40";
+    s.enter_wall(Left, 2, "150");
+    EXPECT_EQ(left.cbo[0].text, "0");
+    EXPECT_EQ(left.cbo[1].text, "40");
+}
+
+TEST(WallInputs, ValidatingTwiceChangesNothingMore) {
+    Schematic s = interior_with_left_75_75_150();
+    WallPanel& left = s.left();
+    left.cbo[0].items = items({"300", "250", "200", "180", "150"});
+    s.enter_wall(Left, 0, "120");
+    const auto once = texts(left);
+    const auto list = left.cbo[0].items;
+    ValidateKabeSun(left, 0, s.state);
+    EXPECT_EQ(texts(left), once);
+    EXPECT_EQ(left.cbo[0].items, list);
+    EXPECT_EQ(list, items({"120", "300", "250", "200", "180"}));
+}
+
+TEST(WallInputs, SplitAndFlushButtons) {
+    Schematic s = interior_with_left_75_75_150();
+    WallPanel& left = s.left();
+    left.cbo[0].text = "10";
+    KabeWriClick(left, s.state, "300", "250");
+    EXPECT_EQ(left.cbo[0].text, "75");
+    EXPECT_EQ(left.cbo[1].text, "75");
+    left.cbo[2].text = "125";
+    KabeWriClick(left, s.state, "300", "250");
+    EXPECT_EQ(left.cbo[0].text, "62.5");
+    EXPECT_EQ(left.cbo[1].text, "62.5");
+
+    // 面 on the left wall of a top T takes the column's upper part.
+    s.click_shape(1);
+    left.cbo[1].text = "40";
+    KabeWriClick(left, s.state, "300", "250");
+    EXPECT_EQ(left.cbo[0].text, "300");
+    EXPECT_EQ(left.cbo[1].text, "40");
+    // A column part that is not a number counts as 0.
+    KabeWriClick(left, s.state, "三百", "250");
+    EXPECT_EQ(left.cbo[0].text, "0");
+
+    // The down wall of a top-right corner is flush with the right face: face B.
+    s.click_shape(2);
+    s.down().cbo[0].text = "11";
+    KabeWriClick(s.down(), s.state, "300", "250");
+    EXPECT_EQ(s.down().cbo[1].text, "250");
+    EXPECT_EQ(s.down().cbo[0].text, "11");
+
+    // In wall-centre mode every button splits.
+    s.click_optSin(1);
+    s.down().cbo[2].text = "180";
+    KabeWriClick(s.down(), s.state, "300", "250");
+    EXPECT_EQ(s.down().cbo[0].text, "90");
+    EXPECT_EQ(s.down().cbo[1].text, "90");
+}
+
+TEST(WallInputs, WallExtraThicknessGoesToEverySideOuterBoxes) {
+    Schematic s = interior_with_left_75_75_150();
+    ComboBox cboM_k;
+    cboM_k.items = items({"30", "20", "15", "10", "5"});
+    cboM_k.text = "20";
+    ValidateKabeMasi(cboM_k, s.walls);
+    EXPECT_EQ(cboM_k.items, items({"20", "30", "15", "10", "5"}));
+    for (const WallPanel& p : s.walls) {
+        EXPECT_EQ(p.cbo[3].text, "20");
+        EXPECT_EQ(p.cbo[4].text, "20");
+        EXPECT_TRUE(p.cbo[3].items.empty());  // the copies touch no list
+    }
+    EXPECT_EQ(texts(s.left()), (std::array<std::string, 5>{"75", "75", "150", "20", "20"}));
+
+    for (const char* bad : {"-5", "", "二十"}) {
+        cboM_k.text = bad;
+        ValidateKabeMasi(cboM_k, s.walls);
+        EXPECT_EQ(cboM_k.text, "0") << bad;
+        EXPECT_EQ(s.up().cbo[4].text, "0") << bad;
+    }
+    EXPECT_EQ(cboM_k.items, items({"20", "30", "15", "10", "5"}));
+}
+
+}  // namespace
+}  // namespace quornel

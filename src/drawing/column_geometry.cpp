@@ -6,17 +6,23 @@ bool shape_has_wall(int hasira_sd, Side side) {
     const int row = hasira_sd / 3;
     const int column = hasira_sd % 3;
     switch (side) {
-        case Up: return row > 0;
-        case DOWN: return row < 2;
-        case Right: return column < 2;
-        case Left: return column > 0;
+        case Up:
+            return row > 0;
+        case DOWN:
+            return row < 2;
+        case Right:
+            return column < 2;
+        case Left:
+            return column > 0;
     }
     return false;
 }
 
 namespace {
 
-bool is_one_of(int shape, int a, int b) { return shape == a || shape == b; }
+bool is_one_of(int shape, int a, int b) {
+    return shape == a || shape == b;
+}
 
 // Structural faces of one side. In wall-centre mode (optSin_d != 0) both faces are measured
 // from the reference line. In column-centre mode a wall at the grid's edge lies flush with the
@@ -31,10 +37,18 @@ void structural_faces(WallFaces& w, Side side, int optSin_d, int shape) {
     if (optSin_d != 0) return;
     int a_shapes[2], b_shapes[2];
     switch (side) {
-        case Up: a_shapes[0] = 3, a_shapes[1] = 6, b_shapes[0] = 5, b_shapes[1] = 8; break;
-        case DOWN: a_shapes[0] = 0, a_shapes[1] = 3, b_shapes[0] = 2, b_shapes[1] = 5; break;
-        case Right: a_shapes[0] = 0, a_shapes[1] = 1, b_shapes[0] = 6, b_shapes[1] = 7; break;
-        case Left: a_shapes[0] = 1, a_shapes[1] = 2, b_shapes[0] = 7, b_shapes[1] = 8; break;
+        case Up:
+            a_shapes[0] = 3, a_shapes[1] = 6, b_shapes[0] = 5, b_shapes[1] = 8;
+            break;
+        case DOWN:
+            a_shapes[0] = 0, a_shapes[1] = 3, b_shapes[0] = 2, b_shapes[1] = 5;
+            break;
+        case Right:
+            a_shapes[0] = 0, a_shapes[1] = 1, b_shapes[0] = 6, b_shapes[1] = 7;
+            break;
+        case Left:
+            a_shapes[0] = 1, a_shapes[1] = 2, b_shapes[0] = 7, b_shapes[1] = 8;
+            break;
     }
     if (is_one_of(shape, a_shapes[0], a_shapes[1])) {
         w.KabeB = across_x ? w.KabeA + S[2] : w.KabeA - S[2];

@@ -14,8 +14,8 @@ enum Side { Up = 0, DOWN = 1, Right = 2, Left = 3 };
 bool shape_has_wall(int hasira_sd, Side side);
 
 struct WallFaces {
-    WallValues S{};         // the side's five values; all 0 for a side the shape lacks
-    double KabeA = 0;       // structural faces: x for Up and DOWN, y for Right and Left
+    WallValues S{};    // the side's five values; all 0 for a side the shape lacks
+    double KabeA = 0;  // structural faces: x for Up and DOWN, y for Right and Left
     double KabeB = 0;
     double KabeKutaiA = 0;  // body faces: the structural ones moved out by the extra thickness
     double KabeKutaiB = 0;

@@ -6,7 +6,9 @@ namespace {
 // Wall lines run this far beyond the body outline (drawing units, not scaled).
 constexpr double kStub = 800;
 
-void pen(CommandStream& out, const PenSpec& p) { out.pen(p.layer, p.colour, p.line_type); }
+void pen(CommandStream& out, const PenSpec& p) {
+    out.pen(p.layer, p.colour, p.line_type);
+}
 
 // Where a column edge without extra thickness meets a wall, only the stretch across the
 // wall's opening is drawn. Each end lies on the wall: a structural wall face strictly inside
@@ -89,29 +91,45 @@ void body_outline(CommandStream& out, const ColumnGeometry& g) {
 // One wall face as a line from `from` (on the column) out to the end of the stub.
 void face_line(CommandStream& out, Side side, double face, double from, const ColumnGeometry& g) {
     switch (side) {
-        case Up: out.line(face, from, face, g.KutaiT + kStub); break;
-        case DOWN: out.line(face, from, face, g.KutaiB - kStub); break;
-        case Right: out.line(from, face, g.KutaiR + kStub, face); break;
-        case Left: out.line(from, face, g.KutaiL - kStub, face); break;
+        case Up:
+            out.line(face, from, face, g.KutaiT + kStub);
+            break;
+        case DOWN:
+            out.line(face, from, face, g.KutaiB - kStub);
+            break;
+        case Right:
+            out.line(from, face, g.KutaiR + kStub, face);
+            break;
+        case Left:
+            out.line(from, face, g.KutaiL - kStub, face);
+            break;
     }
 }
 
 double body_face(Side side, const ColumnGeometry& g) {
     switch (side) {
-        case Up: return g.KutaiT;
-        case DOWN: return g.KutaiB;
-        case Right: return g.KutaiR;
-        case Left: return g.KutaiL;
+        case Up:
+            return g.KutaiT;
+        case DOWN:
+            return g.KutaiB;
+        case Right:
+            return g.KutaiR;
+        case Left:
+            return g.KutaiL;
     }
     return 0;
 }
 
 double structural_face(Side side, const ColumnGeometry& g) {
     switch (side) {
-        case Up: return g.KouzouT;
-        case DOWN: return g.KouzouB;
-        case Right: return g.KouzouR;
-        case Left: return g.KouzouL;
+        case Up:
+            return g.KouzouT;
+        case DOWN:
+            return g.KouzouB;
+        case Right:
+            return g.KouzouR;
+        case Left:
+            return g.KouzouL;
     }
     return 0;
 }

@@ -12,9 +12,7 @@ struct Offsets {
     double SUNPOSEN2;
     double HIKIDASHI2;
 
-    Offsets shifted_outwards() const {
-        return {SUNPOSEN1 + SUNPOSEN2, SUNPOSEN1, SUNPOSEN2};
-    }
+    Offsets shifted_outwards() const { return {SUNPOSEN1 + SUNPOSEN2, SUNPOSEN1, SUNPOSEN2}; }
 };
 
 struct Chain {
@@ -38,7 +36,7 @@ struct Outside {
 };
 
 class ChainWriter {
-public:
+  public:
     ChainWriter(CommandStream& out, const DrawingInput& in, const Chain& c, const Offsets& o)
         : out_(out), in_(in), c_(c) {
         const double s = in.header.Syukusyaku;
@@ -93,17 +91,21 @@ public:
         return outside;
     }
 
-private:
+  private:
     double across(double offset) const { return c_.face + c_.outward * offset; }
 
     // Coordinates are given along and across the chain.
     void line(Coord a1, Coord b1, Coord a2, Coord b2) {
-        if (c_.horizontal) out_.line(a1, b1, a2, b2);
-        else out_.line(b1, a1, b2, a2);
+        if (c_.horizontal)
+            out_.line(a1, b1, a2, b2);
+        else
+            out_.line(b1, a1, b2, a2);
     }
     void point(Coord a, Coord b) {
-        if (c_.horizontal) out_.point(a, b);
-        else out_.point(b, a);
+        if (c_.horizontal)
+            out_.point(a, b);
+        else
+            out_.point(b, a);
     }
 
     double width(const std::string& text) const {
@@ -120,7 +122,8 @@ private:
 
     // The length of a segment is its end's distance from the reference line.
     void segment_value(const Segment& seg, double line_at, Outside& outside) {
-        const std::string v = value_string(seg.negative_side ? -seg.end : seg.end, in_.jw.ShowComma);
+        const std::string v =
+            value_string(seg.negative_side ? -seg.end : seg.end, in_.jw.ShowComma);
         const double W = width(v);
         ValuePlace place = seg.negative_side ? place_negative(c_.N, c_.lo, c_.hi, W, g_)
                                              : place_positive(c_.P, c_.lo, c_.hi, W, g_);
@@ -148,14 +151,14 @@ void write_dimension_chains(CommandStream& out, const DrawingInput& in, const Co
     const bool left = corner == 1 || corner == 3;
 
     const WallFaces& across_wall = g.walls[above ? Up : DOWN];
-    const Chain horizontal{true,  above ? g.KutaiT : g.KutaiB, above ? 1.0 : -1.0,
-                           g.KutaiL, g.KutaiR, across_wall.KabeKutaiA, across_wall.KabeKutaiB};
+    const Chain horizontal{true,     above ? g.KutaiT : g.KutaiB, above ? 1.0 : -1.0,    g.KutaiL,
+                           g.KutaiR, across_wall.KabeKutaiA,      across_wall.KabeKutaiB};
     Offsets offsets{in.jw.SUNPOSEN1, in.jw.SUNPOSEN2, in.jw.HIKIDASHI2};
     Outside outside = ChainWriter(out, in, horizontal, offsets).write();
 
     const WallFaces& side_wall = g.walls[left ? Left : Right];
-    const Chain vertical{false, left ? g.KutaiL : g.KutaiR, left ? -1.0 : 1.0,
-                         g.KutaiB, g.KutaiT, side_wall.KabeKutaiB, side_wall.KabeKutaiA};
+    const Chain vertical{false,    left ? g.KutaiL : g.KutaiR, left ? -1.0 : 1.0,   g.KutaiB,
+                         g.KutaiT, side_wall.KabeKutaiB,       side_wall.KabeKutaiA};
     if (left ? outside.negative : outside.positive) offsets = offsets.shifted_outwards();
     ChainWriter(out, in, vertical, offsets).write();
 }

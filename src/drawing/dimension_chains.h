@@ -9,7 +9,6 @@ namespace quornel {
 // The horizontal chain (above for SunpoIti_d 1 and 2, else below), then the vertical one
 // (left for 1 and 3, else right). A vertical chain moves one level outwards on the side
 // where a value of the horizontal chain had to go beyond the chain's end.
-void write_dimension_chains(CommandStream& out, const DrawingInput& input,
-                            const ColumnGeometry& g);
+void write_dimension_chains(CommandStream& out, const DrawingInput& input, const ColumnGeometry& g);
 
 }  // namespace quornel

@@ -17,8 +17,9 @@ Result<std::string> drawing_commands(const DrawingInput& input) {
     if (ansi_symbol.empty() && !input.symbol.empty()) {
         std::optional<std::string> converted = utf8_to_ansi(input.symbol);
         if (!converted) {
-            return Result<std::string>::failure("作図できません。柱記号「" + input.symbol +
-                                                "」に、この Windows の文字コードで書けない文字があります。");
+            return Result<std::string>::failure(
+                "柱記号「" + input.symbol +
+                "」に、この Windows の文字コードで書けない文字があります。");
         }
         ansi_symbol = std::move(*converted);
     }
@@ -41,8 +42,8 @@ Status write_drawing(FileSystem& fs, const std::filesystem::path& program_dir,
     auto file = fs.create_replacing(program_dir / "JWC_TEMP.TXT");
     if (!file) return file.status();
     OutputFile& out = **file;
-    for (std::string_view part : {echo.before, echo.after, std::string_view("\r\n"),
-                                  std::string_view(*commands)}) {
+    for (std::string_view part :
+         {echo.before, echo.after, std::string_view("\r\n"), std::string_view(*commands)}) {
         if (Status s = out.write(part); !s) return s;
     }
     return out.commit();

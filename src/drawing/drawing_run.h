@@ -25,22 +25,22 @@ using WallValues = std::array<double, 5>;
 struct DrawingInput {
     double XU0 = 0, XU1 = 0, YU0 = 0, YU1 = 0;  // column parts
     double XM0 = 0, XM1 = 0, YM0 = 0, YM1 = 0;  // column extra thicknesses
-    // Indexed Up, DOWN, Right, Left. A side the shape has no wall on must be passed as all
-    // zeros by the caller (see walls_for_shape).
+    // Indexed Up, DOWN, Right, Left. The values of a side the shape has no wall on (what
+    // its hidden boxes still hold) are ignored: that side counts as all zeros.
     std::array<WallValues, 4> walls{};
     int optSin_d = 0;
     int hasira_sd = 4;
     int SunpoIti_d = 4;
     int HasiraIti_d = 4;
-    std::string symbol;       // UTF-8; empty = no symbol
-    std::string symbol_ansi;  // the same text in the ANSI code page, as written
-    PenSpec body;             // 躯体柱   cbo_h_*
-    PenSpec cross;            // 構造クロス cbo_x_*
-    PenSpec structural;       // 構造柱   cbo_kh_*
-    PenSpec wall;             // 壁      cbo_k_*
-    int symbol_layer = 0;     // cbo_hm_ly position
-    int symbol_text_type = 0; // cbo_hm_cn position (0..9)
-    int dimension_layer = 0;  // cbo_sun_ly position
+    std::string symbol;        // UTF-8; empty = no symbol
+    std::string symbol_ansi;   // the same text in the ANSI code page; converted when empty
+    PenSpec body;              // 躯体柱   cbo_h_*
+    PenSpec cross;             // 構造クロス cbo_x_*
+    PenSpec structural;        // 構造柱   cbo_kh_*
+    PenSpec wall;              // 壁      cbo_k_*
+    int symbol_layer = 0;      // cbo_hm_ly position
+    int symbol_text_type = 0;  // cbo_hm_cn position (0..9)
+    int dimension_layer = 0;   // cbo_sun_ly position
     HostHeader header;
     DimensionSettings jw;
 };

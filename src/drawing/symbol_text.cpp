@@ -11,15 +11,25 @@ void write_symbol(CommandStream& out, const DrawingInput& in, const ColumnGeomet
     const double s = in.header.Syukusyaku;
     const double g = in.jw.HANARE * s;
     const double h = in.header.KigouMojiH * s;
-    const double w = text_width(utf8_length(in.symbol), in.header.KigouMojiW,
-                                in.header.KigouMojiD, s);
+    const double w =
+        text_width(utf8_length(in.symbol), in.header.KigouMojiW, in.header.KigouMojiD, s);
     double x, y;
     switch (in.HasiraIti_d) {
-        case 0: x = geo.KouzouL + g, y = geo.KouzouT - h - g; break;
-        case 1: x = geo.KouzouR - w - g, y = geo.KouzouT - h - g; break;
-        case 2: x = -w / 2, y = -h / 2; break;
-        case 3: x = geo.KouzouL + g, y = geo.KouzouB + g; break;
-        default: x = geo.KouzouR - w - g, y = geo.KouzouB + g; break;
+        case 0:
+            x = geo.KouzouL + g, y = geo.KouzouT - h - g;
+            break;
+        case 1:
+            x = geo.KouzouR - w - g, y = geo.KouzouT - h - g;
+            break;
+        case 2:
+            x = -w / 2, y = -h / 2;
+            break;
+        case 3:
+            x = geo.KouzouL + g, y = geo.KouzouB + g;
+            break;
+        default:
+            x = geo.KouzouR - w - g, y = geo.KouzouB + g;
+            break;
     }
     out.layer(in.symbol_layer);
     out.text_type(in.symbol_text_type + 1);

@@ -15,9 +15,13 @@ std::string value_string(double length, double ShowComma) {
 
 namespace {
 
-ValuePlace centred(double start, double end, double W) { return {(start + end) / 2 - W / 2, false}; }
+ValuePlace centred(double start, double end, double W) {
+    return {(start + end) / 2 - W / 2, false};
+}
 
-bool fits(double start, double end, double W) { return end - start >= W; }
+bool fits(double start, double end, double W) {
+    return end - start >= W;
+}
 
 }  // namespace
 

@@ -32,8 +32,10 @@ void CommandStream::raw_line(std::string_view s) {
 }
 
 void CommandStream::item(Coord c) {
-    if (c.is_reference_line()) text_ += "0 ";
-    else text_ += format_item(c.value());
+    if (c.is_reference_line())
+        text_ += "0 ";
+    else
+        text_ += format_item(c.value());
 }
 
 void CommandStream::line(Coord x1, Coord y1, Coord x2, Coord y2) {

@@ -9,7 +9,7 @@ namespace quornel {
 // A coordinate as it is written: a computed value (a number item, " 0 " when it comes out
 // zero), or the fixed zero of a reference line, which is the string "0 ".
 class Coord {
-public:
+  public:
     Coord(double value) : value_(value) {}  // NOLINT: numbers are coordinates
     static Coord reference_line() {
         Coord c(0);
@@ -19,7 +19,7 @@ public:
     double value() const { return value_; }
     bool is_reference_line() const { return reference_line_; }
 
-private:
+  private:
     double value_;
     bool reference_line_ = false;
 };
@@ -27,7 +27,7 @@ private:
 enum class TextDirection { Horizontal, Vertical };
 
 class CommandStream {
-public:
+  public:
     void layer(int n) { attribute("ly", n); }
     void line_colour(int n) { attribute("lc", n); }
     void line_type(int n) { attribute("lt", n); }
@@ -48,7 +48,7 @@ public:
     const std::string& text() const { return text_; }
     std::string take() { return std::move(text_); }
 
-private:
+  private:
     void attribute(const char* kind, int n);
     void raw_line(std::string_view s);
     void item(Coord c);

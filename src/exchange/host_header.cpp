@@ -25,7 +25,9 @@ std::string message_field_unreadable(std::string_view key, int field) {
            " 番目の値が数として読めません。";
 }
 
-bool is_line_end(char c) { return c == '\r' || c == '\n'; }
+bool is_line_end(char c) {
+    return c == '\r' || c == '\n';
+}
 
 // Field `field` (1-based) of the line that starts with `key`. Fields follow the key, each
 // after one blank; a field ends at the next blank or at the end of its line, so the last
@@ -61,7 +63,9 @@ int hex_digit(char c) {
 }
 
 // Text type numbers select a field of "hcw", "hch" and "hcd"; type 0 reads the first.
-int text_type_field(int type) { return type < 1 ? 1 : type; }
+int text_type_field(int type) {
+    return type < 1 ? 1 : type;
+}
 
 }  // namespace
 
@@ -86,9 +90,9 @@ Result<HostHeader> read_host_header(std::string_view buffer, std::int32_t MOJINO
     const int dimension = text_type_field(MOJINO);
     const int symbol = text_type_field(symbol_text_type);
     const Wanted wanted[] = {
-        {&header.Syukusyaku, "hs", group + 1},    {&header.SunpouMojiW, "hcw", dimension},
-        {&header.SunpouMojiH, "hch", dimension},  {&header.SunpouMojiD, "hcd", dimension},
-        {&header.KigouMojiW, "hcw", symbol},      {&header.KigouMojiH, "hch", symbol},
+        {&header.Syukusyaku, "hs", group + 1},   {&header.SunpouMojiW, "hcw", dimension},
+        {&header.SunpouMojiH, "hch", dimension}, {&header.SunpouMojiD, "hcd", dimension},
+        {&header.KigouMojiW, "hcw", symbol},     {&header.KigouMojiH, "hch", symbol},
         {&header.KigouMojiD, "hcd", symbol},
     };
     for (const Wanted& w : wanted) {

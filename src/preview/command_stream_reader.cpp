@@ -28,7 +28,9 @@ struct Attributes {
     int text_type = 1;
 };
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trim_right(std::string_view s) {
     while (!s.empty() && is_blank(s.back())) s.remove_suffix(1);
@@ -67,10 +69,14 @@ std::optional<int> hex_value(std::string_view s) {
     int value = 0;
     for (char c : s) {
         int d;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else return std::nullopt;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else if (c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else
+            return std::nullopt;
         value = value * 16 + d;
     }
     return value;
@@ -124,7 +130,7 @@ double text_units(std::string_view utf8, double width, double spacing) {
 }
 
 class Reader {
-public:
+  public:
     Result<PreviewDrawing> read(std::string_view bytes) {
         int number = 0;
         std::size_t pos = 0;
@@ -135,7 +141,8 @@ public:
             if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
             pos = end + 1;
             ++number;
-            if (auto error = read_line(line)) return Result<PreviewDrawing>::failure(line_message(number, *error));
+            if (auto error = read_line(line))
+                return Result<PreviewDrawing>::failure(line_message(number, *error));
         }
         if (!header_.has_scales) {
             return Result<PreviewDrawing>::failure(
@@ -145,7 +152,7 @@ public:
         return std::move(drawing_);
     }
 
-private:
+  private:
     std::optional<LineError> read_line(std::string_view line) {
         if (line.find('\0') != std::string_view::npos)
             return LineError{"テキストファイルではありません（NUL 文字があります）。",
@@ -176,21 +183,21 @@ private:
             int n = *value;
             if (kind == "ly" || kind == "lg") {
                 if (n > 15)
-                    return std::optional<LineError>(LineError{
-                        "レイヤー番号は 0 から F までです: " + quote_line(body),
-                        "layer numbers run from 0 to F: " + quote_line(body)});
+                    return std::optional<LineError>(
+                        LineError{"レイヤー番号は 0 から F までです: " + quote_line(body),
+                                  "layer numbers run from 0 to F: " + quote_line(body)});
                 (kind == "ly" ? attributes_.layer : header_.group) = n;
             } else if (kind == "lt") {
                 if (n < 1 || n > 9)
-                    return std::optional<LineError>(LineError{
-                        "線種番号は 1 から 9 までです: " + quote_line(body),
-                        "line types run from 1 to 9: " + quote_line(body)});
+                    return std::optional<LineError>(
+                        LineError{"線種番号は 1 から 9 までです: " + quote_line(body),
+                                  "line types run from 1 to 9: " + quote_line(body)});
                 attributes_.line_type = n;
             } else if (kind == "cn") {
                 if (n > 10)
-                    return std::optional<LineError>(LineError{
-                        "文字種番号は 0 から A までです: " + quote_line(body),
-                        "text types run from 0 to A: " + quote_line(body)});
+                    return std::optional<LineError>(
+                        LineError{"文字種番号は 0 から A までです: " + quote_line(body),
+                                  "text types run from 0 to A: " + quote_line(body)});
                 attributes_.text_type = n;
             } else if (kind == "lc") {
                 attributes_.colour = n;
@@ -235,14 +242,15 @@ private:
 
     std::optional<LineError> read_text(std::string_view line) {
         std::size_t quote = line.find('"');
-        auto v = quote == std::string_view::npos ? std::nullopt
-                                                 : numbers(line.substr(3, quote - 3));
+        auto v =
+            quote == std::string_view::npos ? std::nullopt : numbers(line.substr(3, quote - 3));
         if (!v || v->size() != 4)
             return LineError{
                 "文字は「ch 」か「cs 」、4 つの数値（x y 向き）と「\"」に続く文字列です: " +
                     quote_line(line),
                 "a text is \"ch \" or \"cs \", four numbers (x y direction) and '\"' with the "
-                "text: " + quote_line(line)};
+                "text: " +
+                    quote_line(line)};
         double dx = (*v)[2], dy = (*v)[3];
         double norm = std::hypot(dx, dy);
         if (!(norm > 0))
@@ -252,7 +260,8 @@ private:
         std::size_t field = static_cast<std::size_t>(type);
         std::size_t group_field = static_cast<std::size_t>(header_.group) + 1;
         if (header_.hs.size() < group_field)
-            return LineError{"ヘッダーにレイヤーグループ " + std::string(1, "0123456789ABCDEF"[header_.group]) +
+            return LineError{"ヘッダーにレイヤーグループ " +
+                                 std::string(1, "0123456789ABCDEF"[header_.group]) +
                                  " の縮尺（hs）がないため、文字の大きさが決まりません。",
                              "the header has no scale (hs) for the current layer group, so the "
                              "text size is unknown."};
@@ -276,7 +285,8 @@ private:
         t.height = height * scale;
         t.length = text_units(t.text, width, spacing) * scale;
         t.layer = attributes_.layer;
-        t.colour = header_.hcc.size() >= field ? static_cast<int>(std::lround(header_.hcc[field - 1])) : 2;
+        t.colour =
+            header_.hcc.size() >= field ? static_cast<int>(std::lround(header_.hcc[field - 1])) : 2;
         drawing_.elements.emplace_back(std::move(t));
         return std::nullopt;
     }
@@ -306,7 +316,8 @@ private:
             if (starts_with(body, prefix)) return std::nullopt;
         bool header_key = key.size() >= 2 && key[0] == 'h';
         for (char c : key)
-            header_key = header_key && ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-');
+            header_key =
+                header_key && ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-');
         if (header_key) return std::nullopt;
         return LineError{"quornel の書く行の種類ではありません: " + quote_line(line),
                          "quornel does not write lines of this kind: " + quote_line(line)};
@@ -323,6 +334,8 @@ int layer_of(const PreviewElement& element) {
     return std::visit([](const auto& e) { return e.layer; }, element);
 }
 
-Result<PreviewDrawing> read_command_stream(std::string_view bytes) { return Reader().read(bytes); }
+Result<PreviewDrawing> read_command_stream(std::string_view bytes) {
+    return Reader().read(bytes);
+}
 
 }  // namespace quornel

@@ -31,15 +31,15 @@ const std::vector<int>& jw_dash_runs(int line_type) {
     // The 55-pixel samples are not exactly periodic at their ends (the first and last long
     // dashes are cut), so each pattern is the period around the sample's middle long dash.
     static const std::vector<std::vector<int>> patterns = {
-        {},                    // 実線　１: on 55
-        {4, 4},                // 点線　１: on 4, off 4 after a 2-pixel lead
-        {4, 4},                // 点線　２: on 4, off 4
-        {8, 4},                // 点線　３: on 8, off 4
-        {8, 4, 4, 4},          // 一点鎖　１: middle dash 8, then off 4, dot 4, off 4
-        {18, 4, 4, 4},         // 一点鎖　２: middle dash 18
-        {8, 2, 2, 2, 2, 2},    // 二点鎖　１: middle dash 8, two dots of 2 with gaps of 2
-        {13, 2, 2, 2, 2, 2},   // 二点鎖　２: dash 13
-        {2, 2},                // 補助線種: 2-pixel dashes
+        {},                   // 実線　１: on 55
+        {4, 4},               // 点線　１: on 4, off 4 after a 2-pixel lead
+        {4, 4},               // 点線　２: on 4, off 4
+        {8, 4},               // 点線　３: on 8, off 4
+        {8, 4, 4, 4},         // 一点鎖　１: middle dash 8, then off 4, dot 4, off 4
+        {18, 4, 4, 4},        // 一点鎖　２: middle dash 18
+        {8, 2, 2, 2, 2, 2},   // 二点鎖　１: middle dash 8, two dots of 2 with gaps of 2
+        {13, 2, 2, 2, 2, 2},  // 二点鎖　２: dash 13
+        {2, 2},               // 補助線種: 2-pixel dashes
     };
     static const std::vector<int> solid;
     if (line_type < 1 || line_type > kJwLineTypes) return solid;

@@ -55,7 +55,8 @@ int run_preview(const std::vector<std::string>& args, FileSystem& fs, std::ostre
         }
         if (a == "-o") {
             if (i + 1 >= args.size())
-                return usage_error(err, "-o の後に出力ファイル名がありません。 (-o needs a file name)");
+                return usage_error(err,
+                                   "-o の後に出力ファイル名がありません。 (-o needs a file name)");
             if (output) return usage_error(err, "-o が二度あります。 (-o is given twice)");
             output = args[++i];
         } else if (!a.empty() && a[0] == '-') {
@@ -73,8 +74,9 @@ int run_preview(const std::vector<std::string>& args, FileSystem& fs, std::ostre
         output ? from_utf8(*output) : std::filesystem::path(in_path).replace_extension(".svg");
     // The stream must survive its own preview, whatever the user typed after -o.
     if (same_file(in_path, out_path)) {
-        report(err, "出力先が入力ファイルと同じです。入力を上書きしません。\n"
-                    "the output is the input file; it is not overwritten.");
+        report(err,
+               "出力先が入力ファイルと同じです。入力を上書きしません。\n"
+               "the output is the input file; it is not overwritten.");
         return 1;
     }
 

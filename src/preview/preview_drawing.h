@@ -22,13 +22,13 @@ struct PreviewPoint {
 };
 
 struct PreviewText {
-    double x = 0, y = 0;            // start point: the lower left corner of the text
-    double dir_x = 1, dir_y = 0;    // unit vector along the text
-    double height = 0;              // drawing units
-    double length = 0;              // drawing units along the text, as Jw_cad lays it out
-    std::string text;               // UTF-8
+    double x = 0, y = 0;          // start point: the lower left corner of the text
+    double dir_x = 1, dir_y = 0;  // unit vector along the text
+    double height = 0;            // drawing units
+    double length = 0;            // drawing units along the text, as Jw_cad lays it out
+    std::string text;             // UTF-8
     int layer = 0;
-    int colour = 2;                 // colour of the text type (header "hcc"); black without it
+    int colour = 2;  // colour of the text type (header "hcc"); black without it
 };
 
 using PreviewElement = std::variant<PreviewLine, PreviewPoint, PreviewText>;

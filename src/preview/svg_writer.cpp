@@ -49,7 +49,9 @@ void add_element(Box& box, const PreviewElement& element) {
     }
 }
 
-std::string num(double v) { return format_number(v); }
+std::string num(double v) {
+    return format_number(v);
+}
 
 std::string colour_text(int colour) {
     Rgb c = jw_colour(colour);
@@ -58,7 +60,9 @@ std::string colour_text(int colour) {
     return buf;
 }
 
-char layer_name(int layer) { return "0123456789ABCDEF"[layer & 15]; }
+char layer_name(int layer) {
+    return "0123456789ABCDEF"[layer & 15];
+}
 
 }  // namespace
 
@@ -84,7 +88,8 @@ SvgView fit_view(const PreviewDrawing& drawing) {
     view.height = h + 2 * margin;
     double longer = std::max(view.width, view.height);
     view.pixel_width = std::max(1, static_cast<int>(std::lround(kPixelSize * view.width / longer)));
-    view.pixel_height = std::max(1, static_cast<int>(std::lround(kPixelSize * view.height / longer)));
+    view.pixel_height =
+        std::max(1, static_cast<int>(std::lround(kPixelSize * view.height / longer)));
     return view;
 }
 
@@ -94,14 +99,26 @@ std::string xml_escape(std::string_view utf8) {
     for (char c : utf8) {
         unsigned char u = static_cast<unsigned char>(c);
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\'': out += "&apos;"; break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&apos;";
+                break;
             default:
-                if (u < 0x20 && c != '\t' && c != '\n' && c != '\r') out += "\xEF\xBF\xBD";
-                else out += c;
+                if (u < 0x20 && c != '\t' && c != '\n' && c != '\r')
+                    out += "\xEF\xBF\xBD";
+                else
+                    out += c;
         }
     }
     return out;
@@ -148,7 +165,8 @@ std::string render_svg(const PreviewDrawing& drawing) {
                 group += "<text x=\"" + x + "\" y=\"" + y + "\" font-size=\"" + num(t->height) +
                          "\" fill=\"" + colour_text(t->colour) + "\"";
                 if (t->length > 0)
-                    group += " textLength=\"" + num(t->length) + "\" lengthAdjust=\"spacingAndGlyphs\"";
+                    group +=
+                        " textLength=\"" + num(t->length) + "\" lengthAdjust=\"spacingAndGlyphs\"";
                 double degrees = std::atan2(t->dir_y, t->dir_x) * 180 / 3.14159265358979323846;
                 if (std::abs(degrees) > 1e-9)
                     group += " transform=\"rotate(" + num(-degrees) + " " + x + " " + y + ")\"";

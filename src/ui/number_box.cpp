@@ -6,11 +6,17 @@
 
 namespace quornel {
 
-double box_value(const ComboBox& box) { return text_value(box.text); }
+double box_value(const ComboBox& box) {
+    return text_value(box.text);
+}
 
-bool box_is_number(const ComboBox& box) { return text_is_number(box.text); }
+bool box_is_number(const ComboBox& box) {
+    return text_is_number(box.text);
+}
 
-void set_box_number(ComboBox& box, double value) { set_box_text(box, format_number(value)); }
+void set_box_number(ComboBox& box, double value) {
+    set_box_text(box, format_number(value));
+}
 
 double text_value(std::string_view text) {
     return parse_number(text, NumberForms::AllowFullWidth).value_or(0.0);

@@ -1,6 +1,6 @@
 #include "win32/button.h"
 
-namespace quornel {
+namespace quornel::win {
 namespace {
 
 bool is_enter(const MSG* msg) {
@@ -73,4 +73,4 @@ bool Label::create(HWND parent) {
     return hwnd != nullptr;
 }
 
-}  // namespace quornel
+}  // namespace quornel::win

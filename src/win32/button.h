@@ -4,7 +4,7 @@
 
 #include "win32/wnd.h"
 
-namespace quornel {
+namespace quornel::win {
 
 class Button : public Wnd {
 public:
@@ -40,4 +40,4 @@ public:
     bool transparent_background() const override { return true; }
 };
 
-}  // namespace quornel
+}  // namespace quornel::win

@@ -4,7 +4,7 @@
 
 #include "win32/gdi_object.h"
 
-namespace quornel {
+namespace quornel::win {
 
 bool Canvas::create(HWND parent, Border border, COLORREF background) {
     border_ = border;
@@ -23,7 +23,8 @@ void Canvas::redraw() {
 
 void Canvas::paint_to(HDC dc, const RECT& client) {
     if (background_ == CLR_INVALID) {
-        DrawThemeParentBackground(hwnd(), dc, &client);
+        RECT area = client;
+        DrawThemeParentBackground(hwnd(), dc, &area);
     } else {
         GdiObject<HBRUSH> brush(CreateSolidBrush(background_));
         FillRect(dc, &client, brush.get());
@@ -66,4 +67,4 @@ LRESULT Canvas::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
-}  // namespace quornel
+}  // namespace quornel::win

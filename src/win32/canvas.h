@@ -6,7 +6,7 @@
 
 #include "win32/wnd.h"
 
-namespace quornel {
+namespace quornel::win {
 
 class Canvas : public Wnd {
 public:
@@ -29,4 +29,4 @@ private:
     COLORREF background_ = CLR_INVALID;
 };
 
-}  // namespace quornel
+}  // namespace quornel::win

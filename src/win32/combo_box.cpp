@@ -4,7 +4,7 @@
 
 #include "win32/wide_text.h"
 
-namespace quornel {
+namespace quornel::win {
 namespace {
 
 constexpr UINT_PTR kEditSubclassId = 2;
@@ -145,4 +145,4 @@ LRESULT ComboBox::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return default_proc(hwnd, msg, wp, lp);
 }
 
-}  // namespace quornel
+}  // namespace quornel::win

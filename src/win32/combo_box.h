@@ -8,7 +8,7 @@
 
 #include "win32/wnd.h"
 
-namespace quornel {
+namespace quornel::win {
 
 class ComboBox : public Wnd {
 public:
@@ -46,4 +46,4 @@ private:
     HWND edit_ = nullptr;
 };
 
-}  // namespace quornel
+}  // namespace quornel::win

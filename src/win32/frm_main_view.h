@@ -20,9 +20,11 @@
 
 namespace quornel {
 
+namespace win {
 class Canvas;
 class TabControl;
-class ComboBox;
+class Wnd;
+}  // namespace win
 
 class FrmMainView {
 public:
@@ -78,14 +80,14 @@ private:
 
     FrmMain& model_;
     MessageBoxDialogs& dialogs_;
-    TopWindow window_;
+    win::TopWindow window_;
     std::unique_ptr<UiFont> font_;
     unsigned dpi_ = 96;
     PictureCache pictures_;
     std::vector<std::unique_ptr<Native>> natives_;
     std::map<std::string, Native*> by_key_;
-    TabControl* tab_ = nullptr;
-    std::map<std::string, Canvas*> canvases_;
+    win::TabControl* tab_ = nullptr;
+    std::map<std::string, win::Canvas*> canvases_;
     // Windowless controls by container name, and what they showed when last painted.
     std::map<std::string, std::vector<const Control*>> windowless_;
     std::map<std::string, std::string> painted_state_;

@@ -5,7 +5,7 @@
 
 #include "win32/gdi_object.h"
 
-namespace quornel {
+namespace quornel::win {
 
 bool PictureButton::create(HWND parent) {
     const wchar_t* cls = register_plain_class(L"QuornelPictureButton", nullptr);
@@ -60,4 +60,4 @@ LRESULT PictureButton::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
-}  // namespace quornel
+}  // namespace quornel::win

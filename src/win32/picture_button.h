@@ -5,7 +5,7 @@
 
 #include "win32/wnd.h"
 
-namespace quornel {
+namespace quornel::win {
 
 class PictureButton : public Wnd {
 public:
@@ -24,4 +24,4 @@ private:
     bool pressed_ = false;
 };
 
-}  // namespace quornel
+}  // namespace quornel::win

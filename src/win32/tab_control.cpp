@@ -5,7 +5,7 @@
 #include "win32/gdi_object.h"
 #include "win32/wide_text.h"
 
-namespace quornel {
+namespace quornel::win {
 
 bool TabControl::create(HWND parent, const std::vector<std::string>& captions) {
     HWND hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, WC_TABCONTROLW, L"",
@@ -77,4 +77,4 @@ LRESULT TabControl::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
-}  // namespace quornel
+}  // namespace quornel::win

@@ -8,7 +8,7 @@
 
 #include "win32/wnd.h"
 
-namespace quornel {
+namespace quornel::win {
 
 class TabControl : public Wnd {
 public:
@@ -34,4 +34,4 @@ private:
     void paint_to(HDC dc);
 };
 
-}  // namespace quornel
+}  // namespace quornel::win

@@ -3,7 +3,7 @@
 #include "win32/dpi.h"
 #include "win32/wide_text.h"
 
-namespace quornel {
+namespace quornel::win {
 namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -13,7 +13,13 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 bool TopWindow::create(const std::string& caption) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    const wchar_t* cls = register_plain_class(L"QuornelWindow", GetSysColorBrush(COLOR_BTNFACE));
+    auto load_icon = [&](int metric) {
+        const int size = GetSystemMetrics(metric);
+        return static_cast<HICON>(
+            LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, size, size, LR_SHARED));
+    };
+    const wchar_t* cls = register_plain_class(L"QuornelWindow", GetSysColorBrush(COLOR_BTNFACE),
+                                              load_icon(SM_CXICON), load_icon(SM_CXSMICON));
     HWND hwnd = CreateWindowExW(kExStyle, cls, widen(caption).c_str(), kStyle, CW_USEDEFAULT,
                                 CW_USEDEFAULT, 400, 300, nullptr, nullptr, instance, nullptr);
     attach(hwnd);
@@ -22,11 +28,7 @@ bool TopWindow::create(const std::string& caption) {
 
 DWORD TopWindow::style() const { return kStyle; }
 
-void TopWindow::set_icon(HICON icon) {
-    if (!hwnd() || !icon) return;
-    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-}
+
 
 void TopWindow::set_outer_size_centred(double width_twips, double height_twips) {
     const unsigned dpi = window_dpi(hwnd());
@@ -86,4 +88,4 @@ LRESULT TopWindow::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return default_proc(hwnd, msg, wp, lp);
 }
 
-}  // namespace quornel
+}  // namespace quornel::win

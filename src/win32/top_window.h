@@ -6,14 +6,15 @@
 
 #include "win32/wnd.h"
 
-namespace quornel {
+namespace quornel::win {
+
+inline constexpr int kIconId = 1;
 
 class TopWindow : public Wnd {
 public:
-    // Creates the window hidden.
+    // Creates the window hidden, with the program's icon (resource kIconId) when the
+    // executable has one.
     bool create(const std::string& caption);
-    // The caption and task bar icon (the window does not own it).
-    void set_icon(HICON icon);
 
     // Outer size in twips at the window's DPI, centred on the monitor the window is on.
     void set_outer_size_centred(double width_twips, double height_twips);
@@ -37,4 +38,4 @@ private:
     void centre(int outer_width, int outer_height);
 };
 
-}  // namespace quornel
+}  // namespace quornel::win

@@ -5,7 +5,7 @@
 
 #include "win32/wide_text.h"
 
-namespace quornel {
+namespace quornel::win {
 namespace {
 
 const wchar_t kWrapperProp[] = L"quornel.wnd";
@@ -153,4 +153,4 @@ const wchar_t* register_plain_class(const wchar_t* name, HBRUSH background, HICO
     return name;
 }
 
-}  // namespace quornel
+}  // namespace quornel::win

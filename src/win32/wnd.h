@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-namespace quornel {
+namespace quornel::win {
 
 class Wnd {
 public:
@@ -61,4 +61,4 @@ bool reflect_to_child(HWND parent, UINT msg, WPARAM wp, LPARAM lp, LRESULT* resu
 const wchar_t* register_plain_class(const wchar_t* name, HBRUSH background, HICON icon = nullptr,
                                     HICON small_icon = nullptr);
 
-}  // namespace quornel
+}  // namespace quornel::win

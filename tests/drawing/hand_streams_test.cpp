@@ -30,8 +30,9 @@ TEST(ShowComma, GroupsTheWholeSizeAndWidensIt) {
     Result<std::string> grouped = drawing_commands(in);
     ASSERT_TRUE(grouped.ok());
     std::string expected = expected_stream("wall_centre");
-    for (auto [plain, comma] : {std::pair{"cs  105 -1550 1 0 \"1200\r\n", "cs  650 -1550 1 0 \"1,200\r\n"},
-                                std::pair{"cs  1550  105 0 1 \"1200\r\n", "cs  1550  650 0 1 \"1,200\r\n"}}) {
+    for (auto [plain, comma] :
+         {std::pair{"cs  105 -1550 1 0 \"1200\r\n", "cs  650 -1550 1 0 \"1,200\r\n"},
+          std::pair{"cs  1550  105 0 1 \"1200\r\n", "cs  1550  650 0 1 \"1,200\r\n"}}) {
         std::size_t at = expected.find(plain);
         ASSERT_NE(at, std::string::npos) << plain;
         expected.replace(at, std::string(plain).size(), comma);
@@ -56,7 +57,9 @@ std::string symbol_tail(const std::string& stream) {
 TEST(Symbol, EveryPositionWithAJapaneseSymbolInTheAnsiCodePage) {
     // Crossing column: structural +-400. "柱1" has 2 characters: w = (2 * 3 + 0.5) * 50 = 325,
     // h = 300, gap 50. CP932 bytes of 柱 are 92 8C.
-    const std::string ansi = "\x92\x8C" "1";
+    const std::string ansi =
+        "\x92\x8C"
+        "1";
     const char* expected[] = {
         "ch -350  50 1 0 \"",     // 0: upper left (-400 + 50, 400 - 300 - 50)
         "ch  25  50 1 0 \"",      // 1: upper right (400 - 325 - 50)
@@ -72,7 +75,8 @@ TEST(Symbol, EveryPositionWithAJapaneseSymbolInTheAnsiCodePage) {
         in.symbol_ansi = position % 2 ? ansi : "";  // converted by the drawing when not given
         Result<std::string> out = drawing_commands(in);
         ASSERT_TRUE(out.ok()) << out.message();
-        EXPECT_EQ(symbol_tail(*out), "ly5\r\ncn5\r\n" + std::string(expected[position]) + ansi + "\r\n")
+        EXPECT_EQ(symbol_tail(*out),
+                  "ly5\r\ncn5\r\n" + std::string(expected[position]) + ansi + "\r\n")
             << "position " << position;
     }
 }

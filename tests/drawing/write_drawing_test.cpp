@@ -106,7 +106,7 @@ TEST(Drawing, RefusedInputLeavesTheFolderUntouched) {
 
 // A disk that fails part-way: the earlier file stays whole and no temporary file is left.
 class FailingFileSystem : public FileSystem {
-public:
+  public:
     explicit FailingFileSystem(int fail_at_write) : fail_at_(fail_at_write) {}
     Result<std::string> read_all(const std::filesystem::path& p) override {
         return real_file_system().read_all(p);
@@ -118,9 +118,9 @@ public:
         return std::unique_ptr<OutputFile>(new Failing(std::move(*inner), fail_at_, p));
     }
 
-private:
+  private:
     class Failing : public OutputFile {
-    public:
+      public:
         Failing(std::unique_ptr<OutputFile> inner, int fail_at, std::filesystem::path p)
             : inner_(std::move(inner)), fail_at_(fail_at), path_(std::move(p)) {}
         Status write(std::string_view bytes) override {
@@ -129,7 +129,7 @@ private:
         }
         Status commit() override { return inner_->commit(); }
 
-    private:
+      private:
         std::unique_ptr<OutputFile> inner_;
         int fail_at_;
         int writes_ = 0;

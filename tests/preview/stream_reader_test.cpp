@@ -99,8 +99,8 @@ TEST(ReadStream, AWholeColumnWithDimensionsAndSymbol) {
 
 TEST(ReadStream, NumberItemsConstantZerosAndPoints) {
     PreviewDrawing d = read_ok(stream({
-        "0 -375 0 -575 ",      // a reference line's constant zeros
-        " 0  0  300 -300 ",    // computed zeros
+        "0 -375 0 -575 ",    // a reference line's constant zeros
+        " 0  0  300 -300 ",  // computed zeros
         "-300  400 -300  1200 ",
         "pt0  900 ",
         "pt-300 -5.25 ",
@@ -124,7 +124,10 @@ TEST(ReadStream, NumberItemsConstantZerosAndPoints) {
 TEST(ReadStream, AttributesHoldUntilChanged) {
     PreviewDrawing d = read_ok(stream({
         " 1  1  2  2 ",  // still the header's ly4 lc3 lt1
-        "lyF", "lc6", "lt5", "pn2",
+        "lyF",
+        "lc6",
+        "lt5",
+        "pn2",
         " 3  3  4  4 ",
         "pt 5  5 ",
         "lyA",
@@ -149,9 +152,8 @@ TEST(ReadStream, TextSizesFromTheHeaderOfTheCurrentLayerGroup) {
     // "lg" may come after "hs" in Jw_cad's header; group A takes the eleventh scale (20).
     std::string header = kHeader;
     header.replace(header.find("lg0"), 3, "lgA");
-    PreviewDrawing d = read_ok(stream({"cn2", "ch  0  0 1 0 \"x", "cn0", "cs  0  0 1 0 \"x",
-                                       "cnA", "ch  0  0 1 0 \"x"},
-                                      header));
+    PreviewDrawing d = read_ok(stream(
+        {"cn2", "ch  0  0 1 0 \"x", "cn0", "cs  0  0 1 0 \"x", "cnA", "ch  0  0 1 0 \"x"}, header));
     auto texts = all<PreviewText>(d);
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_DOUBLE_EQ(texts[0].height, 2.5 * 20);
@@ -162,10 +164,10 @@ TEST(ReadStream, TextSizesFromTheHeaderOfTheCurrentLayerGroup) {
 
 TEST(ReadStream, TextAfterTheQuoteIsKeptWholeAndDecodedFromCp932) {
     PreviewDrawing d = read_ok(stream({
-        "cn5",
-        "ch -350  50 1 0 \"A \"B\" <C>",
-        "ch  0  0 1 0 \"\x92\x8C" "1",  // 柱1 in CP932
-        "cs  0  0 1 0 \"",               // an empty value draws nothing
+        "cn5", "ch -350  50 1 0 \"A \"B\" <C>",
+        "ch  0  0 1 0 \"\x92\x8C"
+        "1",                // 柱1 in CP932
+        "cs  0  0 1 0 \"",  // an empty value draws nothing
     }));
     auto texts = all<PreviewText>(d);
     ASSERT_EQ(texts.size(), 2u);
@@ -191,14 +193,17 @@ struct Foreign {
 };
 
 TEST(RefuseForeignInput, WithTheLineNumberAndAReason) {
-    std::size_t header_lines = 14;  // kHeader and its terminating CR LF
+    std::size_t header_lines = 15;  // kHeader (14 lines) and the echo's own CR LF
     auto at = [&](int body_line) {
-        return std::to_string(header_lines + static_cast<std::size_t>(body_line)) + " 行目を読めません";
+        return std::to_string(header_lines + static_cast<std::size_t>(body_line)) +
+               " 行目を読めません";
     };
     const std::vector<Foreign> cases = {
         {"a DXF file", "0\r\nSECTION\r\n2\r\nHEADER\r\n", "1 行目を読めません: 線は 4 つの数値"},
-        {"Jw_cad's own file with hq", "hq\r\nhk 0\r\nhs 1 \r\n", "1 行目を読めません: 「hq」が残っています"},
-        {"a circle", stream({" 0  0  1  1 ", "ci 0 0 100"}), at(2) + ": quornel の書く行の種類ではありません: 「ci 0 0 100」"},
+        {"Jw_cad's own file with hq", "hq\r\nhk 0\r\nhs 1 \r\n",
+         "1 行目を読めません: 「hq」が残っています"},
+        {"a circle", stream({" 0  0  1  1 ", "ci 0 0 100"}),
+         at(2) + ": quornel の書く行の種類ではありません: 「ci 0 0 100」"},
         {"vertical text", stream({"cv 0 0 1 0 \"x"}), at(1)},
         {"a layer above F", stream({"ly10"}), at(1) + ": レイヤー番号は 0 から F までです"},
         {"line type 0", stream({"lt0"}), at(1) + ": 線種番号は 1 から 9 までです"},
@@ -208,10 +213,14 @@ TEST(RefuseForeignInput, WithTheLineNumberAndAReason) {
         {"a number with an exponent", stream({" 1  2  3  4e5 "}), at(1)},
         {"a point with one number", stream({"pt 5 "}), at(1) + ": 点は"},
         {"a text without its quote", stream({"ch  0  0 1 0 C1"}), at(1) + ": 文字は"},
-        {"a text without direction", stream({"ch  0  0 0 0 \"C1"}), at(1) + ": 文字の向きがありません"},
-        {"a binary file", std::string("hs 1 \r\n\x01\x02\0\x03", 11), "2 行目を読めません: テキストファイルではありません"},
-        {"a text before any scale", "hch 2 \r\nch  0  0 1 0 \"C1\r\n", "2 行目を読めません: ヘッダーにレイヤーグループ 0 の縮尺"},
-        {"a text type without height", "hs 1 \r\nhch 2 \r\ncn3\r\nch  0  0 1 0 \"C1\r\n", "4 行目を読めません: ヘッダーに文字種 3 の高さ"},
+        {"a text without direction", stream({"ch  0  0 0 0 \"C1"}),
+         at(1) + ": 文字の向きがありません"},
+        {"a binary file", std::string("hs 1 \r\n\x01\x02\0\x03", 11),
+         "2 行目を読めません: テキストファイルではありません"},
+        {"a text before any scale", "hch 2 \r\nch  0  0 1 0 \"C1\r\n",
+         "2 行目を読めません: ヘッダーにレイヤーグループ 0 の縮尺"},
+        {"a text type without height", "hs 1 \r\nhch 2 \r\ncn3\r\nch  0  0 1 0 \"C1\r\n",
+         "4 行目を読めません: ヘッダーに文字種 3 の高さ"},
         {"a bad header number", "hs 1 x 3 \r\n", "1 行目を読めません: ヘッダーの数値"},
         {"lines without a header", " 0  0  1  1 \r\n", "縮尺（hs）の行がありません"},
         {"an empty file", "", "縮尺（hs）の行がありません"},

@@ -60,7 +60,7 @@ TEST(ListData, HandEditedLinesAreReadByPosition) {
         std::string line = "whatever";
         for (int k = 0; k < n; ++k) line += "," + std::to_string(k + 1);
         if (i == 0) line += ",extra,fields,";  // ignored
-        if (i == 3) line = "HasiraX0_List,1,2,3,4,";  // one entry short
+        if (i == 3) line = "HasiraX0_List,1,2,3,4";  // one entry short (no trailing comma)
         if (i == 4) line = "";
         text += line + (i % 2 ? "\n" : "\r");
     }

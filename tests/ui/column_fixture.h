@@ -16,10 +16,9 @@ namespace quornel::testing_panels {
 
 struct Schematic {
     ColumnPanel column = make_column_panel();
-    std::array<WallPanel, 4> walls = {make_wall_panel(WallSide::Up),
-                                      make_wall_panel(WallSide::DOWN),
-                                      make_wall_panel(WallSide::Right),
-                                      make_wall_panel(WallSide::Left)};
+    std::array<WallPanel, 4> walls = {
+        make_wall_panel(WallSide::Up), make_wall_panel(WallSide::DOWN),
+        make_wall_panel(WallSide::Right), make_wall_panel(WallSide::Left)};
     SchematicState state;
 
     // Start-up: Picture2 is 8500 x 7500, then the column, then the panels up, down, right,
@@ -58,7 +57,7 @@ struct Schematic {
 
 // Message boxes as a person sees them: text, title, buttons, icon.
 class RecordingDialogs : public Dialogs {
-public:
+  public:
     struct Shown {
         std::string text;
         std::string title;
@@ -67,8 +66,8 @@ public:
     };
     std::vector<Shown> shown;
 
-    DialogAnswer show(const std::string& text, const std::string& title,
-                      DialogButtons buttons, DialogIcon icon) override {
+    DialogAnswer show(const std::string& text, const std::string& title, DialogButtons buttons,
+                      DialogIcon icon) override {
         shown.push_back({text, title, buttons, icon});
         return buttons == DialogButtons::YesNo ? DialogAnswer::Yes : DialogAnswer::Ok;
     }
@@ -95,14 +94,11 @@ inline ::testing::AssertionResult dot_on(const Shape& d, double x, double y) {
     return at(d, x - 30, y - 30);
 }
 
-inline ::testing::AssertionResult runs(const Line& l, double x1, double y1, double x2,
-                                       double y2) {
-    if (l.x1 == x1 && l.y1 == y1 && l.x2 == x2 && l.y2 == y2)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << l.name << "(" << l.index << ") runs (" << l.x1 << ", " << l.y1 << ")-(" << l.x2
-           << ", " << l.y2 << "), expected (" << x1 << ", " << y1 << ")-(" << x2 << ", " << y2
-           << ")";
+inline ::testing::AssertionResult runs(const Line& l, double x1, double y1, double x2, double y2) {
+    if (l.x1 == x1 && l.y1 == y1 && l.x2 == x2 && l.y2 == y2) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << l.name << "(" << l.index << ") runs (" << l.x1 << ", "
+                                         << l.y1 << ")-(" << l.x2 << ", " << l.y2 << "), expected ("
+                                         << x1 << ", " << y1 << ")-(" << x2 << ", " << y2 << ")";
 }
 
 }  // namespace quornel::testing_panels

@@ -156,7 +156,7 @@ TEST(ColumnShape, WallImagesSitFlushOrCentredAsTheShapeSays) {
     EXPECT_EQ(s.up().image.picture, "pic_ku");
 
     s.click_shape(8);
-    EXPECT_TRUE(at(s.up().image, 5255 - 764, 960));   // flush with the right face
+    EXPECT_TRUE(at(s.up().image, 5255 - 764, 960));     // flush with the right face
     EXPECT_TRUE(at(s.left().image, 1460, 4755 - 764));  // flush with the bottom face
     EXPECT_EQ(s.right().image.picture, "");
     EXPECT_EQ(s.down().image.picture, "");
@@ -176,10 +176,10 @@ TEST(ColumnReferenceLines, WallCentreLinesFollowTheFlushWalls) {
     EXPECT_EQ(s.column.dot1[4].rect.top, 3119.5 - 35);
 
     s.click_shape(8);
-    EXPECT_EQ(s.column.imgB_lt.rect.left, 4250 + 1005 - 382 + 7.5);
-    EXPECT_EQ(s.column.imgB_ly.rect.top, 3750 + 1005 - 382 + 7.5);
-    EXPECT_EQ(s.column.dot2[4].rect.left, 4880.5 - 35);
-    EXPECT_EQ(s.column.dot1[4].rect.top, 4380.5 - 35);
+    EXPECT_EQ(s.column.imgB_lt.rect.left, 4250 + 1005 - 382 - 7.5);  // centred on the wall
+    EXPECT_EQ(s.column.imgB_ly.rect.top, 3750 + 1005 - 382 - 7.5);
+    EXPECT_EQ(s.column.dot2[4].rect.left, 4865.5 - 35);
+    EXPECT_EQ(s.column.dot1[4].rect.top, 4365.5 - 35);
 
     // The crossing: through the column's centre, as with 柱芯.
     s.click_shape(4);

@@ -122,8 +122,7 @@ TEST(WallLayout, InteriorColumnShowsEveryInputAndSplitsEverywhere) {
         const Rect& r = p.image.rect;
         const bool vertical = p.side == WallSide::Left || p.side == WallSide::Right;
         EXPECT_EQ(vertical ? p.lin[2].y1 : p.lin[2].x1, (vertical ? r.top : r.left) + 130);
-        EXPECT_EQ(vertical ? p.lin[2].y2 : p.lin[2].x2,
-                  (vertical ? r.bottom() : r.right()) - 130);
+        EXPECT_EQ(vertical ? p.lin[2].y2 : p.lin[2].x2, (vertical ? r.bottom() : r.right()) - 130);
         // Parts are offered only where the wall has a thickness.
         const bool thick = p.side == WallSide::Left;
         EXPECT_EQ(p.cbo[0].enabled, thick) << p.cmdWri.name;
@@ -227,8 +226,8 @@ TEST(WallLayout, HiddenButtonsMoveTheUpperWallAndLayOutOnlyThatPanel) {
     s.click_shape(4);
     WallPanel& up = s.up();
     up.image.rect.width = 855;
-    up.cbo[0].text = "abc";              // no validation runs: stays as typed
-    s.left().lin[0].x1 = -1;             // another panel is not laid out again
+    up.cbo[0].text = "abc";   // no validation runs: stays as typed
+    s.left().lin[0].x1 = -1;  // another panel is not laid out again
 
     Command1_Click(1, s.column, s.walls, s.state);
     EXPECT_EQ(up.image.rect.left, 4250 - 427.5);

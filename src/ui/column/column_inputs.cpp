@@ -54,12 +54,14 @@ void ValidateColumnPart(ColumnPanel& column, ColumnAxis axis, int part, Dialogs&
     dialogs.show("寸法が合いません", "quornel", DialogButtons::Ok, DialogIcon::None);
 }
 
-void ValidateColumnMasiHidden(ComboBox& box) { validate_number(box); }
+void ValidateColumnMasiHidden(ComboBox& box) {
+    validate_number(box);
+}
 
 void ValidateColumnMasi(ComboBox& cboM_h, ColumnPanel& column) {
     validate_number(cboM_h);
-    for (ComboBox* side : {&column.cboHsnXM[0], &column.cboHsnXM[1], &column.cboHsnYM[0],
-                           &column.cboHsnYM[1]})
+    for (ComboBox* side :
+         {&column.cboHsnXM[0], &column.cboHsnXM[1], &column.cboHsnYM[0], &column.cboHsnYM[1]})
         set_box_text(*side, cboM_h.text);
 }
 

@@ -14,8 +14,12 @@ const WallPanel& wall(const std::array<WallPanel, 4>& walls, WallSide side) {
     return walls[static_cast<int>(side)];
 }
 
-std::string raised(int i) { return "img_botanU(" + std::to_string(i) + ")"; }
-std::string pressed(int i) { return "img_botanD(" + std::to_string(i) + ")"; }
+std::string raised(int i) {
+    return "img_botanU(" + std::to_string(i) + ")";
+}
+std::string pressed(int i) {
+    return "img_botanD(" + std::to_string(i) + ")";
+}
 
 void set_size(Control& c, double width, double height) {
     c.rect.width = width;
@@ -46,8 +50,8 @@ void place(Control& c, double left, double top) {
 
 // The wall images as the crossing has them, centred on the column's faces. `overlap_right`
 // is how far the right and down images reach into the column (20 at start-up, 15 after).
-void place_wall_images(std::array<WallPanel, 4>& walls, const Rect& column, double cx,
-                       double cy, double overlap_right) {
+void place_wall_images(std::array<WallPanel, 4>& walls, const Rect& column, double cx, double cy,
+                       double overlap_right) {
     const double W = column.width, H = column.height;
     Picture& ku = wall(walls, WallSide::Up).image;
     ku.picture = "pic_ku";
@@ -97,16 +101,34 @@ void apply_shape_row(const Rect& column, std::array<WallPanel, 4>& walls, double
     auto no_wall = [&](WallSide s) { wall(walls, s).image.picture = ""; };
     using enum WallSide;
     switch (shape) {
-        case 0: flush_top(Right), flush_left(DOWN), no_wall(Up), no_wall(Left); break;
-        case 1: flush_top(Left), flush_top(Right), no_wall(Up); break;
-        case 2: flush_top(Left), flush_right(DOWN), no_wall(Up), no_wall(Right); break;
-        case 3: flush_left(Up), flush_left(DOWN), no_wall(Left); break;
-        case 4: break;
-        case 5: flush_right(Up), flush_right(DOWN), no_wall(Right); break;
-        case 6: flush_left(Up), flush_bottom(Right), no_wall(Left), no_wall(DOWN); break;
-        case 7: flush_bottom(Left), flush_bottom(Right), no_wall(DOWN); break;
-        case 8: flush_right(Up), flush_bottom(Left), no_wall(Right), no_wall(DOWN); break;
-        default: break;
+        case 0:
+            flush_top(Right), flush_left(DOWN), no_wall(Up), no_wall(Left);
+            break;
+        case 1:
+            flush_top(Left), flush_top(Right), no_wall(Up);
+            break;
+        case 2:
+            flush_top(Left), flush_right(DOWN), no_wall(Up), no_wall(Right);
+            break;
+        case 3:
+            flush_left(Up), flush_left(DOWN), no_wall(Left);
+            break;
+        case 4:
+            break;
+        case 5:
+            flush_right(Up), flush_right(DOWN), no_wall(Right);
+            break;
+        case 6:
+            flush_left(Up), flush_bottom(Right), no_wall(Left), no_wall(DOWN);
+            break;
+        case 7:
+            flush_bottom(Left), flush_bottom(Right), no_wall(DOWN);
+            break;
+        case 8:
+            flush_right(Up), flush_bottom(Left), no_wall(Right), no_wall(DOWN);
+            break;
+        default:
+            break;
     }
 }
 
@@ -233,7 +255,9 @@ void RedrawColumnPanel(ColumnPanel& column, const std::array<WallPanel, 4>& wall
     }
 
     // 壁芯: each reference line runs along the middle of the wall that is flush with a
-    // column face, and through the column's centre where the walls are centred.
+    // column face, and through the column's centre where the walls are centred. The line is
+    // centred on that middle on both sides of the column (half its thickness is taken off,
+    // never added), so it sits exactly where the wall panel's reference dot is.
     const int sd = state.hasira_sd;
     if (sd < 0 || sd > 8) return;
     const double W = column.shpB_ih.rect.width, H = column.shpB_ih.rect.height;
@@ -242,14 +266,26 @@ void RedrawColumnPanel(ColumnPanel& column, const std::array<WallPanel, 4>& wall
     const double hr = wall(walls, WallSide::Right).image.rect.height;
 
     switch (sd % 3) {
-        case 0: lt.rect.left = cx - W / 2 + wu / 2 - lw / 2; break;
-        case 1: lt.rect.left = cx - lw / 2; break;
-        default: lt.rect.left = cx + W / 2 - wu / 2 + lw / 2; break;
+        case 0:
+            lt.rect.left = cx - W / 2 + wu / 2 - lw / 2;
+            break;
+        case 1:
+            lt.rect.left = cx - lw / 2;
+            break;
+        default:
+            lt.rect.left = cx + W / 2 - wu / 2 - lw / 2;
+            break;
     }
     switch (sd / 3) {
-        case 0: ly.rect.top = cy - H / 2 + hr / 2 - lh / 2; break;
-        case 1: ly.rect.top = cy - lh / 2; break;
-        default: ly.rect.top = cy + H / 2 - hr / 2 + lh / 2; break;
+        case 0:
+            ly.rect.top = cy - H / 2 + hr / 2 - lh / 2;
+            break;
+        case 1:
+            ly.rect.top = cy - lh / 2;
+            break;
+        default:
+            ly.rect.top = cy + H / 2 - hr / 2 - lh / 2;
+            break;
     }
     column.dot2[4].rect.left = sd % 3 == 1 ? cx - 35 : lt.rect.left - 35;
     column.dot1[4].rect.top = sd / 3 == 1 ? cy - 35 : ly.rect.top - 35;
@@ -275,10 +311,17 @@ void Command1_Click(int index, const ColumnPanel& column, std::array<WallPanel, 
     WallPanel& up = wall(walls, WallSide::Up);
     Rect& r = up.image.rect;
     switch (index) {
-        case 0: r.left = cx - W / 2; break;
-        case 1: r.left = cx - r.width / 2; break;
-        case 2: r.left = cx + W / 2 - r.width; break;
-        default: break;
+        case 0:
+            r.left = cx - W / 2;
+            break;
+        case 1:
+            r.left = cx - r.width / 2;
+            break;
+        case 2:
+            r.left = cx + W / 2 - r.width;
+            break;
+        default:
+            break;
     }
     LayoutKabeSun(up, state);
 }

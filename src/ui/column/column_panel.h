@@ -61,12 +61,12 @@ void Command1_Click(int index, const ColumnPanel& column, std::array<WallPanel, 
                     const SchematicState& state);
 
 // Column inputs. Each returns after the box's LostFocus work; messages go to `dialogs`.
-void ValidateColumnTotal(ColumnPanel& column, ColumnAxis axis);               // cboHsnXG / YG
-void ValidateColumnPart(ColumnPanel& column, ColumnAxis axis, int part,      // cboHsnXU_0 ...
+void ValidateColumnTotal(ColumnPanel& column, ColumnAxis axis);          // cboHsnXG / YG
+void ValidateColumnPart(ColumnPanel& column, ColumnAxis axis, int part,  // cboHsnXU_0 ...
                         Dialogs& dialogs);
-void ValidateColumnMasiHidden(ComboBox& box);                                 // cboHsnXM(i) ...
-void ValidateColumnMasi(ComboBox& cboM_h, ColumnPanel& column);               // cboM_h
-void ValidateKigou(ComboBox& cboHasiraKigou);                                 // cboHasiraKigou
-void ColumnWriClick(ColumnPanel& column, ColumnAxis axis);                    // cmdWriHX / HY
+void ValidateColumnMasiHidden(ComboBox& box);                    // cboHsnXM(i) ...
+void ValidateColumnMasi(ComboBox& cboM_h, ColumnPanel& column);  // cboM_h
+void ValidateKigou(ComboBox& cboHasiraKigou);                    // cboHasiraKigou
+void ColumnWriClick(ColumnPanel& column, ColumnAxis axis);       // cmdWriHX / HY
 
 }  // namespace quornel

@@ -61,10 +61,17 @@ void ValidateKabeSun(WallPanel& p, int index, const SchematicState& s) {
     double a = box_value(p.cbo[0]);
     double b = box_value(p.cbo[1]);
     switch (index) {
-        case 0: b = t - a; break;
-        case 1: a = t - b; break;
-        case 2: a = b = 0; break;
-        default: break;
+        case 0:
+            b = t - a;
+            break;
+        case 1:
+            a = t - b;
+            break;
+        case 2:
+            a = b = 0;
+            break;
+        default:
+            break;
     }
     set_box_number(p.cbo[0], a);
     set_box_number(p.cbo[1], b);

@@ -28,7 +28,7 @@ bool third_line(WallSide side, int sd) {
 }
 
 class Figure {
-public:
+  public:
     Figure(WallSide side, const Rect& image) : side_(side), r_(image) {}
 
     double start() const { return along_y() ? r_.top : r_.left; }
@@ -37,10 +37,14 @@ public:
     // The coordinate `d` twips outside the wall image's outer edge.
     double out(double d) const {
         switch (side_) {
-            case WallSide::Left: return r_.left - d;
-            case WallSide::Right: return r_.right() + d;
-            case WallSide::DOWN: return r_.bottom() + d;
-            case WallSide::Up: return r_.top - d;
+            case WallSide::Left:
+                return r_.left - d;
+            case WallSide::Right:
+                return r_.right() + d;
+            case WallSide::DOWN:
+                return r_.bottom() + d;
+            case WallSide::Up:
+                return r_.top - d;
         }
         return 0;
     }
@@ -61,7 +65,7 @@ public:
         d.rect.top = y - 30;
     }
 
-private:
+  private:
     bool along_y() const { return figure_runs_along_y(side_); }
     WallSide side_;
     Rect r_;
@@ -127,8 +131,8 @@ void LayoutKabeSun(WallPanel& p, const SchematicState& s) {
     const bool first = first_line(p.side, sd);
     const bool third = third_line(p.side, sd);
     const Figure f(p.side, p.image.rect);
-    const double centre = figure_runs_along_y(p.side) ? static_cast<double>(s.DiagramCenterY)
-                                                      : s.DiagramCenterX;
+    const double centre =
+        figure_runs_along_y(p.side) ? static_cast<double>(s.DiagramCenterY) : s.DiagramCenterX;
 
     // 1. The figure shows only where the side has a wall.
     for (Line& l : p.lin) l.visible = shown;

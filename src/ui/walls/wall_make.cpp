@@ -20,19 +20,41 @@ struct SideDesign {
 SideDesign design_of(WallSide side) {
     switch (side) {
         case WallSide::Up:
-            return {"imgB_ku", "pic_ku", {3240, 1440, 855, 975}, "cboKabeSunUp",
-                    "linKabeSunUP", "dotKabeUp", "cmdWriKU", 3960, 240};
+            return {"imgB_ku",      "pic_ku",       {3240, 1440, 855, 975},
+                    "cboKabeSunUp", "linKabeSunUP", "dotKabeUp",
+                    "cmdWriKU",     3960,           240};
         case WallSide::DOWN:
-            return {"imgB_kd", "pic_kd", {3120, 5400, 1215, 615}, "cboKabeSunDOWN",
-                    "linKabeSunDOWN", "dotKabeDOWN", "cmdWriKD", 4080, 7080};
+            return {"imgB_kd",
+                    "pic_kd",
+                    {3120, 5400, 1215, 615},
+                    "cboKabeSunDOWN",
+                    "linKabeSunDOWN",
+                    "dotKabeDOWN",
+                    "cmdWriKD",
+                    4080,
+                    7080};
         case WallSide::Right:
-            return {"imgB_kr", "pic_kr", {5640, 2760, 855, 1455}, "cboKabeSunRight",
-                    "linKabeSunRight", "dotKabeRight", "cmdWriKR", 7080, 3600};
+            return {"imgB_kr",
+                    "pic_kr",
+                    {5640, 2760, 855, 1455},
+                    "cboKabeSunRight",
+                    "linKabeSunRight",
+                    "dotKabeRight",
+                    "cmdWriKR",
+                    7080,
+                    3600};
         case WallSide::Left:
             break;
     }
-    return {"imgB_kl", "pic_kl", {2040, 2760, 735, 1455}, "cboKabeSunLeft",
-            "linKabeSunLeft", "dotKabeLeft", "cmdWriKL", 480, 2280};
+    return {"imgB_kl",
+            "pic_kl",
+            {2040, 2760, 735, 1455},
+            "cboKabeSunLeft",
+            "linKabeSunLeft",
+            "dotKabeLeft",
+            "cmdWriKL",
+            480,
+            2280};
 }
 
 template <class C>

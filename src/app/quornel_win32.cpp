@@ -1,0 +1,76 @@
+// quornel.exe: the window that Jw_cad's external-transform batch file starts. With
+// --repeat (or --script) it runs without a window, its messages in message boxes.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "platform/program_dir.h"
+#include "platform/registry.h"
+#include "ui/frm_main.h"
+#include "ui/headless_run.h"
+#include "win32/frm_main_view.h"
+#include "win32/message_box_dialogs.h"
+#include "win32/wide_text.h"
+
+namespace {
+
+std::vector<std::string> utf8_arguments() {
+    std::vector<std::string> args;
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (!argv) return args;
+    for (int i = 1; i < argc; ++i) args.push_back(quornel::narrow(argv[i]));
+    LocalFree(argv);
+    return args;
+}
+
+int run_without_window(const std::vector<std::string>& args) {
+    quornel::MessageBoxDialogs dialogs;
+    // A GUI program has no console of its own; output goes wherever the caller sent its
+    // standard handles (a batch file's redirection, a terminal under Wine).
+    std::ostringstream out, err;
+    const int status = quornel::run_headless(args, dialogs, out, err);
+    std::cout << out.str() << std::flush;
+    std::cerr << err.str() << std::flush;
+    if (!err.str().empty() && !GetStdHandle(STD_ERROR_HANDLE)) {
+        dialogs.show(err.str(), "quornel", quornel::DialogButtons::Ok,
+                     quornel::DialogIcon::Warning);
+    }
+    return status;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    const std::vector<std::string> args = utf8_arguments();
+    if (quornel::is_headless_request(args)) return run_without_window(args);
+
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    auto registry = quornel::open_user_registry();
+    quornel::MessageBoxDialogs dialogs;
+    quornel::FrmMain model(quornel::FrmMainEnv{quornel::real_file_system(), *registry, dialogs,
+                                               quornel::executable_dir()});
+    // Form_Load runs before the window is first shown; when it cannot go on (no exchange
+    // header) it has told the user and the program ends.
+    model.Form_Load();
+    if (model.closed) return 1;
+
+    quornel::FrmMainView view(model, dialogs);
+    if (!view.create()) {
+        dialogs.show("ウィンドウを作成できませんでした。", "quornel", quornel::DialogButtons::Ok,
+                     quornel::DialogIcon::Warning);
+        return 1;
+    }
+    view.show();
+    view.run();
+    return 0;
+}

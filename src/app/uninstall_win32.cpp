@@ -1,0 +1,21 @@
+// uninstall.exe: removes quornel's registry key.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "platform/registry.h"
+#include "win32/form1_view.h"
+#include "win32/message_box_dialogs.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    auto registry = quornel::open_user_registry();
+    quornel::MessageBoxDialogs dialogs;
+    quornel::Form1View form(*registry, dialogs);
+    if (!form.create()) return 1;
+    form.show();
+    form.run();
+    return 0;
+}

@@ -1,0 +1,54 @@
+# The Windows programs: quornel.exe (the window) and uninstall.exe. GUI subsystem, wide
+# entry points, statically linked; the resources carry the manifest (visual styles,
+# per-monitor DPI awareness, run as the invoking user), the icon and the version.
+if(WIN32)
+  enable_language(RC)
+  set(QUORNEL_RES_DIR ${CMAKE_SOURCE_DIR}/src/win32/res)
+
+  # The icon file is drawn by the program's own picture code, built and run on the build
+  # machine. Without a host compiler the programs simply have no icon of their own.
+  find_program(QUORNEL_HOST_CXX NAMES g++ c++ clang++)
+  set(QUORNEL_ICON ${CMAKE_BINARY_DIR}/res/quornel.ico)
+  if(QUORNEL_HOST_CXX)
+    add_custom_command(
+      OUTPUT ${QUORNEL_ICON}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/res
+      COMMAND ${QUORNEL_HOST_CXX} -std=c++20 -O1 -I${CMAKE_SOURCE_DIR}/src
+              ${QUORNEL_RES_DIR}/make_icon.cpp ${CMAKE_SOURCE_DIR}/src/ui/pictures.cpp
+              -o ${CMAKE_BINARY_DIR}/res/make_icon
+      COMMAND ${CMAKE_BINARY_DIR}/res/make_icon ${QUORNEL_ICON}
+      DEPENDS ${QUORNEL_RES_DIR}/make_icon.cpp ${CMAKE_SOURCE_DIR}/src/ui/pictures.cpp
+              ${CMAKE_SOURCE_DIR}/src/ui/pictures.h
+      COMMENT "Drawing the program icon")
+    set(QUORNEL_ICON_LINE "1 ICON \"${QUORNEL_ICON}\"")
+  else()
+    message(STATUS "No host C++ compiler: the Windows programs get no icon")
+    set(QUORNEL_ICON_LINE "")
+  endif()
+
+  function(quornel_windows_resources program description out_var)
+    set(PROGRAM ${program})
+    set(DESCRIPTION ${description})
+    set(MANIFEST ${CMAKE_BINARY_DIR}/res/${program}.manifest)
+    set(ICON_LINE ${QUORNEL_ICON_LINE})
+    configure_file(${QUORNEL_RES_DIR}/app.manifest ${MANIFEST} @ONLY)
+    configure_file(${QUORNEL_RES_DIR}/app.rc.in ${CMAKE_BINARY_DIR}/res/${program}.rc @ONLY)
+    set_source_files_properties(${CMAKE_BINARY_DIR}/res/${program}.rc PROPERTIES
+      OBJECT_DEPENDS "${MANIFEST};${QUORNEL_ICON}")
+    if(NOT QUORNEL_HOST_CXX)
+      set_source_files_properties(${CMAKE_BINARY_DIR}/res/${program}.rc PROPERTIES
+        OBJECT_DEPENDS "${MANIFEST}")
+    endif()
+    set(${out_var} ${CMAKE_BINARY_DIR}/res/${program}.rc PARENT_SCOPE)
+  endfunction()
+
+  quornel_windows_resources(quornel "quornel" quornel_rc)
+  add_executable(quornel WIN32 ${CMAKE_CURRENT_LIST_DIR}/quornel_win32.cpp ${quornel_rc})
+  target_link_libraries(quornel PRIVATE quornel_win32 quornel_ui)
+  target_link_options(quornel PRIVATE -municode -mwindows)
+
+  quornel_windows_resources(uninstall "quornel registry cleanup" uninstall_rc)
+  add_executable(uninstall WIN32 ${CMAKE_CURRENT_LIST_DIR}/uninstall_win32.cpp ${uninstall_rc})
+  target_link_libraries(uninstall PRIVATE quornel_win32 quornel_uninstall)
+  target_link_options(uninstall PRIVATE -municode -mwindows)
+endif()

@@ -1,0 +1,44 @@
+#pragma once
+// The uninstaller's window Form1: a label and the 「ＯＫ」 button that deletes quornel's
+// registry key.
+#include "platform/registry.h"
+#include "win32/button.h"
+#include "win32/message_box_dialogs.h"
+#include "win32/top_window.h"
+#include "win32/ui_font.h"
+
+#include <memory>
+
+namespace quornel {
+
+class Form1View {
+public:
+    Form1View(Registry& registry, MessageBoxDialogs& dialogs);
+    ~Form1View();
+    Form1View(const Form1View&) = delete;
+    Form1View& operator=(const Form1View&) = delete;
+
+    bool create();
+    void show();
+    void run();
+    // Handles the messages already waiting (for tests).
+    void pump();
+    bool closed() const { return closed_; }
+    HWND hwnd() const { return window_.hwnd(); }
+    HWND ok_button() const { return command1_.hwnd(); }
+
+private:
+    void layout();
+    void process(MSG& msg);
+
+    Registry& registry_;
+    MessageBoxDialogs& dialogs_;
+    win::TopWindow window_;
+    win::Label label1_;
+    win::Button command1_;
+    std::unique_ptr<UiFont> font_;
+    bool busy_ = false;
+    bool closed_ = false;
+};
+
+}  // namespace quornel

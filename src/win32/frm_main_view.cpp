@@ -1,0 +1,424 @@
+// Building the native controls of frmMain and routing the user's actions to the model.
+#include "win32/frm_main_view.h"
+
+#include <algorithm>
+#include <set>
+
+#include "win32/button.h"
+#include "win32/canvas.h"
+#include "win32/combo_box.h"
+#include "win32/dpi.h"
+#include "win32/picture_button.h"
+#include "win32/tab_control.h"
+
+namespace quornel {
+namespace {
+
+// Posted when the focus moved, so that the model hears of it after the change completed.
+constexpr UINT kMsgFocusMoved = WM_APP + 1;
+
+ControlRef ref_of(const Control& c) { return ControlRef{c.name, c.index}; }
+
+bool takes_focus(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Button:
+        case ControlKind::OptionButton:
+        case ControlKind::ComboBox:
+        case ControlKind::DropDownList:
+        case ControlKind::TabControl:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool mouse_button_down() {
+    return ((GetKeyState(VK_LBUTTON) | GetKeyState(VK_RBUTTON) | GetKeyState(VK_MBUTTON)) &
+            0x8000) != 0;
+}
+
+}  // namespace
+
+struct FrmMainView::Applied {
+    bool valid = false;
+    RECT px{};
+    bool visible = false;
+    bool enabled = true;
+    std::string text;
+    std::vector<std::string> items;
+    bool value = false;
+    std::string picture;
+};
+
+struct FrmMainView::Native {
+    Control* model = nullptr;
+    ControlRef ref;
+    std::unique_ptr<win::Wnd> wnd;
+    Applied applied;
+    bool edited = false;  // the user typed since the model last heard
+};
+
+FrmMainView::FrmMainView(FrmMain& model, MessageBoxDialogs& dialogs)
+    : model_(model), dialogs_(dialogs) {}
+
+FrmMainView::~FrmMainView() {
+    dialogs_.set_owner(nullptr);
+    // Children go with the window; the wrappers only forget them.
+    if (window_.hwnd()) DestroyWindow(window_.hwnd());
+}
+
+HWND FrmMainView::hwnd() const { return window_.hwnd(); }
+
+FrmMainView::Native* FrmMainView::find(const ControlRef& ref) {
+    auto it = by_key_.find(to_string(ref));
+    return it == by_key_.end() ? nullptr : it->second;
+}
+
+const FrmMainView::Native* FrmMainView::find(const ControlRef& ref) const {
+    auto it = by_key_.find(to_string(ref));
+    return it == by_key_.end() ? nullptr : it->second;
+}
+
+HWND FrmMainView::native(const ControlRef& ref) const {
+    const Native* n = find(ref);
+    return n && n->wnd ? n->wnd->hwnd() : nullptr;
+}
+
+bool FrmMainView::create() {
+    if (!window_.create(model_.form.caption)) return false;
+    dpi_ = window_dpi(hwnd());
+    font_ = std::make_unique<UiFont>(dpi_);
+    window_.on_close = [this] {
+        // Closing the window is not leaving a box: nothing is validated or written.
+        focus_moved_ = false;
+        return true;
+    };
+    window_.on_destroyed = [this] {
+        window_closed_ = true;
+        PostQuitMessage(0);
+    };
+    window_.on_app_message = [this](UINT msg, WPARAM, LPARAM) {
+        if (msg == kMsgFocusMoved) settle_focus();
+    };
+    window_.on_dpi_changed = [this](unsigned dpi) { rescale(dpi); };
+    build_controls();
+    window_.set_outer_size_centred(model_.form.width, model_.form.height);
+    dialogs_.set_owner(hwnd());
+    refresh();
+    return true;
+}
+
+HWND FrmMainView::parent_window(const std::string& container) const {
+    if (container == "SSTab1" && tab_) return tab_->hwnd();
+    auto it = canvases_.find(container);
+    if (it != canvases_.end()) return it->second->hwnd();
+    return window_.hwnd();
+}
+
+void FrmMainView::build_controls() {
+    std::set<std::string> container_names;
+    for (const Control* c : model_.controls()) container_names.insert(c->container);
+
+    // Level by level from the form, so that every container exists before its contents;
+    // within a container the controls are made top to bottom, left to right, which gives
+    // the tab order.
+    std::vector<std::string> level{"frmMain"};
+    while (!level.empty()) {
+        std::vector<std::string> next;
+        for (const std::string& parent : level) {
+            std::vector<Control*> windowed;
+            for (Control* c : model_.controls()) {
+                if (c->container != parent) continue;
+                switch (c->kind) {
+                    case ControlKind::Shape:
+                    case ControlKind::Line:
+                        windowless_[parent].push_back(c);
+                        break;
+                    case ControlKind::Image:
+                        // The shape buttons on the tab page are clicked; the schematic's
+                        // images and the hidden stores are only painted.
+                        if (parent == "SSTab1")
+                            windowed.push_back(c);
+                        else
+                            windowless_[parent].push_back(c);
+                        break;
+                    case ControlKind::PictureBox:
+                        if (container_names.count(c->name))
+                            windowed.push_back(c);
+                        else
+                            windowless_[parent].push_back(c);
+                        break;
+                    case ControlKind::TextBox:
+                        // Text1 only buffers the exchange header; it is never shown.
+                        break;
+                    default:
+                        windowed.push_back(c);
+                        break;
+                }
+            }
+            std::stable_sort(windowed.begin(), windowed.end(), [](const Control* a, const Control* b) {
+                if (a->rect.top != b->rect.top) return a->rect.top < b->rect.top;
+                return a->rect.left < b->rect.left;
+            });
+            const HWND parent_hwnd = parent_window(parent);
+            bool first_option = true;
+            for (Control* c : windowed) {
+                auto n = std::make_unique<Native>();
+                n->model = c;
+                n->ref = ref_of(*c);
+                const bool option = c->kind == ControlKind::OptionButton;
+                create_native(*n, parent_hwnd, option && first_option);
+                if (option) first_option = false;
+                if (!n->wnd || !n->wnd->hwnd()) continue;
+                wire_events(*n);
+                by_key_[to_string(n->ref)] = n.get();
+                by_hwnd_[n->wnd->hwnd()] = n.get();
+                if (container_names.count(c->name) && c->kind != ControlKind::TabControl)
+                    next.push_back(c->name);
+                if (c->kind == ControlKind::TabControl) next.push_back(c->name);
+                natives_.push_back(std::move(n));
+            }
+        }
+        level = std::move(next);
+    }
+}
+
+void FrmMainView::create_native(Native& n, HWND parent, bool first_option_of_group) {
+    Control& c = *n.model;
+    switch (c.kind) {
+        case ControlKind::TabControl: {
+            auto tab = std::make_unique<win::TabControl>();
+            tab->create(parent, static_cast<TabControl&>(c).tabs);
+            tab->paint = [this, name = c.name](HDC dc) { paint_container(dc, name); };
+            tab_ = tab.get();
+            n.wnd = std::move(tab);
+            break;
+        }
+        case ControlKind::Label: {
+            auto label = std::make_unique<win::Label>();
+            label->create(parent);
+            n.wnd = std::move(label);
+            break;
+        }
+        case ControlKind::Button: {
+            auto button = std::make_unique<win::Button>();
+            button->create(parent);
+            n.wnd = std::move(button);
+            break;
+        }
+        case ControlKind::OptionButton: {
+            auto option = std::make_unique<win::OptionButton>();
+            option->create(parent, first_option_of_group);
+            n.wnd = std::move(option);
+            break;
+        }
+        case ControlKind::ComboBox:
+        case ControlKind::DropDownList: {
+            auto combo = std::make_unique<win::ComboBox>();
+            combo->create(parent, c.kind == ControlKind::ComboBox);
+            n.wnd = std::move(combo);
+            break;
+        }
+        case ControlKind::Frame:
+        case ControlKind::PictureBox: {
+            auto canvas = std::make_unique<win::Canvas>();
+            // A frame shows the page behind it; the schematic is drawn on white, like
+            // paper.
+            if (c.kind == ControlKind::Frame)
+                canvas->create(parent, win::Canvas::Border::Etched, CLR_INVALID);
+            else
+                canvas->create(parent, win::Canvas::Border::Sunken, RGB(255, 255, 255));
+            canvas->paint = [this, name = c.name](HDC dc) { paint_container(dc, name); };
+            canvases_[c.name] = canvas.get();
+            n.wnd = std::move(canvas);
+            break;
+        }
+        case ControlKind::Image: {
+            auto image = std::make_unique<win::PictureButton>();
+            image->create(parent);
+            const auto* picture = static_cast<const Picture*>(&c);
+            image->paint = [this, picture](HDC dc, const RECT& client) {
+                if (const Bitmap* bitmap = pictures_.get(picture->picture))
+                    draw_bitmap(dc, *bitmap, client);
+            };
+            n.wnd = std::move(image);
+            break;
+        }
+        default:
+            return;
+    }
+    n.wnd->set_font(font_->get());
+}
+
+void FrmMainView::wire_events(Native& n) {
+    const ControlRef ref = n.ref;
+    Native* self = &n;
+    if (takes_focus(n.model->kind)) n.wnd->on_focus = [this] { note_focus(); };
+    switch (n.model->kind) {
+        case ControlKind::Button: {
+            auto* button = static_cast<win::Button*>(n.wnd.get());
+            button->on_click = [this, ref] { act(ref, [this, ref] { return model_.user_click(ref); }); };
+            button->on_enter = [this, ref] { act(ref, [this, ref] { return model_.user_enter(ref); }); };
+            break;
+        }
+        case ControlKind::OptionButton:
+            static_cast<win::OptionButton*>(n.wnd.get())->on_click = [this, ref] {
+                act(ref, [this, ref] { return model_.user_click(ref); });
+            };
+            break;
+        case ControlKind::ComboBox:
+        case ControlKind::DropDownList: {
+            auto* combo = static_cast<win::ComboBox*>(n.wnd.get());
+            combo->on_edit = [self] { self->edited = true; };
+            if (combo->editable())
+                combo->on_enter = [this, ref] { act(ref, [this, ref] { return model_.user_enter(ref); }); };
+            combo->on_select = [this, ref, combo] {
+                const int entry = combo->selection();
+                if (entry < 0) return;
+                act(ref, [this, ref, entry] { return model_.user_choose(ref, entry); });
+            };
+            break;
+        }
+        case ControlKind::Image:
+            static_cast<win::PictureButton*>(n.wnd.get())->on_click = [this, ref] {
+                act(ref, [this, ref] { return model_.user_click(ref); });
+            };
+            break;
+        case ControlKind::TabControl:
+            static_cast<win::TabControl*>(n.wnd.get())->on_select = [this, name = ref.name](int page) {
+                const ControlRef page_ref{name, page};
+                act(page_ref, [this, page_ref] { return model_.user_click(page_ref); });
+            };
+            break;
+        default:
+            break;
+    }
+}
+
+void FrmMainView::show() {
+    ShowWindow(hwnd(), SW_SHOW);
+    SetForegroundWindow(hwnd());
+    if (model_.focus().empty()) model_.user_focus(ControlRef{"cboM_h", -1});
+    refresh();
+    UpdateWindow(hwnd());
+}
+
+FrmMainView::Native* FrmMainView::native_with_focus() {
+    for (HWND h = GetFocus(); h && h != hwnd(); h = GetParent(h)) {
+        auto it = by_hwnd_.find(h);
+        if (it != by_hwnd_.end())
+            return takes_focus(it->second->model->kind) ? it->second : nullptr;
+    }
+    return nullptr;
+}
+
+void FrmMainView::note_focus() {
+    if (syncing_ || window_closed_) return;
+    focus_moved_ = true;
+    PostMessageW(hwnd(), kMsgFocusMoved, 0, 0);
+}
+
+void FrmMainView::settle_focus() {
+    // While the mouse button that moved the focus is still down, the click is not over:
+    // the model hears of the focus change with the click itself (its user_click moves the
+    // focus first) or, for a control that has no click, once the button is released. So a
+    // message box raised by the box that was left cannot swallow the click.
+    if (!focus_moved_ || busy_ || window_closed_ || mouse_button_down()) return;
+    focus_moved_ = false;
+    Native* n = native_with_focus();
+    if (!n || model_.focus() == n->ref) return;
+    const ControlRef ref = n->ref;
+    act(ref, [this, ref] { return model_.user_focus(ref); });
+}
+
+void FrmMainView::act(const ControlRef& source, const std::function<ActResult()>& action) {
+    // A handler's message box runs its own message loop; anything that reaches us from
+    // there waits (the window is disabled meanwhile, so that is only focus news).
+    if (busy_ || window_closed_) return;
+    busy_ = true;
+    pull_edits();
+    if (focus_moved_) {
+        focus_moved_ = false;
+        Native* n = native_with_focus();
+        if (n && !(n->ref == source) && !(model_.focus() == n->ref)) model_.user_focus(n->ref);
+    }
+    action();
+    busy_ = false;
+    refresh();
+    if (focus_moved_ && !window_closed_) PostMessageW(hwnd(), kMsgFocusMoved, 0, 0);
+}
+
+void FrmMainView::pull_edits() {
+    for (auto& n : natives_) {
+        if (!n->edited) continue;
+        n->edited = false;
+        const std::string text = n->wnd->text();
+        n->applied.text = text;
+        if (static_cast<ComboBox*>(n->model)->text != text) model_.user_type(n->ref, text);
+    }
+}
+
+void FrmMainView::focus_native(Native& n) {
+    if (n.model->kind == ControlKind::ComboBox || n.model->kind == ControlKind::DropDownList)
+        static_cast<win::ComboBox*>(n.wnd.get())->focus();
+    else
+        SetFocus(n.wnd->hwnd());
+}
+
+void FrmMainView::apply_focus() {
+    // Only while the window is the active one: a message box or another program in front
+    // keeps its own focus.
+    if (window_closed_ || GetActiveWindow() != hwnd()) return;
+    auto usable = [](HWND h) { return h && IsWindowVisible(h) && IsWindowEnabled(h); };
+    const ControlRef target = model_.focus();
+    Native* want = target.empty() ? nullptr : find(target);
+    if (want && usable(want->wnd->hwnd())) {
+        Native* has = native_with_focus();
+        if (has != want) {
+            syncing_ = true;
+            focus_native(*want);
+            syncing_ = false;
+        }
+        return;
+    }
+    // The model's focus is on a box that was just disabled or hidden: the keyboard goes
+    // on to the next control, and the box is not validated again (the model skips
+    // LostFocus for a control nobody can act on).
+    HWND focus = GetFocus();
+    if (usable(focus) && focus != hwnd() && native_with_focus()) return;
+    HWND from = want ? want->wnd->hwnd() : nullptr;
+    HWND next = GetNextDlgTabItem(hwnd(), from, FALSE);
+    if (next) SetFocus(next);
+}
+
+bool FrmMainView::process(MSG& msg) {
+    if (msg.message == WM_KEYDOWN && (GetKeyState(VK_CONTROL) & 0x8000) &&
+        (msg.wParam == VK_TAB || msg.wParam == VK_PRIOR || msg.wParam == VK_NEXT) && tab_ &&
+        IsChild(hwnd(), msg.hwnd)) {
+        // Ctrl+Tab and Ctrl+PageUp/PageDown turn the page, as in a dialog with tabs.
+        const ControlRef page_ref{model_.SSTab1.name, 1 - model_.SSTab1.tab};
+        act(page_ref, [this, page_ref] { return model_.user_click(page_ref); });
+        return true;
+    }
+    if (!IsDialogMessageW(hwnd(), &msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    settle_focus();
+    return true;
+}
+
+void FrmMainView::pump() {
+    MSG msg;
+    while (!window_closed_ && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) break;
+        process(msg);
+    }
+}
+
+void FrmMainView::run() {
+    MSG msg;
+    while (!window_closed_ && GetMessageW(&msg, nullptr, 0, 0) > 0) process(msg);
+}
+
+}  // namespace quornel

@@ -1,0 +1,169 @@
+// After every event the screen follows the model: only what changed is copied onto the
+// native controls, and a container is repainted only when one of its drawings changed.
+#include <cstdio>
+
+#include "win32/button.h"
+#include "win32/canvas.h"
+#include "win32/combo_box.h"
+#include "win32/dpi.h"
+#include "win32/frm_main_view.h"
+#include "win32/picture_button.h"
+#include "win32/tab_control.h"
+
+namespace quornel {
+namespace {
+
+// What a windowless control shows, as text: two equal texts paint the same.
+void describe(const Control& c, std::string& out) {
+    char buf[160];
+    std::snprintf(buf, sizeof(buf), "%d|%.3f,%.3f,%.3f,%.3f|", c.visible ? 1 : 0, c.rect.left,
+                  c.rect.top, c.rect.width, c.rect.height);
+    out += buf;
+    if (c.kind == ControlKind::Line) {
+        const auto& l = static_cast<const Line&>(c);
+        std::snprintf(buf, sizeof(buf), "%.3f,%.3f,%.3f,%.3f|", l.x1, l.y1, l.x2, l.y2);
+        out += buf;
+    } else if (c.kind == ControlKind::Image || c.kind == ControlKind::PictureBox) {
+        out += static_cast<const Picture&>(c).picture;
+        out += '|';
+    }
+}
+
+}  // namespace
+
+// A control directly on the tab control shows only with its page.
+bool FrmMainView::shown_on_page(const Control& c) const {
+    return c.container != "SSTab1" || c.tab_page < 0 || c.tab_page == model_.SSTab1.tab;
+}
+
+void FrmMainView::paint_container(HDC dc, const std::string& container) {
+    auto it = windowless_.find(container);
+    if (it == windowless_.end()) return;
+    if (container != "SSTab1") {
+        paint_windowless(dc, it->second, dpi_, pictures_);
+        return;
+    }
+    std::vector<const Control*> page;
+    for (const Control* c : it->second)
+        if (shown_on_page(*c)) page.push_back(c);
+    paint_windowless(dc, page, dpi_, pictures_);
+}
+
+void FrmMainView::refresh() {
+    syncing_ = true;
+    for (auto& n : natives_) apply(*n, false);
+    redraw_changed_containers(false);
+    syncing_ = false;
+    if (model_.closed && !window_closed_) {
+        // 「作図」 has written its files or 「キャンセル」 was pressed: the program ends.
+        DestroyWindow(hwnd());
+        return;
+    }
+    apply_focus();
+}
+
+void FrmMainView::apply(Native& n, bool force) {
+    Control& c = *n.model;
+    Applied& a = n.applied;
+    win::Wnd& w = *n.wnd;
+    const bool all = force || !a.valid;
+
+    const RECT px = twips_rect_to_px(c.rect, dpi_);
+    if (all || !EqualRect(&px, &a.px)) {
+        if (c.kind == ControlKind::ComboBox || c.kind == ControlKind::DropDownList)
+            static_cast<win::ComboBox&>(w).set_box_bounds(px);
+        else
+            w.set_bounds(px);
+        a.px = px;
+    }
+
+    switch (c.kind) {
+        case ControlKind::Label: {
+            const std::string& caption = static_cast<const Label&>(c).caption;
+            if (all || a.text != caption) w.set_text(a.text = caption);
+            break;
+        }
+        case ControlKind::Button: {
+            const std::string& caption = static_cast<const Button&>(c).caption;
+            if (all || a.text != caption) w.set_text(a.text = caption);
+            break;
+        }
+        case ControlKind::OptionButton: {
+            const auto& option = static_cast<const OptionButton&>(c);
+            if (all || a.text != option.caption) w.set_text(a.text = option.caption);
+            if (all || a.value != option.value)
+                static_cast<win::OptionButton&>(w).set_checked(a.value = option.value);
+            break;
+        }
+        case ControlKind::ComboBox:
+        case ControlKind::DropDownList: {
+            const auto& box = static_cast<const ComboBox&>(c);
+            auto& combo = static_cast<win::ComboBox&>(w);
+            if (all || a.items != box.items) combo.set_items(a.items = box.items);
+            if (c.kind == ControlKind::ComboBox) {
+                if (all || a.text != box.text) {
+                    w.set_text(a.text = box.text);
+                    n.edited = false;
+                }
+            } else if (combo.selection() != box.list_index) {
+                combo.set_selection(box.list_index);
+            }
+            break;
+        }
+        case ControlKind::TabControl: {
+            const auto& tab = static_cast<const TabControl&>(c);
+            auto& native_tab = static_cast<win::TabControl&>(w);
+            if (native_tab.selected() != tab.tab) {
+                native_tab.select(tab.tab);
+                native_tab.redraw();
+            }
+            break;
+        }
+        case ControlKind::Image: {
+            const std::string& picture = static_cast<const Picture&>(c).picture;
+            if (all || a.picture != picture) {
+                a.picture = picture;
+                static_cast<win::PictureButton&>(w).redraw();
+            }
+            break;
+        }
+        default:
+            break;
+    }
+
+    if (all || a.enabled != c.enabled) w.set_enabled(a.enabled = c.enabled);
+    const bool visible = c.visible && shown_on_page(c);
+    if (all || a.visible != visible) w.set_visible(a.visible = visible);
+    a.valid = true;
+}
+
+void FrmMainView::redraw_changed_containers(bool force) {
+    for (const auto& [container, items] : windowless_) {
+        std::string state;
+        if (container == "SSTab1") state = std::to_string(model_.SSTab1.tab) + "|";
+        for (const Control* c : items) describe(*c, state);
+        std::string& painted = painted_state_[container];
+        if (!force && painted == state) continue;
+        painted = std::move(state);
+        if (container == "SSTab1") {
+            if (tab_) tab_->redraw();
+        } else if (auto it = canvases_.find(container); it != canvases_.end()) {
+            it->second->redraw();
+        }
+    }
+}
+
+void FrmMainView::rescale(unsigned dpi) {
+    dpi_ = dpi;
+    font_ = std::make_unique<UiFont>(dpi);
+    syncing_ = true;
+    for (auto& n : natives_) {
+        n->wnd->set_font(font_->get());
+        apply(*n, true);
+    }
+    redraw_changed_containers(true);
+    syncing_ = false;
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+}  // namespace quornel

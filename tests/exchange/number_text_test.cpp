@@ -1,0 +1,71 @@
+// How numbers are read from boxes and files and written into the command stream.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "exchange/number_text.h"
+
+namespace quornel {
+namespace {
+
+TEST(ParseNumber, WhatAUserTypes) {
+    EXPECT_EQ(parse_number("600"), 600);
+    EXPECT_EQ(parse_number(" 227.5 "), 227.5);
+    EXPECT_EQ(parse_number("-75"), -75);
+    EXPECT_EQ(parse_number("+75"), 75);
+    EXPECT_EQ(parse_number(".5"), 0.5);
+    EXPECT_EQ(parse_number("5."), 5);
+    EXPECT_EQ(parse_number("００７５"), 75);       // the IME's full-width digits
+    EXPECT_EQ(parse_number("－１２．５"), -12.5);  // full-width sign and point
+    EXPECT_EQ(parse_number("　600　"), 600);       // ideographic spaces around it
+}
+
+TEST(ParseNumber, WhatIsNotANumber) {
+    for (const char* text : {"", " ", "-", ".", "1e5", "1,000", "0x10", "nan", "inf", "1 2", "12a",
+                             "柱", "1.2.3", "--1"}) {
+        EXPECT_FALSE(parse_number(text).has_value()) << text;
+    }
+    EXPECT_FALSE(parse_number(std::string(400, '9')).has_value());  // does not fit a double
+}
+
+TEST(ParseNumber, HeaderFieldsTakeHalfWidthOnly) {
+    EXPECT_EQ(parse_number("2.5", NumberForms::HalfWidthOnly), 2.5);
+    EXPECT_FALSE(parse_number("２", NumberForms::HalfWidthOnly).has_value());
+}
+
+TEST(FormatNumber, ShortestTextWithoutExponent) {
+    EXPECT_EQ(format_number(1200), "1200");
+    EXPECT_EQ(format_number(-300), "-300");
+    EXPECT_EQ(format_number(0.5), "0.5");
+    EXPECT_EQ(format_number(-0.0), "0");
+    EXPECT_EQ(format_number(150.3 - 75.1), "75.2");
+    EXPECT_EQ(format_number(0.1 + 0.2), "0.3");
+    EXPECT_EQ(format_number(1e15), "1000000000000000");
+    EXPECT_EQ(format_number(1e-7), "0.0000001");
+    EXPECT_EQ(format_number(123456789.123456789), "123456789.123457");  // 15 digits
+    EXPECT_EQ(format_number(-2.5e-6), "-0.0000025");
+}
+
+TEST(FormatItem, SignOrBlankThenDigitsThenBlank) {
+    EXPECT_EQ(format_item(1200), " 1200 ");
+    EXPECT_EQ(format_item(-300), "-300 ");
+    EXPECT_EQ(format_item(0), " 0 ");
+    EXPECT_EQ(format_item(-0.0), " 0 ");
+    EXPECT_EQ(format_item(-1e-20), "-0.00000000000000000001 ");
+}
+
+TEST(FormatGrouped, WholeNumberWithCommasHalvesAwayFromZero) {
+    EXPECT_EQ(format_grouped(1250), "1,250");
+    EXPECT_EQ(format_grouped(1250.5), "1,251");
+    EXPECT_EQ(format_grouped(1250.49), "1,250");
+    EXPECT_EQ(format_grouped(4.499999999999999), "5");  // reads as 4.5
+    EXPECT_EQ(format_grouped(999.5), "1,000");
+    EXPECT_EQ(format_grouped(-1250.5), "-1,251");
+    EXPECT_EQ(format_grouped(-0.4), "0");
+    EXPECT_EQ(format_grouped(0), "0");
+    EXPECT_EQ(format_grouped(123), "123");
+    EXPECT_EQ(format_grouped(1234567), "1,234,567");
+}
+
+}  // namespace
+}  // namespace quornel

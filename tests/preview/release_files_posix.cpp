@@ -1,0 +1,169 @@
+// The files of the release folder as a user receives them: batch files that cmd.exe and
+// Jw_cad read correctly, a Japanese readme for Notepad, and a folder assembled whole or
+// not at all. (How cmd.exe runs the batch files is proven under Wine in
+// tests/e2e/batch_files_windows.sh.)
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/text_codec.h"
+#include "support/temp_dir.h"
+
+namespace quornel {
+namespace {
+
+const std::string kSource = QUORNEL_SOURCE_DIR;
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The lines of a file that must use CR LF throughout; fails on a bare LF or CR.
+std::vector<std::string> crlf_lines(const std::string& bytes, const std::string& name) {
+    std::vector<std::string> lines;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        std::size_t end = bytes.find("\r\n", pos);
+        EXPECT_NE(end, std::string::npos) << name << ": last line without CR LF";
+        if (end == std::string::npos) end = bytes.size();
+        std::string line = bytes.substr(pos, end - pos);
+        EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << name << ": bare CR or LF";
+        lines.push_back(line);
+        pos = end + 2;
+    }
+    return lines;
+}
+
+bool is_ascii(const std::string& s) {
+    for (unsigned char c : s)
+        if (c >= 0x80) return false;
+    return true;
+}
+
+void expect_cp932(const std::string& bytes, const std::string& name) {
+    std::string utf8 = ansi_to_utf8(bytes);
+    EXPECT_EQ(utf8.find("\xEF\xBF\xBD"), std::string::npos) << name << " is not CP932 text";
+    EXPECT_EQ(utf8_to_ansi(utf8), bytes) << name;
+}
+
+struct Batch {
+    const char* file;
+    const char* command;
+};
+
+TEST(ReleaseBatchFiles, JwCadDirectivesThenTheExchangeThenQuornel) {
+    for (Batch b : {Batch{"quornel.bat", "quornel.exe"},
+                    Batch{"quornel_repeat.bat", "quornel.exe --repeat"}}) {
+        std::string bytes = read_file(kSource + "/dist/" + b.file);
+        ASSERT_FALSE(bytes.empty()) << b.file;
+        expect_cp932(bytes, b.file);
+        std::vector<std::string> lines = crlf_lines(bytes, b.file);
+        ASSERT_GE(lines.size(), 8u);
+
+        // Line 1 is the memo that Jw_cad's file selection shows: a Japanese title.
+        EXPECT_EQ(lines[0].rfind("REM quornel ", 0), 0u) << b.file;
+        EXPECT_EQ(lines[0].find('#'), std::string::npos) << b.file;
+
+        // The directives, each '#' within the first 10 bytes where Jw_cad looks for it,
+        // all before "#e", which ends them; no command line before "#e".
+        std::vector<std::string> directives;
+        std::size_t end = 0;
+        for (std::size_t i = 1; i < lines.size() && !end; ++i) {
+            const std::string& l = lines[i];
+            if (l == "@echo off") continue;
+            ASSERT_EQ(l.rfind("REM ", 0), 0u) << b.file << ": a command before REM #e: " << l;
+            std::size_t hash = l.find('#');
+            if (hash == std::string::npos) continue;
+            EXPECT_LT(hash, 10u) << l;
+            std::string d = l.substr(hash, l.find(' ', hash) - hash);
+            directives.push_back(d);
+            if (d == "#e") end = i;
+        }
+        EXPECT_EQ(directives, (std::vector<std::string>{"#jww", "#cd", "#h0", "#0", "#e"}))
+            << b.file;
+
+        // After "#e": the old TEMP.TXT goes, Jw_cad's file becomes TEMP.TXT, quornel runs
+        // last. Commands are plain ASCII so that no code page can change them.
+        std::vector<std::string> commands;
+        for (std::size_t i = end + 1; i < lines.size(); ++i) {
+            if (lines[i].rfind("REM ", 0) == 0) continue;
+            EXPECT_TRUE(is_ascii(lines[i])) << b.file << ": " << lines[i];
+            commands.push_back(lines[i]);
+        }
+        EXPECT_EQ(commands,
+                  (std::vector<std::string>{
+                      "if exist TEMP.TXT del TEMP.TXT",
+                      "if exist JWC_TEMP.TXT move /y JWC_TEMP.TXT TEMP.TXT > nul", b.command}))
+            << b.file;
+    }
+}
+
+TEST(ReleaseReadme, JapaneseInCp932NamingEveryShippedFile) {
+    std::string bytes = read_file(kSource + "/dist/readme.txt");
+    expect_cp932(bytes, "readme.txt");
+    crlf_lines(bytes, "readme.txt");
+    std::string text = ansi_to_utf8(bytes);
+    for (const char* name :
+         {"quornel.exe", "uninstall.exe", "quornel.bat", "quornel_repeat.bat", "quornel.dat",
+          "quornel_d.dat", "ＯＫ", "インストール", "アンインストール", "JWC_TEMP.TXT", "TEMP.TXT"})
+        EXPECT_NE(text.find(name), std::string::npos) << name;
+}
+
+class DistScript : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        build_ = dir_.path() / "build";
+        std::filesystem::create_directories(build_);
+        for (const char* f : {"quornel.exe", "uninstall.exe", "quornel.dat", "quornel_d.dat"})
+            dir_.write(std::string("build/") + f, std::string("bytes of ") + f);
+        out_ = dir_.path() / "dist" / "quornel";
+    }
+    int run() {
+        std::string cmd = "bash '" + kSource + "/scripts/dist.sh' '" + build_.string() + "' '" +
+                          out_.string() + "' >/dev/null 2>&1";
+        return std::system(cmd.c_str());
+    }
+    test::TempDir dir_;
+    std::filesystem::path build_, out_;
+};
+
+TEST_F(DistScript, AssemblesTheReleaseFolder) {
+    ASSERT_EQ(run(), 0);
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(out_))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"quornel.bat", "quornel.dat", "quornel.exe",
+                                               "quornel_d.dat", "quornel_repeat.bat", "readme.txt",
+                                               "uninstall.exe"}));
+    EXPECT_EQ(dir_.read("dist/quornel/uninstall.exe"), "bytes of uninstall.exe");
+    // The batch files ship byte for byte, CR LF and CP932 included.
+    EXPECT_EQ(dir_.read("dist/quornel/quornel.bat"), read_file(kSource + "/dist/quornel.bat"));
+    EXPECT_EQ(dir_.read("dist/quornel/readme.txt"), read_file(kSource + "/dist/readme.txt"));
+    // Nothing else is left beside the folder.
+    EXPECT_EQ(dir_.entries().size(), 2u);  // build, dist
+}
+
+TEST_F(DistScript, AMissingProgramLeavesTheEarlierReleaseAlone) {
+    ASSERT_EQ(run(), 0);
+    std::filesystem::remove(build_ / "uninstall.exe");
+    dir_.write("build/quornel.exe", "a newer quornel.exe");
+    EXPECT_NE(run(), 0);
+    EXPECT_EQ(dir_.read("dist/quornel/quornel.exe"), "bytes of quornel.exe");
+    EXPECT_EQ(dir_.read("dist/quornel/uninstall.exe"), "bytes of uninstall.exe");
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(out_.parent_path()))
+        ++entries;
+    EXPECT_EQ(entries, 1u);  // no half-built folder beside it
+}
+
+}  // namespace
+}  // namespace quornel

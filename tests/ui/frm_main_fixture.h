@@ -1,0 +1,108 @@
+#pragma once
+// The whole window in a temporary program folder: TEMP.TXT as Jw_cad leaves it, the
+// shipped pick-list files, a registry in a .reg file, and a person at the keyboard.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "platform/file_system.h"
+#include "platform/registry.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+#include "ui/frm_main.h"
+
+namespace quornel::frm_test {
+
+// The exchange header of the drawing tests: scale 100 in layer group 0, text type 1 of
+// width 2, text type 5 of width 3.
+inline std::string test_header() {
+    return "hq\r\n"
+           "hk 0\r\n"
+           "hs 100 100 50 50 60 1 1 1 1 50 50 1 50 50 50 1\r\n"
+           "hcw 2 2.5 3 4 3 6 7 8 9 10\r\n"
+           "hch 2 2.5 3 4 3 6 7 8 9 10\r\n"
+           "hcd 0.5 0 0.5 0.5 0.5 0.5 1 1 1 1\r\n"
+           "hcc      1      1      2      2      3      3      4      4      5      5\r\n"
+           "hn -2000 -2000 2000 2000\r\n"
+           "lg0\r\n"
+           "ly4\r\n"
+           "lc3\r\n"
+           "lt1\r\n"
+           "cn3\r\n";
+}
+
+inline std::string source_file(const std::string& relative) {
+    std::ifstream in(std::string(QUORNEL_SOURCE_DIR) + "/" + relative, std::ios::binary);
+    EXPECT_TRUE(in.good()) << relative;
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline ControlRef ref(const std::string& text) {
+    auto r = parse_control_ref(text);
+    EXPECT_TRUE(r.has_value()) << text;
+    return r.value_or(ControlRef{});
+}
+
+class Window {
+public:
+    Window() : registry_(open_reg_file_registry(dir.file("registry.reg"))) {
+        dir.write("TEMP.TXT", test_header());
+        dir.write("quornel.dat", source_file("data/quornel.dat"));
+        dir.write("quornel_d.dat", source_file("data/quornel_d.dat"));
+    }
+
+    Registry& registry() { return *registry_; }
+    FileSystem& fs() { return fs_ ? *fs_ : real_file_system(); }
+    void use_file_system(FileSystem& fs) { fs_ = &fs; }
+
+    void set_dword(const char* key, const char* name, std::uint32_t v) {
+        RegData d{kRegDword, std::string(4, '\0')};
+        for (int i = 0; i < 4; ++i) d.bytes[i] = static_cast<char>((v >> (8 * i)) & 0xff);
+        ASSERT_TRUE(registry_->set(key, name, d));
+    }
+
+    // Jw_cad starts quornel: the window loads.
+    FrmMain& start() {
+        form_ = std::make_unique<FrmMain>(FrmMainEnv{fs(), *registry_, dialogs, dir.path()});
+        form_->Form_Load();
+        return *form_;
+    }
+    FrmMain& form() { return *form_; }
+
+    // A person at the window.
+    ActResult type(const std::string& name, const std::string& text) {
+        return form_->user_type(ref(name), text);
+    }
+    ActResult leave(const std::string& name) { return form_->user_leave(ref(name)); }
+    ActResult enter(const std::string& name) { return form_->user_enter(ref(name)); }
+    ActResult click(const std::string& name) { return form_->user_click(ref(name)); }
+    ActResult choose(const std::string& name, int entry) {
+        return form_->user_choose(ref(name), entry);
+    }
+    // Types into a box and leaves it.
+    void set(const std::string& name, const std::string& text) {
+        ASSERT_EQ(type(name, text), ActResult::Done) << name;
+        ASSERT_EQ(leave(name), ActResult::Done) << name;
+    }
+    ComboBox& box(const std::string& name) {
+        Control* c = form_->find_control(ref(name).name, ref(name).index);
+        EXPECT_NE(c, nullptr) << name;
+        return *static_cast<ComboBox*>(c);
+    }
+    const std::string& text(const std::string& name) { return box(name).text; }
+
+    test::TempDir dir;
+    test::ScriptedDialogs dialogs;
+
+private:
+    std::unique_ptr<Registry> registry_;
+    FileSystem* fs_ = nullptr;
+    std::unique_ptr<FrmMain> form_;
+};
+
+}  // namespace quornel::frm_test

@@ -20,39 +20,37 @@ bool shape_has_wall(int hasira_sd, Side side) {
 
 namespace {
 
-bool is_one_of(int shape, int a, int b) {
-    return shape == a || shape == b;
+// Shapes at which column-centre mode places a side's wall by face A and its thickness S2, and
+// by face B and S2: the column stands at the grid's edge, where a wall is set out from its
+// outer face rather than centred.
+struct FlushShapes {
+    int a[2];
+    int b[2];
+};
+constexpr FlushShapes kFlush[4] = {
+    {{3, 6}, {5, 8}},  // Up
+    {{0, 3}, {2, 5}},  // DOWN
+    {{0, 1}, {6, 7}},  // Right
+    {{1, 2}, {7, 8}},  // Left
+};
+
+bool is_one_of(int shape, const int (&shapes)[2]) {
+    return shape == shapes[0] || shape == shapes[1];
 }
 
 // Structural faces of one side. In wall-centre mode (optSin_d != 0) both faces are measured
-// from the reference line. In column-centre mode a wall at the grid's edge lies flush with the
-// outer face: its other face follows from the thickness S2.
+// from the reference line, and so they are in column-centre mode where the wall is not at
+// the grid's edge.
 void structural_faces(WallFaces& w, Side side, int optSin_d, int shape) {
     const WallValues& S = w.S;
     const bool across_x = side == Up || side == DOWN;  // faces are x values
-    // Defaults: face A on the negative side for Up/DOWN (left face), on the positive side
-    // for Right/Left (upper face).
+    // Face A is the left face of a wall above or below, the upper face of one to the side.
     w.KabeA = across_x ? -S[0] : S[0];
     w.KabeB = across_x ? S[1] : -S[1];
     if (optSin_d != 0) return;
-    int a_shapes[2], b_shapes[2];
-    switch (side) {
-        case Up:
-            a_shapes[0] = 3, a_shapes[1] = 6, b_shapes[0] = 5, b_shapes[1] = 8;
-            break;
-        case DOWN:
-            a_shapes[0] = 0, a_shapes[1] = 3, b_shapes[0] = 2, b_shapes[1] = 5;
-            break;
-        case Right:
-            a_shapes[0] = 0, a_shapes[1] = 1, b_shapes[0] = 6, b_shapes[1] = 7;
-            break;
-        case Left:
-            a_shapes[0] = 1, a_shapes[1] = 2, b_shapes[0] = 7, b_shapes[1] = 8;
-            break;
-    }
-    if (is_one_of(shape, a_shapes[0], a_shapes[1])) {
+    if (is_one_of(shape, kFlush[side].a)) {
         w.KabeB = across_x ? w.KabeA + S[2] : w.KabeA - S[2];
-    } else if (is_one_of(shape, b_shapes[0], b_shapes[1])) {
+    } else if (is_one_of(shape, kFlush[side].b)) {
         w.KabeA = across_x ? w.KabeB - S[2] : w.KabeB + S[2];
     }
 }

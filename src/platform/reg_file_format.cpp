@@ -12,7 +12,9 @@ namespace {
 constexpr std::string_view kHeader5 = "Windows Registry Editor Version 5.00";
 constexpr std::string_view kHeader4 = "REGEDIT4";
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::vector<std::string_view> components(std::string_view path) {
     std::vector<std::string_view> parts;
@@ -110,7 +112,8 @@ bool parse_hex_bytes(std::string_view s, std::string& out) {
     std::size_t start = 0;
     while (true) {
         std::size_t end = s.find(',', start);
-        std::string_view item = trim(s.substr(start, end == std::string_view::npos ? end : end - start));
+        std::string_view item =
+            trim(s.substr(start, end == std::string_view::npos ? end : end - start));
         std::uint32_t v = 0;
         if (!parse_hex_number(item, v, 2)) {
             // regedit leaves a trailing comma on nothing; anything else is damage.
@@ -154,7 +157,8 @@ bool parse_data(std::string_view s, bool ansi_file, RegFileValue& value, DataKin
     std::uint32_t type = kRegBinary;
     if (tag != "hex") {
         if (tag.size() < 6 || tag.compare(0, 4, "hex(") != 0 || tag.back() != ')') return false;
-        if (!parse_hex_number(std::string_view(tag).substr(4, tag.size() - 5), type, 8)) return false;
+        if (!parse_hex_number(std::string_view(tag).substr(4, tag.size() - 5), type, 8))
+            return false;
     }
     std::string bytes;
     if (!parse_hex_bytes(rest, bytes)) return false;
@@ -173,7 +177,9 @@ std::string escape(std::string_view s) {
     return out;
 }
 
-std::string quoted_name(const std::string& name) { return name.empty() ? "@" : "\"" + escape(name) + "\""; }
+std::string quoted_name(const std::string& name) {
+    return name.empty() ? "@" : "\"" + escape(name) + "\"";
+}
 
 std::string hex_bytes(std::string_view bytes) {
     static const char* digits = "0123456789abcdef";
@@ -271,12 +277,15 @@ RegFileKey& RegFileDocument::ensure(std::string_view path) {
 
 bool RegFileDocument::has_subkeys(std::string_view path) const {
     std::string p = normalize(path);
-    return std::any_of(keys_.begin(), keys_.end(), [&](const RegFileKey& k) { return is_under(k.path, p); });
+    return std::any_of(keys_.begin(), keys_.end(),
+                       [&](const RegFileKey& k) { return is_under(k.path, p); });
 }
 
 void RegFileDocument::remove_tree(std::string_view path) {
     std::string p = normalize(path);
-    std::erase_if(keys_, [&](const RegFileKey& k) { return reg_names_equal(k.path, p) || is_under(k.path, p); });
+    std::erase_if(keys_, [&](const RegFileKey& k) {
+        return reg_names_equal(k.path, p) || is_under(k.path, p);
+    });
 }
 
 RegFileValue* RegFileDocument::find_value(RegFileKey& key, std::string_view name) {
@@ -362,7 +371,8 @@ RegFileParse parse_reg_file(std::string_view bytes) {
         rest.remove_prefix(1);
         // Long binary data runs on over lines ending in a backslash.
         std::string data(trim(rest));
-        while (!data.empty() && data.back() == '\\' && data.rfind("hex", 0) == 0 && i + 1 < lines.size()) {
+        while (!data.empty() && data.back() == '\\' && data.rfind("hex", 0) == 0 &&
+               i + 1 < lines.size()) {
             data.pop_back();
             data += trim(lines[++i]);
         }
@@ -388,8 +398,9 @@ std::string format_reg_file(const RegFileDocument& document) {
         if (k.path.find('\\') == std::string::npos && k.values.empty()) continue;
         keys.push_back(&k);
     }
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const RegFileKey* a, const RegFileKey* b) { return path_less(a->path, b->path); });
+    std::stable_sort(keys.begin(), keys.end(), [](const RegFileKey* a, const RegFileKey* b) {
+        return path_less(a->path, b->path);
+    });
     std::string out(kHeader5);
     out += "\r\n\r\n";
     for (const RegFileKey* k : keys) {

@@ -23,7 +23,7 @@ struct RegFileKey {
 };
 
 class RegFileDocument {
-public:
+  public:
     // Key paths and value names compare without regard to ASCII letter case.
     RegFileKey* find(std::string_view path);
     // The key, created with any missing parents; an existing key keeps its spelling.
@@ -38,7 +38,7 @@ public:
 
     const std::vector<RegFileKey>& keys() const { return keys_; }
 
-private:
+  private:
     std::vector<RegFileKey> keys_;
 };
 

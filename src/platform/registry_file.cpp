@@ -31,7 +31,8 @@ std::string to_ansi_lossy(std::string_view utf8) {
     std::string out;
     for (std::size_t i = 0; i < utf8.size();) {
         std::size_t len = 1;
-        while (i + len < utf8.size() && (static_cast<unsigned char>(utf8[i + len]) & 0xC0) == 0x80) ++len;
+        while (i + len < utf8.size() && (static_cast<unsigned char>(utf8[i + len]) & 0xC0) == 0x80)
+            ++len;
         auto one = utf8_to_ansi(utf8.substr(i, len));
         out += one ? *one : "?";
         i += len;
@@ -40,7 +41,7 @@ std::string to_ansi_lossy(std::string_view utf8) {
 }
 
 class RegFileRegistry : public Registry {
-public:
+  public:
     RegFileRegistry(FileSystem& fs, std::filesystem::path file, bool create_folder)
         : fs_(fs), file_(std::move(file)), create_folder_(create_folder) {}
 
@@ -74,7 +75,9 @@ public:
         RegFileDocument& doc = loaded->document;
         std::string parent = full_path(parent_path);
         std::string target = parent + "\\" + std::string(subkey);
-        if ((!parent_path.empty() && !doc.find(parent)) || !doc.find(target) || doc.has_subkeys(target)) return false;
+        if ((!parent_path.empty() && !doc.find(parent)) || !doc.find(target) ||
+            doc.has_subkeys(target))
+            return false;
         doc.remove_tree(target);
         return save(doc);
     }
@@ -84,7 +87,7 @@ public:
         return loaded && loaded->document.find(full_path(key_path)) != nullptr;
     }
 
-private:
+  private:
     // nullopt when the file exists but cannot be read.
     std::optional<RegFileParse> load() {
         if (!fs_.exists(file_)) return RegFileParse{};

@@ -22,7 +22,8 @@ std::filesystem::path config_home() {
 }  // namespace
 
 std::unique_ptr<Registry> open_user_registry() {
-    return open_reg_file_registry(real_file_system(), config_home() / "quornel" / "registry.reg", true);
+    return open_reg_file_registry(real_file_system(), config_home() / "quornel" / "registry.reg",
+                                  true);
 }
 
 }  // namespace quornel

@@ -8,7 +8,7 @@ namespace quornel {
 namespace {
 
 class Key {
-public:
+  public:
     Key() = default;
     ~Key() { close(); }
     Key(const Key&) = delete;
@@ -23,24 +23,25 @@ public:
         return ok;
     }
 
-private:
+  private:
     HKEY h_ = nullptr;
 };
 
 // Key paths and value names are ASCII, so the ANSI calls see exactly what the program
 // wrote; string data comes back in the ANSI code page, as the rest of the program expects.
 class Win32Registry : public Registry {
-public:
+  public:
     std::optional<RegData> query(std::string_view key_path, std::string_view name) override {
         Key key;
         // Read access only: a key the user may read but not change still yields its values.
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, std::string(key_path).c_str(), 0, KEY_READ, key.out()) !=
-            ERROR_SUCCESS)
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, std::string(key_path).c_str(), 0, KEY_READ,
+                          key.out()) != ERROR_SUCCESS)
             return std::nullopt;
         std::string value_name(name);
         DWORD type = 0;
         DWORD size = 0;
-        if (RegQueryValueExA(key.get(), value_name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        if (RegQueryValueExA(key.get(), value_name.c_str(), nullptr, &type, nullptr, &size) !=
+            ERROR_SUCCESS)
             return std::nullopt;
         // The value may grow between the calls; ask again with the size reported.
         for (int attempt = 0; attempt < 8; ++attempt) {
@@ -86,13 +87,16 @@ public:
 
     bool key_exists(std::string_view key_path) override {
         Key key;
-        LONG r = RegOpenKeyExA(HKEY_CURRENT_USER, std::string(key_path).c_str(), 0, KEY_READ, key.out());
+        LONG r =
+            RegOpenKeyExA(HKEY_CURRENT_USER, std::string(key_path).c_str(), 0, KEY_READ, key.out());
         return r == ERROR_SUCCESS || r == ERROR_ACCESS_DENIED;
     }
 };
 
 }  // namespace
 
-std::unique_ptr<Registry> open_user_registry() { return std::make_unique<Win32Registry>(); }
+std::unique_ptr<Registry> open_user_registry() {
+    return std::make_unique<Win32Registry>();
+}
 
 }  // namespace quornel

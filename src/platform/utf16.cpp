@@ -74,7 +74,8 @@ std::string utf16le_to_utf8(std::string_view bytes) {
     };
     for (std::size_t k = 0; k < n; ++k) {
         char32_t u = unit(k);
-        if (u >= 0xD800 && u <= 0xDBFF && k + 1 < n && unit(k + 1) >= 0xDC00 && unit(k + 1) <= 0xDFFF) {
+        if (u >= 0xD800 && u <= 0xDBFF && k + 1 < n && unit(k + 1) >= 0xDC00 &&
+            unit(k + 1) <= 0xDFFF) {
             u = 0x10000 + ((u - 0xD800) << 10) + (unit(k + 1) - 0xDC00);
             ++k;
         } else if (u >= 0xD800 && u <= 0xDFFF) {

@@ -33,17 +33,19 @@ std::vector<std::string_view> split_fields(std::string_view line) {
 
 const std::array<ListDataLine, kListDataLines>& list_data_layout() {
     static const std::array<ListDataLine, kListDataLines> layout = {{
-        {"HasiraMasi_List", 5}, {"KabeMasi_List", 5},   {"HasiraKigou_List", 10}, {"HasiraX0_List", 5},
-        {"HasiraX1_List", 5},   {"HasiraX2_List", 5},   {"HasiraY0_List", 5},     {"HasiraY1_List", 5},
-        {"HasiraY2_List", 5},   {"KabeDown0_List", 5},  {"KabeDown1_List", 5},    {"KabeDown2_List", 5},
-        {"KabeRight0_List", 5}, {"KabeRight1_List", 5}, {"KabeRight2_List", 5},   {"KabeUp0_List", 5},
-        {"KabeUp1_List", 5},    {"KabeUp2_List", 5},    {"KabeLeft0_List", 5},    {"KabeLeft1_List", 5},
-        {"KabeLeft2_List", 5},
+        {"HasiraMasi_List", 5}, {"KabeMasi_List", 5},   {"HasiraKigou_List", 10},
+        {"HasiraX0_List", 5},   {"HasiraX1_List", 5},   {"HasiraX2_List", 5},
+        {"HasiraY0_List", 5},   {"HasiraY1_List", 5},   {"HasiraY2_List", 5},
+        {"KabeDown0_List", 5},  {"KabeDown1_List", 5},  {"KabeDown2_List", 5},
+        {"KabeRight0_List", 5}, {"KabeRight1_List", 5}, {"KabeRight2_List", 5},
+        {"KabeUp0_List", 5},    {"KabeUp1_List", 5},    {"KabeUp2_List", 5},
+        {"KabeLeft0_List", 5},  {"KabeLeft1_List", 5},  {"KabeLeft2_List", 5},
     }};
     return layout;
 }
 
-Status write_list_data(FileSystem& fs, const std::filesystem::path& file, const ListDataEntries& entries) {
+Status write_list_data(FileSystem& fs, const std::filesystem::path& file,
+                       const ListDataEntries& entries) {
     std::string text;
     for (int i = 0; i < kListDataLines; ++i) {
         const ListDataLine& layout = list_data_layout()[i];
@@ -54,8 +56,9 @@ Status write_list_data(FileSystem& fs, const std::filesystem::path& file, const 
         }
         auto ansi = utf8_to_ansi(line);
         if (!ansi) {
-            return Status::failure("リストの値に、ファイル「" + display_name(file) +
-                                   "」に保存できない文字が含まれています。リストは保存しませんでした。");
+            return Status::failure(
+                "リストの値に、ファイル「" + display_name(file) +
+                "」に保存できない文字が含まれています。リストは保存しませんでした。");
         }
         text += *ansi + "\r\n";
     }
@@ -88,16 +91,18 @@ ListDataRead read_list_data(FileSystem& fs, const std::filesystem::path& file) {
     }
     if (!unusable.empty()) {
         std::string details = lines.size() < static_cast<std::size_t>(kListDataLines)
-                                  ? std::to_string(kListDataLines) + "行のうち" + std::to_string(lines.size()) +
-                                        "行しかありません"
+                                  ? std::to_string(kListDataLines) + "行のうち" +
+                                        std::to_string(lines.size()) + "行しかありません"
                                   : line_numbers_text(unusable) + "の項目が足りません";
         if (lines.size() < static_cast<std::size_t>(kListDataLines)) {
             std::vector<int> short_lines;
             for (int n : unusable)
                 if (n <= static_cast<int>(lines.size())) short_lines.push_back(n);
-            if (!short_lines.empty()) details += "。また、" + line_numbers_text(short_lines) + "の項目が足りません";
+            if (!short_lines.empty())
+                details += "。また、" + line_numbers_text(short_lines) + "の項目が足りません";
         }
-        result.problem = "リストのファイル「" + display_name(file) + "」の一部が読めませんでした（" + details +
+        result.problem = "リストのファイル「" + display_name(file) +
+                         "」の一部が読めませんでした（" + details +
                          "）。読めなかったリストは今のままです。";
     }
     return result;

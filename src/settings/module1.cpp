@@ -23,7 +23,8 @@ RegVariant GetRegValue(Registry& registry, std::string_view key_path, std::strin
     if (data->type == kRegDword) {
         if (data->bytes.size() != 4) return default_value;
         std::uint32_t v = 0;
-        for (int k = 3; k >= 0; --k) v = (v << 8) | static_cast<unsigned char>(data->bytes[static_cast<std::size_t>(k)]);
+        for (int k = 3; k >= 0; --k)
+            v = (v << 8) | static_cast<unsigned char>(data->bytes[static_cast<std::size_t>(k)]);
         RegVariant r;
         r.kind = RegVariant::Kind::Long;
         r.number = static_cast<double>(v);  // unsigned: all bits set reads 4294967295

@@ -36,8 +36,9 @@ double read_double(Registry& registry, const char* name, const char* default_tex
 }
 
 std::int32_t read_long(Registry& registry, const char* name, std::int32_t default_value) {
-    auto n = whole_number(GetRegValue(registry, kSunpoKey, name, RegVariant::long_value(default_value)),
-                          std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+    auto n = whole_number(
+        GetRegValue(registry, kSunpoKey, name, RegVariant::long_value(default_value)),
+        std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
     return n ? static_cast<std::int32_t>(*n) : default_value;
 }
 
@@ -54,7 +55,8 @@ const std::array<const char*, kSetteiValues>& settei_value_names() {
 
 const std::array<int, kSetteiValues>& settei_list_sizes() {
     // layers 16, line colours 6, line types 9; the symbol's text types 10.
-    static const std::array<int, kSetteiValues> sizes = {16, 6, 9, 16, 6, 9, 16, 6, 9, 16, 6, 9, 16, 10, 16};
+    static const std::array<int, kSetteiValues> sizes = {16, 6,  9, 16, 6,  9,  16, 6,
+                                                         9,  16, 6, 9,  16, 10, 16};
     return sizes;
 }
 
@@ -77,8 +79,9 @@ std::array<int, kSetteiValues> SetteiLoad(Registry& registry) {
     for (int i = 0; i < kSetteiValues; ++i) {
         // A position outside its list (4294967295 is a saved -1: nothing was selected)
         // selects the first entry.
-        auto n = whole_number(GetRegValue(registry, kSetteiKey, settei_value_names()[i], RegVariant::integer(0)),
-                              0, settei_list_sizes()[i] - 1);
+        auto n = whole_number(
+            GetRegValue(registry, kSetteiKey, settei_value_names()[i], RegVariant::integer(0)), 0,
+            settei_list_sizes()[i] - 1);
         positions[i] = n ? static_cast<int>(*n) : 0;
     }
     return positions;

@@ -9,15 +9,42 @@ namespace quornel {
 
 const std::array<const char*, kResDataLines>& res_data_keys() {
     static const std::array<const char*, kResDataLines> keys = {
-        "optSin_d",        "hasira_sd",       "M_h",              "M_k",
-        "SunpoIti_d",      "HasiraIti_d",     "HasiraKigou_d",    "HsnXG",
-        "HsnXU_0",         "HsnXU_1",         "HsnXM_0",          "HsnXM_1",
-        "HsnYG",           "HsnYU_0",         "HsnYU_1",          "HsnYM_0",
-        "HsnYM_1",         "KabeSunDOWN_d_0", "KabeSunDOWN_d_1",  "KabeSunDOWN_d_2",
-        "KabeSunDOWN_d_3", "KabeSunDOWN_d_4", "KabeSunUp_d_0",    "KabeSunUp_d_1",
-        "KabeSunUp_d_2",   "KabeSunUp_d_3",   "KabeSunUp_d_4",    "KabeSunRight_d_0",
-        "KabeSunRight_d_1", "KabeSunRight_d_2", "KabeSunRight_d_3", "KabeSunRight_d_4",
-        "KabeSunLeft_d_0", "KabeSunLeft_d_1", "KabeSunLeft_d_2",  "KabeSunLeft_d_3",
+        "optSin_d",
+        "hasira_sd",
+        "M_h",
+        "M_k",
+        "SunpoIti_d",
+        "HasiraIti_d",
+        "HasiraKigou_d",
+        "HsnXG",
+        "HsnXU_0",
+        "HsnXU_1",
+        "HsnXM_0",
+        "HsnXM_1",
+        "HsnYG",
+        "HsnYU_0",
+        "HsnYU_1",
+        "HsnYM_0",
+        "HsnYM_1",
+        "KabeSunDOWN_d_0",
+        "KabeSunDOWN_d_1",
+        "KabeSunDOWN_d_2",
+        "KabeSunDOWN_d_3",
+        "KabeSunDOWN_d_4",
+        "KabeSunUp_d_0",
+        "KabeSunUp_d_1",
+        "KabeSunUp_d_2",
+        "KabeSunUp_d_3",
+        "KabeSunUp_d_4",
+        "KabeSunRight_d_0",
+        "KabeSunRight_d_1",
+        "KabeSunRight_d_2",
+        "KabeSunRight_d_3",
+        "KabeSunRight_d_4",
+        "KabeSunLeft_d_0",
+        "KabeSunLeft_d_1",
+        "KabeSunLeft_d_2",
+        "KabeSunLeft_d_3",
         "KabeSunLeft_d_4",
     };
     return keys;
@@ -31,8 +58,9 @@ Status write_res_data(FileSystem& fs, const std::filesystem::path& program_dir,
         std::string value = single_line(values[i]);
         auto ansi = utf8_to_ansi(value);
         if (!ansi) {
-            return Status::failure("「" + value + "」には、ファイル「" + display_name(file) +
-                                   "」に保存できない文字が含まれています。前回値は保存しませんでした。");
+            return Status::failure(
+                "「" + value + "」には、ファイル「" + display_name(file) +
+                "」に保存できない文字が含まれています。前回値は保存しませんでした。");
         }
         text += res_data_keys()[i];
         text += ',';
@@ -69,14 +97,16 @@ ResDataRead read_res_data(FileSystem& fs, const std::filesystem::path& program_d
     }
     std::string details;
     if (lines.size() < static_cast<std::size_t>(kResDataLines)) {
-        details = std::to_string(kResDataLines) + "行のうち" + std::to_string(lines.size()) + "行しかありません";
+        details = std::to_string(kResDataLines) + "行のうち" + std::to_string(lines.size()) +
+                  "行しかありません";
     }
     if (!without_comma.empty()) {
         if (!details.empty()) details += "。また、";
         details += line_numbers_text(without_comma) + "に「,」がありません";
     }
     if (!details.empty()) {
-        result.problem = "前回値のファイル「" + display_name(file) + "」の一部が読めませんでした（" + details +
+        result.problem = "前回値のファイル「" + display_name(file) +
+                         "」の一部が読めませんでした（" + details +
                          "）。読めた値だけを戻しました。";
     }
     return result;

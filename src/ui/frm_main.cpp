@@ -31,7 +31,9 @@ bool takes_focus(ControlKind kind) {
 
 }  // namespace
 
-std::string to_string(const ControlRef& ref) { return key_of(ref.name, ref.index); }
+std::string to_string(const ControlRef& ref) {
+    return key_of(ref.name, ref.index);
+}
 
 std::optional<ControlRef> parse_control_ref(std::string_view text) {
     if (text.empty()) return std::nullopt;
@@ -53,18 +55,30 @@ std::optional<ControlRef> parse_control_ref(std::string_view text) {
 
 const char* kind_name(ControlKind kind) {
     switch (kind) {
-        case ControlKind::Label: return "Label";
-        case ControlKind::Button: return "CommandButton";
-        case ControlKind::OptionButton: return "OptionButton";
-        case ControlKind::ComboBox: return "ComboBox";
-        case ControlKind::DropDownList: return "DropDownList";
-        case ControlKind::Frame: return "Frame";
-        case ControlKind::PictureBox: return "PictureBox";
-        case ControlKind::Image: return "Image";
-        case ControlKind::Shape: return "Shape";
-        case ControlKind::Line: return "Line";
-        case ControlKind::TextBox: return "TextBox";
-        case ControlKind::TabControl: return "SSTab";
+        case ControlKind::Label:
+            return "Label";
+        case ControlKind::Button:
+            return "CommandButton";
+        case ControlKind::OptionButton:
+            return "OptionButton";
+        case ControlKind::ComboBox:
+            return "ComboBox";
+        case ControlKind::DropDownList:
+            return "DropDownList";
+        case ControlKind::Frame:
+            return "Frame";
+        case ControlKind::PictureBox:
+            return "PictureBox";
+        case ControlKind::Image:
+            return "Image";
+        case ControlKind::Shape:
+            return "Shape";
+        case ControlKind::Line:
+            return "Line";
+        case ControlKind::TextBox:
+            return "TextBox";
+        case ControlKind::TabControl:
+            return "SSTab";
     }
     return "";
 }

@@ -71,7 +71,7 @@ enum class ActResult {
 };
 
 class FrmMain {
-public:
+  public:
     explicit FrmMain(FrmMainEnv env);
     FrmMain(const FrmMain&) = delete;
     FrmMain& operator=(const FrmMain&) = delete;
@@ -201,7 +201,7 @@ public:
     Label Label2;
     Frame Frame2;
     Shape Shape11, Shape12, Shape13, Shape14;
-    std::array<Line, 24> Frame2_lines;  // Line35 .. Line58
+    std::array<Line, 24> Frame2_lines;                 // Line35 .. Line58
     std::array<OptionButton, 4> optSunpoIti_elements;  // elements 1..4 (there is no 0)
     OptionButton& optSunpoIti(int index) { return optSunpoIti_elements.at(index - 1); }
     const OptionButton& optSunpoIti(int index) const { return optSunpoIti_elements.at(index - 1); }
@@ -242,12 +242,12 @@ public:
     int HasiraIti_d = 4;
     int UseDefaultLists = 0;
     std::string RestoredShapeText;
-    DimensionSettings sunpo;   // HANARE, TENColor, MOJINO, ... from Jw_cad's registry key
-    HostHeader header;         // from TEMP.TXT
-    std::string header_buffer; // TEMP.TXT as read, raw bytes
+    DimensionSettings sunpo;    // HANARE, TENColor, MOJINO, ... from Jw_cad's registry key
+    HostHeader header;          // from TEMP.TXT
+    std::string header_buffer;  // TEMP.TXT as read, raw bytes
     bool closed = false;
 
-private:
+  private:
     // The handlers of one control; empty where the control has none.
     struct Binding {
         std::function<void()> lost_focus;
@@ -282,7 +282,7 @@ private:
     std::map<std::string, Control*> by_key_;
     std::map<const Control*, Binding> bindings_;
     ControlRef focus_;
-    bool loading_ = false;     // inside Form_Load: cbo_hm_cn_Change leaves the header alone
+    bool loading_ = false;  // inside Form_Load: cbo_hm_cn_Change leaves the header alone
     bool loaded_once_ = false;
     bool report_list_problems_ = true;
     int hm_cn_confirmed_ = 0;  // the text type whose sizes the header values hold

@@ -86,11 +86,17 @@ void FrmMain::optSin_Click(int index) {
     RefreshSequence(column, walls, state, index);
 }
 
-void FrmMain::optSunpoIti_Click(int index) { SunpoIti_d = index; }
+void FrmMain::optSunpoIti_Click(int index) {
+    SunpoIti_d = index;
+}
 
-void FrmMain::optHasiraMoji_Click(int index) { HasiraIti_d = index; }
+void FrmMain::optHasiraMoji_Click(int index) {
+    HasiraIti_d = index;
+}
 
-void FrmMain::Command1_Click(int index) { quornel::Command1_Click(index, column, walls, state); }
+void FrmMain::Command1_Click(int index) {
+    quornel::Command1_Click(index, column, walls, state);
+}
 
 void FrmMain::SSTab1_Click(int /*previous_tab*/) {
     move_focus(SSTab1.tab == 1 ? ControlRef{"cbo_h_ly", -1} : ControlRef{"cboM_h", -1});
@@ -98,10 +104,18 @@ void FrmMain::SSTab1_Click(int /*previous_tab*/) {
 
 // ---- column inputs ----
 
-void FrmMain::cboM_h_LostFocus() { ValidateColumnMasi(cboM_h, column); }
-void FrmMain::cboHasiraKigou_LostFocus() { ValidateKigou(cboHasiraKigou); }
-void FrmMain::cboHsnXG_LostFocus() { ValidateColumnTotal(column, ColumnAxis::X); }
-void FrmMain::cboHsnYG_LostFocus() { ValidateColumnTotal(column, ColumnAxis::Y); }
+void FrmMain::cboM_h_LostFocus() {
+    ValidateColumnMasi(cboM_h, column);
+}
+void FrmMain::cboHasiraKigou_LostFocus() {
+    ValidateKigou(cboHasiraKigou);
+}
+void FrmMain::cboHsnXG_LostFocus() {
+    ValidateColumnTotal(column, ColumnAxis::X);
+}
+void FrmMain::cboHsnYG_LostFocus() {
+    ValidateColumnTotal(column, ColumnAxis::Y);
+}
 void FrmMain::cboHsnXU_0_LostFocus() {
     ValidateColumnPart(column, ColumnAxis::X, 0, env_.dialogs);
 }
@@ -120,12 +134,18 @@ void FrmMain::cboHsnXM_LostFocus(int index) {
 void FrmMain::cboHsnYM_LostFocus(int index) {
     if (index >= 0 && index < 2) ValidateColumnMasiHidden(column.cboHsnYM[index]);
 }
-void FrmMain::cmdWriHX_Click() { ColumnWriClick(column, ColumnAxis::X); }
-void FrmMain::cmdWriHY_Click() { ColumnWriClick(column, ColumnAxis::Y); }
+void FrmMain::cmdWriHX_Click() {
+    ColumnWriClick(column, ColumnAxis::X);
+}
+void FrmMain::cmdWriHY_Click() {
+    ColumnWriClick(column, ColumnAxis::Y);
+}
 
 // ---- wall inputs ----
 
-void FrmMain::cboM_k_LostFocus() { ValidateKabeMasi(cboM_k, walls); }
+void FrmMain::cboM_k_LostFocus() {
+    ValidateKabeMasi(cboM_k, walls);
+}
 void FrmMain::cboKabeSunUp_LostFocus(int index) {
     ValidateKabeSun(wall(WallSide::Up), index, state);
 }

@@ -59,8 +59,8 @@ void make_combo(ComboBox& c, std::string name, std::string container, int tab_pa
     c.text = std::move(text);
 }
 
-void make_button(Button& b, std::string name, int index, std::string caption,
-                 std::string container, int tab_page, Rect rect) {
+void make_button(Button& b, std::string name, int index, std::string caption, std::string container,
+                 int tab_page, Rect rect) {
     place(b, std::move(name), index, ControlKind::Button, std::move(container), tab_page, rect);
     b.caption = std::move(caption);
 }
@@ -144,8 +144,8 @@ void FrmMain::build_inventory() {
     }
 
     // ---- tab 0 "作図" ----
-    lbl_hasira_s = make_label("lbl_hasira_s", "柱・壁 配置", "SSTab1", kDrawingPage,
-                              {720, 600, 1005, 255});
+    lbl_hasira_s =
+        make_label("lbl_hasira_s", "柱・壁 配置", "SSTab1", kDrawingPage, {720, 600, 1005, 255});
     register_control(lbl_hasira_s);
 
     column = make_column_panel();
@@ -153,8 +153,7 @@ void FrmMain::build_inventory() {
              make_wall_panel(WallSide::Right), make_wall_panel(WallSide::Left)};
     for (Picture& b : column.img_hasira_s) register_control(b);
 
-    place(Frame1, "Frame1", -1, ControlKind::Frame, "SSTab1", kDrawingPage,
-          {360, 1080, 1695, 255});
+    place(Frame1, "Frame1", -1, ControlKind::Frame, "SSTab1", kDrawingPage, {360, 1080, 1695, 255});
     register_control(Frame1);
     const char* const sin_captions[] = {"柱芯", "壁芯"};
     for (int i = 0; i < 2; ++i) {
@@ -260,10 +259,10 @@ void FrmMain::build_inventory() {
     for (Line& l : column.linSun_yt) register_control(l);
     for (Shape& s : column.dot1) register_control(s);
     for (Shape& s : column.dot2) register_control(s);
-    for (ComboBox* c : {&column.cboHsnXG, &column.cboHsnXU_0, &column.cboHsnXU_1,
-                        &column.cboHsnXM[0], &column.cboHsnXM[1], &column.cboHsnYG,
-                        &column.cboHsnYU_0, &column.cboHsnYU_1, &column.cboHsnYM[0],
-                        &column.cboHsnYM[1]}) {
+    for (ComboBox* c :
+         {&column.cboHsnXG, &column.cboHsnXU_0, &column.cboHsnXU_1, &column.cboHsnXM[0],
+          &column.cboHsnXM[1], &column.cboHsnYG, &column.cboHsnYU_0, &column.cboHsnYU_1,
+          &column.cboHsnYM[0], &column.cboHsnYM[1]}) {
         register_control(*c);
     }
     register_control(column.cmdWriHX);
@@ -366,10 +365,10 @@ void FrmMain::build_inventory() {
     for (Label& l : tab1_labels) register_control(l);
     for (Shape& s : tab1_shapes) register_control(s);
     for (Line& l : tab1_lines) register_control(l);
-    for (ComboBox* c : {&cbo_h_ly, &cbo_h_nPenColor, &cbo_h_nPenStyle, &cbo_x_ly,
-                        &cbo_x_nPenColor, &cbo_x_nPenStyle, &cbo_k_ly, &cbo_k_nPenColor,
-                        &cbo_k_nPenStyle, &cbo_kh_ly, &cbo_kh_nPenColor, &cbo_kh_nPenStyle,
-                        &cbo_hm_ly, &cbo_hm_cn, &cbo_sun_ly}) {
+    for (ComboBox* c :
+         {&cbo_h_ly, &cbo_h_nPenColor, &cbo_h_nPenStyle, &cbo_x_ly, &cbo_x_nPenColor,
+          &cbo_x_nPenStyle, &cbo_k_ly, &cbo_k_nPenColor, &cbo_k_nPenStyle, &cbo_kh_ly,
+          &cbo_kh_nPenColor, &cbo_kh_nPenStyle, &cbo_hm_ly, &cbo_hm_cn, &cbo_sun_ly}) {
         register_control(*c);
     }
     for (int i = 0; i < 5; ++i) register_control(pic_S_PenColor[i]);

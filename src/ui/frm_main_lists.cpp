@@ -1,5 +1,7 @@
 // The pick lists of the tab-0 boxes: loaded from quornel.dat (or quornel_d.dat after
 // 「リセット」) and saved to quornel.dat by a completed drawing.
+#include <algorithm>
+
 #include "platform/text_codec.h"
 #include "settings/list_data.h"
 #include "ui/frm_main.h"
@@ -16,8 +18,8 @@ std::vector<FrmMain::ListLine> FrmMain::list_lines() {
     std::vector<ListLine> lines = {
         {&cboM_h, {&cboM_h, &c.cboHsnXM[0], &c.cboHsnXM[1], &c.cboHsnYM[0], &c.cboHsnYM[1]}, "0"},
         {&cboM_k,
-         {&cboM_k, &down.cbo[3], &down.cbo[4], &right.cbo[3], &right.cbo[4], &up.cbo[3],
-          &up.cbo[4], &left.cbo[3], &left.cbo[4]},
+         {&cboM_k, &down.cbo[3], &down.cbo[4], &right.cbo[3], &right.cbo[4], &up.cbo[3], &up.cbo[4],
+          &left.cbo[3], &left.cbo[4]},
          "0"},
         {&cboHasiraKigou, {&cboHasiraKigou}, "C1"},
         {&c.cboHsnXU_0, {&c.cboHsnXU_0}, "0"},
@@ -33,7 +35,9 @@ std::vector<FrmMain::ListLine> FrmMain::list_lines() {
     return lines;
 }
 
-void FrmMain::ListDataLoad() { list_data_load(true); }
+void FrmMain::ListDataLoad() {
+    list_data_load(true);
+}
 
 void FrmMain::list_data_load(bool report_problem) {
     const char* file = UseDefaultLists ? kDefaultListDataFile : kListDataFile;
@@ -60,10 +64,9 @@ void FrmMain::list_data_load(bool report_problem) {
     WallPanel& down = wall(WallSide::DOWN);
     WallPanel& right = wall(WallSide::Right);
     WallPanel& left = wall(WallSide::Left);
-    for (ComboBox* box :
-         {&down.cbo[3], &down.cbo[4], &right.cbo[3], &right.cbo[4], &up.cbo[3], &up.cbo[4],
-          &left.cbo[3], &left.cbo[4], &column.cboHsnXM[0], &column.cboHsnXM[1],
-          &column.cboHsnYM[0], &column.cboHsnYM[1]}) {
+    for (ComboBox* box : {&down.cbo[3], &down.cbo[4], &right.cbo[3], &right.cbo[4], &up.cbo[3],
+                          &up.cbo[4], &left.cbo[3], &left.cbo[4], &column.cboHsnXM[0],
+                          &column.cboHsnXM[1], &column.cboHsnYM[0], &column.cboHsnYM[1]}) {
         set_box_text(*box, "0");
     }
     if (report_problem && !read.problem.empty()) {
@@ -78,11 +81,13 @@ Status FrmMain::ListDataSave() {
     for (int n = 0; n < kListDataLines; ++n) {
         const auto& items = lines[n].source->items;
         for (int i = 0; i < layout[n].entries && i < static_cast<int>(items.size()); ++i) {
-            // An entry the file cannot hold (a character outside the ANSI code page, kept
-            // from a refused symbol or a damaged file) is left out rather than blocking
-            // every later save.
-            const bool writable = utf8_to_ansi(items[i]).has_value() &&
-                                  items[i].find(',') == std::string::npos;
+            // An entry the file cannot hold (a character outside the ANSI code page, a
+            // comma or a line break, kept from a refused symbol or a damaged file) is left
+            // out rather than blocking every later save or breaking the file's lines.
+            const bool writable =
+                utf8_to_ansi(items[i]).has_value() &&
+                std::none_of(items[i].begin(), items[i].end(),
+                             [](unsigned char c) { return c == ',' || c < 0x20 || c == 0x7f; });
             entries[n].push_back(writable ? items[i] : std::string());
         }
     }

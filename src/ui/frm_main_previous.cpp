@@ -35,10 +35,10 @@ std::array<ComboBox*, 37> FrmMain::res_data_boxes() {
     boxes[2] = &cboM_h;
     boxes[3] = &cboM_k;
     boxes[6] = &cboHasiraKigou;
-    ComboBox* const column_boxes[] = {
-        &column.cboHsnXG,   &column.cboHsnXU_0, &column.cboHsnXU_1, &column.cboHsnXM[0],
-        &column.cboHsnXM[1], &column.cboHsnYG,   &column.cboHsnYU_0, &column.cboHsnYU_1,
-        &column.cboHsnYM[0], &column.cboHsnYM[1]};
+    ComboBox* const column_boxes[] = {&column.cboHsnXG,    &column.cboHsnXU_0,  &column.cboHsnXU_1,
+                                      &column.cboHsnXM[0], &column.cboHsnXM[1], &column.cboHsnYG,
+                                      &column.cboHsnYU_0,  &column.cboHsnYU_1,  &column.cboHsnYM[0],
+                                      &column.cboHsnYM[1]};
     for (int i = 0; i < 10; ++i) boxes[7 + i] = column_boxes[i];
     const WallSide order[] = {WallSide::DOWN, WallSide::Up, WallSide::Right, WallSide::Left};
     for (int s = 0; s < 4; ++s) {
@@ -155,8 +155,9 @@ void FrmMain::ResDataLoad() {
     for (WallSide side : {WallSide::Up, WallSide::DOWN, WallSide::Right, WallSide::Left}) {
         LayoutKabeSun(wall(side), state);
     }
-    const bool x_total = box_value(column.cboHsnXG) != 0;
-    const bool y_total = box_value(column.cboHsnYG) != 0;
+    // A negative total (only a hand-edited file has one) is no total to split.
+    const bool x_total = box_value(column.cboHsnXG) > 0;
+    const bool y_total = box_value(column.cboHsnYG) > 0;
     column.cboHsnXU_0.enabled = column.cboHsnXU_1.enabled = x_total;
     column.cboHsnYU_0.enabled = column.cboHsnYU_1.enabled = y_total;
 

@@ -14,10 +14,14 @@ namespace {
 
 const char* side_name(WallSide side) {
     switch (side) {
-        case WallSide::Up: return "上の壁";
-        case WallSide::DOWN: return "下の壁";
-        case WallSide::Right: return "右の壁";
-        case WallSide::Left: return "左の壁";
+        case WallSide::Up:
+            return "上の壁";
+        case WallSide::DOWN:
+            return "下の壁";
+        case WallSide::Right:
+            return "右の壁";
+        case WallSide::Left:
+            return "左の壁";
     }
     return "";
 }
@@ -60,7 +64,9 @@ Result<double> drawing_number(const ComboBox& box, std::optional<WallSide> side 
                                    "数値に直してから、もう一度「作図」を押してください。");
 }
 
-int position(const ComboBox& list) { return std::max(list.list_index, 0); }
+int position(const ComboBox& list) {
+    return std::max(list.list_index, 0);
+}
 
 }  // namespace
 
@@ -72,11 +78,11 @@ Result<DrawingInput> FrmMain::read_drawing_input() const {
         double& target;
     };
     double XG = 0, YG = 0;
-    const Item column_items[] = {
-        {c.cboHsnXG, XG},       {c.cboHsnXU_0, in.XU0},  {c.cboHsnXU_1, in.XU1},
-        {c.cboHsnXM[0], in.XM0}, {c.cboHsnXM[1], in.XM1}, {c.cboHsnYG, YG},
-        {c.cboHsnYU_0, in.YU0}, {c.cboHsnYU_1, in.YU1},  {c.cboHsnYM[0], in.YM0},
-        {c.cboHsnYM[1], in.YM1}};
+    const Item column_items[] = {{c.cboHsnXG, XG},        {c.cboHsnXU_0, in.XU0},
+                                 {c.cboHsnXU_1, in.XU1},  {c.cboHsnXM[0], in.XM0},
+                                 {c.cboHsnXM[1], in.XM1}, {c.cboHsnYG, YG},
+                                 {c.cboHsnYU_0, in.YU0},  {c.cboHsnYU_1, in.YU1},
+                                 {c.cboHsnYM[0], in.YM0}, {c.cboHsnYM[1], in.YM1}};
     for (const Item& item : column_items) {
         Result<double> v = drawing_number(item.box);
         if (!v) return v.status();
@@ -133,8 +139,7 @@ Result<DrawingInput> FrmMain::read_drawing_input() const {
 
     in.body = {position(cbo_h_ly), position(cbo_h_nPenColor), position(cbo_h_nPenStyle)};
     in.cross = {position(cbo_x_ly), position(cbo_x_nPenColor), position(cbo_x_nPenStyle)};
-    in.structural = {position(cbo_kh_ly), position(cbo_kh_nPenColor),
-                     position(cbo_kh_nPenStyle)};
+    in.structural = {position(cbo_kh_ly), position(cbo_kh_nPenColor), position(cbo_kh_nPenStyle)};
     in.wall = {position(cbo_k_ly), position(cbo_k_nPenColor), position(cbo_k_nPenStyle)};
     in.symbol_layer = position(cbo_hm_ly);
     in.symbol_text_type = position(cbo_hm_cn);
@@ -155,8 +160,9 @@ void FrmMain::cmdSakuzu_Click() {
         return;
     }
     if (const Status s = ListDataSave(); !s) {
-        show_warning(s.message() +
-                     "\n図形は JWC_TEMP.TXT に書き出しましたが、入力候補の一覧を保存できませんでした。");
+        show_warning(
+            s.message() +
+            "\n図形は JWC_TEMP.TXT に書き出しましたが、入力候補の一覧を保存できませんでした。");
         return;
     }
     if (const Status s = ResDataSave(); !s) {

@@ -58,6 +58,8 @@ void FrmMain::cmdReset_Click() {
     select_option(optHasiraMoji[4]);
 }
 
-void FrmMain::cmdResData_Click() { ResDataLoad(); }
+void FrmMain::cmdResData_Click() {
+    ResDataLoad();
+}
 
 }  // namespace quornel

@@ -12,9 +12,10 @@ constexpr const char* kHeaderFile = "TEMP.TXT";
 
 // The fifteen tab-1 lists in the order of their registry values.
 std::array<ComboBox*, 15> FrmMain::settei_boxes() {
-    return {&cbo_h_ly,  &cbo_h_nPenColor,  &cbo_h_nPenStyle,  &cbo_x_ly,  &cbo_x_nPenColor,
-            &cbo_x_nPenStyle, &cbo_k_ly,   &cbo_k_nPenColor,  &cbo_k_nPenStyle,  &cbo_kh_ly,
-            &cbo_kh_nPenColor, &cbo_kh_nPenStyle, &cbo_hm_ly, &cbo_hm_cn,        &cbo_sun_ly};
+    return {&cbo_h_ly,        &cbo_h_nPenColor, &cbo_h_nPenStyle,  &cbo_x_ly,
+            &cbo_x_nPenColor, &cbo_x_nPenStyle, &cbo_k_ly,         &cbo_k_nPenColor,
+            &cbo_k_nPenStyle, &cbo_kh_ly,       &cbo_kh_nPenColor, &cbo_kh_nPenStyle,
+            &cbo_hm_ly,       &cbo_hm_cn,       &cbo_sun_ly};
 }
 
 void FrmMain::Form_Load() {
@@ -46,6 +47,9 @@ void FrmMain::Form_Load() {
             closed = true;
             return;
         }
+        // The sizes kept belong to the text type chosen before: that choice stays too.
+        cbo_hm_cn.list_index = hm_cn_confirmed_;
+        cbo_hm_cn.text = cbo_hm_cn.items[hm_cn_confirmed_];
         show_warning(header_status.message() + "\n前に読んだ内容をそのまま使います。");
     }
     hm_cn_confirmed_ = cbo_hm_cn.list_index;
@@ -67,15 +71,16 @@ void FrmMain::Form_Load() {
 Status FrmMain::read_header() {
     Result<std::string> bytes = env_.fs.read_all(env_.program_dir / kHeaderFile);
     if (!bytes) return bytes.status();
-    Result<HostHeader> values =
-        read_host_header(*bytes, sunpo.MOJINO, cbo_hm_cn.list_index + 1);
+    Result<HostHeader> values = read_host_header(*bytes, sunpo.MOJINO, cbo_hm_cn.list_index + 1);
     if (!values) return values.status();
     header_buffer = std::move(*bytes);
     header = *values;
     return Status::success();
 }
 
-void FrmMain::cmdClose_Click() { closed = true; }
+void FrmMain::cmdClose_Click() {
+    closed = true;
+}
 
 // ---- pen pickers ----
 
@@ -125,11 +130,12 @@ void FrmMain::cbo_hm_cn_Change() {
     }
     // The symbol would be drawn with the sizes of the old type: keep the old choice.
     cbo_hm_cn.list_index = hm_cn_confirmed_;
-    cbo_hm_cn.text = hm_cn_confirmed_ >= 0 && hm_cn_confirmed_ < static_cast<int>(cbo_hm_cn.items.size())
-                         ? cbo_hm_cn.items[hm_cn_confirmed_]
-                         : std::string();
-    show_warning("文字種を変更できませんでした。\n" + status.message() +
-                 "\n柱記号の文字種は「" + cbo_hm_cn.text + "」のままです。");
+    cbo_hm_cn.text =
+        hm_cn_confirmed_ >= 0 && hm_cn_confirmed_ < static_cast<int>(cbo_hm_cn.items.size())
+            ? cbo_hm_cn.items[hm_cn_confirmed_]
+            : std::string();
+    show_warning("文字種を変更できませんでした。\n" + status.message() + "\n柱記号の文字種は「" +
+                 cbo_hm_cn.text + "」のままです。");
 }
 
 }  // namespace quornel

@@ -24,12 +24,12 @@ int run_headless(const std::vector<std::string>& args, Dialogs& dialogs, std::os
 // Message boxes of a run without a window: "TITLE: TEXT" on a stream (standard error);
 // a Yes/No question is answered No, the answer that changes nothing.
 class StreamDialogs : public Dialogs {
-public:
+  public:
     explicit StreamDialogs(std::ostream& stream) : stream_(stream) {}
     DialogAnswer show(const std::string& text, const std::string& title, DialogButtons buttons,
                       DialogIcon icon) override;
 
-private:
+  private:
     std::ostream& stream_;
 };
 

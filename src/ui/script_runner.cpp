@@ -13,7 +13,7 @@ namespace quornel {
 namespace {
 
 class JsonObject {
-public:
+  public:
     JsonObject& add(std::string_view key, const std::string& json_value) {
         text_ += (text_.empty() ? "{" : ",") + json_string(key) + ":" + json_value;
         return *this;
@@ -22,10 +22,12 @@ public:
         return add(key, json_string(value));
     }
     JsonObject& num(std::string_view key, double value) { return add(key, json_number(value)); }
-    JsonObject& flag(std::string_view key, bool value) { return add(key, value ? "true" : "false"); }
+    JsonObject& flag(std::string_view key, bool value) {
+        return add(key, value ? "true" : "false");
+    }
     std::string done() const { return text_.empty() ? "{}" : text_ + "}"; }
 
-private:
+  private:
     std::string text_;
 };
 
@@ -79,8 +81,8 @@ std::string control_json(const Control& c) {
         default:
             break;
     }
-    const bool has_enabled = c.kind != ControlKind::Line && c.kind != ControlKind::Shape &&
-                             c.kind != ControlKind::Image;
+    const bool has_enabled =
+        c.kind != ControlKind::Line && c.kind != ControlKind::Shape && c.kind != ControlKind::Image;
     if (has_enabled) o.flag("enabled", c.enabled);
     o.flag("visible", c.visible);
     if (c.kind == ControlKind::Line) {
@@ -116,7 +118,7 @@ std::string state_json(const FrmMain& f) {
 // Message boxes of a scripted run: printed as they appear, Yes/No answered from the
 // script's `answer` lines (No, which changes nothing, when the script gave none).
 class ScriptDialogs : public Dialogs {
-public:
+  public:
     explicit ScriptDialogs(std::ostream& out) : out_(out) {}
     void queue(DialogAnswer a) { answers_.push_back(a); }
 
@@ -143,7 +145,7 @@ public:
         return answer;
     }
 
-private:
+  private:
     std::ostream& out_;
     std::deque<DialogAnswer> answers_;
 };
@@ -225,7 +227,8 @@ int run_script(FileSystem& fs, Registry& registry, const std::filesystem::path& 
         } else {
             int entry = -1;
             const std::string n(rest);
-            if (n.empty() || n.size() > 4 || n.find_first_not_of("0123456789") != std::string::npos) {
+            if (n.empty() || n.size() > 4 ||
+                n.find_first_not_of("0123456789") != std::string::npos) {
                 return fail("choose の後には項目の番号を書いてください: " + raw);
             }
             entry = std::stoi(n);

@@ -13,7 +13,8 @@ std::string Command1_Click(Registry& registry, Dialogs& dialogs) {
     // A product key without a settings key (quornel never saved its settings) is removed too;
     // the plain delete still leaves it alone when something else lives below it.
     bool third = false;
-    if (!first && registry.key_exists(kProductKey)) third = DeleteRegKey(registry, kMakerKey, kProductSubkey);
+    if (!first && registry.key_exists(kProductKey))
+        third = DeleteRegKey(registry, kMakerKey, kProductSubkey);
 
     std::string message;
     DialogIcon icon = DialogIcon::None;

@@ -39,30 +39,12 @@ bool mouse_button_down() {
 
 }  // namespace
 
-struct FrmMainView::Applied {
-    bool valid = false;
-    RECT px{};
-    bool visible = false;
-    bool enabled = true;
-    std::string text;
-    std::vector<std::string> items;
-    bool value = false;
-    std::string picture;
-};
-
-struct FrmMainView::Native {
-    Control* model = nullptr;
-    ControlRef ref;
-    std::unique_ptr<win::Wnd> wnd;
-    Applied applied;
-    bool edited = false;  // the user typed since the model last heard
-};
-
 FrmMainView::FrmMainView(FrmMain& model, MessageBoxDialogs& dialogs)
     : model_(model), dialogs_(dialogs) {}
 
 FrmMainView::~FrmMainView() {
     dialogs_.set_owner(nullptr);
+    dialogs_.before_show = nullptr;
     // Children go with the window; the wrappers only forget them.
     if (window_.hwnd()) DestroyWindow(window_.hwnd());
 }
@@ -104,6 +86,7 @@ bool FrmMainView::create() {
     build_controls();
     window_.set_outer_size_centred(model_.form.width, model_.form.height);
     dialogs_.set_owner(hwnd());
+    dialogs_.before_show = [this] { show_model_state(); };
     refresh();
     return true;
 }

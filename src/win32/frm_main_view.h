@@ -17,13 +17,13 @@
 #include "win32/top_window.h"
 #include "win32/ui_font.h"
 #include "win32/windowless_painter.h"
+#include "win32/wnd.h"
 
 namespace quornel {
 
 namespace win {
 class Canvas;
 class TabControl;
-class Wnd;
 }  // namespace win
 
 class FrmMainView {
@@ -51,8 +51,24 @@ public:
     HWND native(const ControlRef& ref) const;
 
 private:
-    struct Applied;
-    struct Native;
+    // What was last copied onto a native control.
+    struct Applied {
+        bool valid = false;
+        RECT px{};
+        bool visible = false;
+        bool enabled = true;
+        std::string text;
+        std::vector<std::string> items;
+        bool value = false;
+        std::string picture;
+    };
+    struct Native {
+        Control* model = nullptr;
+        ControlRef ref;
+        std::unique_ptr<win::Wnd> wnd;
+        Applied applied;
+        bool edited = false;  // the user typed since the model last heard
+    };
 
     void build_controls();
     void create_native(Native& n, HWND parent, bool first_option_of_group);
@@ -66,6 +82,8 @@ private:
     void settle_focus();
     void pull_edits();
     void refresh();
+    // Copies the model onto the screen without touching the focus.
+    void show_model_state();
     void apply(Native& n, bool force);
     void apply_focus();
     void redraw_changed_containers(bool force);

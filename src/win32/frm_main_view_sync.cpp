@@ -49,11 +49,15 @@ void FrmMainView::paint_container(HDC dc, const std::string& container) {
     paint_windowless(dc, page, dpi_, pictures_);
 }
 
-void FrmMainView::refresh() {
+void FrmMainView::show_model_state() {
     syncing_ = true;
     for (auto& n : natives_) apply(*n, false);
     redraw_changed_containers(false);
     syncing_ = false;
+}
+
+void FrmMainView::refresh() {
+    show_model_state();
     if (model_.closed && !window_closed_) {
         // 「作図」 has written its files or 「キャンセル」 was pressed: the program ends.
         DestroyWindow(hwnd());

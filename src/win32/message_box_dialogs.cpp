@@ -15,6 +15,7 @@ UINT message_box_style(DialogButtons buttons, DialogIcon icon, bool owned) {
 DialogAnswer MessageBoxDialogs::show(const std::string& text, const std::string& title,
                                      DialogButtons buttons, DialogIcon icon) {
     HWND owner = owner_ && IsWindow(owner_) ? owner_ : nullptr;
+    if (owner && before_show) before_show();
     const int answer = MessageBoxW(owner, widen(text).c_str(), widen(title).c_str(),
                                    message_box_style(buttons, icon, owner != nullptr));
     if (buttons == DialogButtons::Ok) return DialogAnswer::Ok;

@@ -2,6 +2,8 @@
 // The program's messages as native message boxes.
 #include <windows.h>
 
+#include <functional>
+
 #include "platform/dialogs.h"
 
 namespace quornel {
@@ -11,6 +13,9 @@ public:
     // `owner` is disabled while a box is open; nullptr for a box of its own (task modal).
     explicit MessageBoxDialogs(HWND owner = nullptr) : owner_(owner) {}
     void set_owner(HWND owner) { owner_ = owner; }
+    // Runs just before a box opens: the owner window brings its screen up to date, so that
+    // the box is read against what the handler has already changed.
+    std::function<void()> before_show;
 
     DialogAnswer show(const std::string& text, const std::string& title, DialogButtons buttons,
                       DialogIcon icon) override;

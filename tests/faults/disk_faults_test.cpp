@@ -93,7 +93,9 @@ TEST(DiskFaults, DiskFullHalfWayThroughEachFileNeverLeavesAPartialFile) {
         // A file written before the failure is complete, and the message says so; the
         // failing file and those after it hold what they held. Nothing else appeared: no
         // temporary file survives.
-        if (failing > 0) EXPECT_TRUE(mentions(messages, "JWC_TEMP.TXT に書き出しました")) << messages[0];
+        if (failing > 0) {
+            EXPECT_TRUE(mentions(messages, "JWC_TEMP.TXT に書き出しました")) << messages[0];
+        }
         const Snapshot after = snapshot(w.dir.path());
         for (int i = 0; i < 3; ++i) {
             const std::string name = "program/" + files[i];

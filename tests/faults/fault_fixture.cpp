@@ -180,9 +180,12 @@ void FaultyWindow::enter_typical_column() {
     click("cmdWriHY");
     set("cboM_h", "15");
     set("cboM_k", "10");
-    for (const char* side : {"cboKabeSunUp", "cboKabeSunDOWN", "cboKabeSunRight", "cboKabeSunLeft"}) {
-        set(std::string(side) + "(0)", "75");
-        set(std::string(side) + "(1)", "75");
+    // Each wall: its thickness, then 「割」 puts the reference line in its middle.
+    const char* const sides[][2] = {{"cboKabeSunUp", "cmdWriKU"}, {"cboKabeSunDOWN", "cmdWriKD"},
+                                    {"cboKabeSunRight", "cmdWriKR"}, {"cboKabeSunLeft", "cmdWriKL"}};
+    for (const auto& [boxes, split] : sides) {
+        set(std::string(boxes) + "(2)", "150");
+        click(split);
     }
     set("cboHasiraKigou", "C2");
 }

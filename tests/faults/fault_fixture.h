@@ -15,6 +15,7 @@
 
 #include "platform/file_system.h"
 #include "platform/registry.h"
+#include "platform/registry_file.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 #include "ui/frm_main.h"

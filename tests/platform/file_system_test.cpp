@@ -55,7 +55,8 @@ TEST(FileSystem, FailuresNameTheFile) {
 
     Status s = fs.replace(dir.file("no such folder") / "quornel_res.dat", "x");
     EXPECT_FALSE(s);
-    EXPECT_NE(s.message().find("「quornel_res.dat」を書き込めません"), std::string::npos) << s.message();
+    EXPECT_NE(s.message().find("「quornel_res.dat」を書き込めません"), std::string::npos)
+        << s.message();
 }
 
 TEST(FileSystem, JapaneseFolderAndFileNamesWork) {

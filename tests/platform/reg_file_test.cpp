@@ -29,8 +29,10 @@ TEST(RegFile, WritesWhatRegeditImports) {
     auto reg = open_reg_file_registry(dir.file("registry.reg"));
     ASSERT_TRUE(reg->set("Software\\Norvale\\quornel\\SETTEI", "IHasira_ly", dword_data(10)));
     ASSERT_TRUE(reg->set("Software\\Norvale\\quornel\\SETTEI", "Kigou_cn", dword_data(0xFFFFFFFF)));
-    ASSERT_TRUE(reg->set("Software\\Norvale\\quornel", "Path", sz_data(std::string("C:\\jww\\\"a\"\0", 11))));
-    ASSERT_TRUE(reg->set("Software\\Norvale\\quornel", "Name", sz_data(std::string("\x92\x8C\0", 3))));
+    ASSERT_TRUE(reg->set("Software\\Norvale\\quornel", "Path",
+                         sz_data(std::string("C:\\jww\\\"a\"\0", 11))));
+    ASSERT_TRUE(
+        reg->set("Software\\Norvale\\quornel", "Name", sz_data(std::string("\x92\x8C\0", 3))));
     ASSERT_TRUE(reg->set("Software\\Norvale\\quornel", "", sz_data(std::string("d\0", 2))));
     EXPECT_EQ(dir.read("registry.reg"),
               "Windows Registry Editor Version 5.00\r\n\r\n"
@@ -62,7 +64,9 @@ TEST(RegFile, ReadsRegeditsUtf16Export) {
     EXPECT_EQ(reg->query(key, "hanare")->bytes, std::string("1.5\0", 4));
     EXPECT_EQ(reg->query(key, "MOJINO")->bytes, std::string("\x03\0\0\0", 4));
     EXPECT_EQ(reg->query(key, "Bin")->bytes, "\x01\x02\x03\x04");
-    EXPECT_EQ(reg->query(key, "Text")->bytes, std::string("1\0" "2\0", 4));
+    EXPECT_EQ(reg->query(key, "Text")->bytes, std::string("1\0"
+                                                          "2\0",
+                                                          4));
     EXPECT_EQ(reg->query(key, "")->bytes, std::string("default\0", 8));
     EXPECT_FALSE(reg->query(key, "missing"));
 }
@@ -80,7 +84,8 @@ TEST(RegFile, TextWithNulsAndUnusedValuesSurviveRewrites) {
     EXPECT_EQ(reg->query("Software\\Norvale", "Nuls")->bytes, std::string("a\0b\0\0", 5));
     std::string text = dir.read("registry.reg");
     EXPECT_NE(text.find(foreign), std::string::npos) << text;
-    EXPECT_NE(text.find("\"Nuls\"=hex(1):61,00,00,00,62,00,00,00,00,00\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"Nuls\"=hex(1):61,00,00,00,62,00,00,00,00,00\r\n"), std::string::npos)
+        << text;
 }
 
 TEST(RegFile, DamagedFileIsReadButNeverOverwritten) {
@@ -94,13 +99,15 @@ TEST(RegFile, DamagedFileIsReadButNeverOverwritten) {
         "\"Kigou_ly\"=dword:00000005\r\n";
     dir.write("registry.reg", damaged);
     auto reg = open_reg_file_registry(dir.file("registry.reg"));
-    EXPECT_EQ(reg->query("Software\\Norvale\\quornel\\SETTEI", "IHasira_ly")->bytes, std::string("\x03\0\0\0", 4));
+    EXPECT_EQ(reg->query("Software\\Norvale\\quornel\\SETTEI", "IHasira_ly")->bytes,
+              std::string("\x03\0\0\0", 4));
     EXPECT_FALSE(reg->query("Software\\Norvale\\quornel\\SETTEI", "Kabe_ly"));
     EXPECT_FALSE(reg->set("Software\\Norvale\\quornel\\SETTEI", "Kabe_ly", dword_data(1)));
     EXPECT_FALSE(reg->delete_key("Software\\Norvale\\quornel", "SETTEI"));
     EXPECT_EQ(dir.read("registry.reg"), damaged);
 
-    for (const std::string& junk : {std::string("\x89PNG\r\n\x1A\n\0\0", 10), std::string("[\r\n\"\r\n=\r\n@")}) {
+    for (const std::string& junk :
+         {std::string("\x89PNG\r\n\x1A\n\0\0", 10), std::string("[\r\n\"\r\n=\r\n@")}) {
         dir.write("registry.reg", junk);
         EXPECT_FALSE(reg->query("Software", "x"));
         EXPECT_FALSE(reg->set("Software", "x", dword_data(1)));
@@ -148,7 +155,8 @@ TEST(RegFile, AnotherProgramsChangesAreSeen) {
     ASSERT_TRUE(uninstall->delete_key("Software\\Norvale\\quornel", "SETTEI"));
     EXPECT_FALSE(quornel->key_exists("Software\\Norvale\\quornel\\SETTEI"));
     ASSERT_TRUE(quornel->set("Software\\Norvale\\quornel\\SETTEI", "Kabe_ly", dword_data(8)));
-    EXPECT_EQ(uninstall->query("Software\\Norvale\\quornel\\SETTEI", "Kabe_ly")->bytes, std::string("\x08\0\0\0", 4));
+    EXPECT_EQ(uninstall->query("Software\\Norvale\\quornel\\SETTEI", "Kabe_ly")->bytes,
+              std::string("\x08\0\0\0", 4));
 }
 
 }  // namespace

@@ -11,16 +11,18 @@ namespace quornel {
 namespace {
 
 class SavedEnv {
-public:
+  public:
     explicit SavedEnv(const char* name) : name_(name) {
         if (const char* v = std::getenv(name)) old_ = v;
     }
     ~SavedEnv() {
-        if (old_) ::setenv(name_, old_->c_str(), 1);
-        else ::unsetenv(name_);
+        if (old_)
+            ::setenv(name_, old_->c_str(), 1);
+        else
+            ::unsetenv(name_);
     }
 
-private:
+  private:
     const char* name_;
     std::optional<std::string> old_;
 };

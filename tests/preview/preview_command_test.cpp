@@ -18,6 +18,12 @@ const std::string kStream =
     "\nhs 100 \r\nhch 2 \r\nhcw 2 \r\nhcd 0 \r\n\r\nly3\r\nlc2\r\nlt1\r\n 0  0  1000  500 \r\n"
     "cn1\r\nch  0  0 1 0 \"C1\r\n";
 
+// Command-line arguments are UTF-8, whatever the system's code page.
+std::string utf8(const std::filesystem::path& p) {
+    auto s = p.u8string();
+    return std::string(s.begin(), s.end());
+}
+
 struct Outcome {
     int code;
     std::string out, err;
@@ -32,7 +38,7 @@ Outcome run(const std::vector<std::string>& args, FileSystem& fs = real_file_sys
 TEST(PreviewCommand, WritesTheSvgBesideTheInputOrWhereAsked) {
     test::TempDir dir;
     dir.write("JWC_TEMP.TXT", kStream);
-    Outcome r = run({dir.file("JWC_TEMP.TXT").string()});
+    Outcome r = run({utf8(dir.file("JWC_TEMP.TXT"))});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.err, "");
     ASSERT_TRUE(dir.exists("JWC_TEMP.svg"));
@@ -42,8 +48,7 @@ TEST(PreviewCommand, WritesTheSvgBesideTheInputOrWhereAsked) {
     EXPECT_NE(r.out.find("JWC_TEMP.svg"), std::string::npos);
     EXPECT_EQ(dir.read("JWC_TEMP.TXT"), kStream);
 
-    Outcome r2 =
-        run({"-o", dir.file("プレビュー.svg").string(), dir.file("JWC_TEMP.TXT").string()});
+    Outcome r2 = run({"-o", utf8(dir.file("プレビュー.svg")), utf8(dir.file("JWC_TEMP.TXT"))});
     EXPECT_EQ(r2.code, 0) << r2.err;
     EXPECT_EQ(dir.read("プレビュー.svg"), svg);
     // No temporary file is left beside them.
@@ -55,7 +60,7 @@ TEST(PreviewCommand, RefusesForeignInputAndWritesNothing) {
     test::TempDir dir;
     dir.write("drawing.dxf", "0\r\nSECTION\r\n2\r\nHEADER\r\n");
     dir.write("drawing.svg", "earlier picture");
-    Outcome r = run({dir.file("drawing.dxf").string()});
+    Outcome r = run({utf8(dir.file("drawing.dxf"))});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err.rfind("quornel-preview: 1 行目を読めません: ", 0), 0u) << r.err;
     EXPECT_NE(r.err.find("\nquornel-preview: line 1 cannot be read"), std::string::npos) << r.err;
@@ -66,8 +71,8 @@ TEST(PreviewCommand, NeverWritesOverItsInput) {
     test::TempDir dir;
     dir.write("JWC_TEMP.TXT", kStream);
     for (std::string out :
-         {dir.file("JWC_TEMP.TXT").string(), (dir.path() / "." / "JWC_TEMP.TXT").string()}) {
-        Outcome r = run({dir.file("JWC_TEMP.TXT").string(), "-o", out});
+         {utf8(dir.file("JWC_TEMP.TXT")), utf8((dir.path() / "." / "JWC_TEMP.TXT"))}) {
+        Outcome r = run({utf8(dir.file("JWC_TEMP.TXT")), "-o", out});
         EXPECT_EQ(r.code, 1);
         EXPECT_NE(r.err.find("出力先が入力ファイルと同じです"), std::string::npos) << r.err;
         EXPECT_EQ(dir.read("JWC_TEMP.TXT"), kStream);
@@ -76,7 +81,7 @@ TEST(PreviewCommand, NeverWritesOverItsInput) {
 
 TEST(PreviewCommand, NamesAMissingInput) {
     test::TempDir dir;
-    Outcome r = run({dir.file("JWC_TEMP.TXT").string()});
+    Outcome r = run({utf8(dir.file("JWC_TEMP.TXT"))});
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("「JWC_TEMP.TXT」が見つかりません"), std::string::npos) << r.err;
     EXPECT_TRUE(dir.entries().empty());

@@ -18,22 +18,25 @@ ListDataEntries entries_with(std::vector<std::string> five) {
 }
 
 const std::string kKeys[kListDataLines] = {
-    "HasiraMasi_List", "KabeMasi_List",   "HasiraKigou_List", "HasiraX0_List",   "HasiraX1_List",
-    "HasiraX2_List",   "HasiraY0_List",   "HasiraY1_List",    "HasiraY2_List",   "KabeDown0_List",
-    "KabeDown1_List",  "KabeDown2_List",  "KabeRight0_List",  "KabeRight1_List", "KabeRight2_List",
-    "KabeUp0_List",    "KabeUp1_List",    "KabeUp2_List",     "KabeLeft0_List",  "KabeLeft1_List",
+    "HasiraMasi_List", "KabeMasi_List",  "HasiraKigou_List", "HasiraX0_List",   "HasiraX1_List",
+    "HasiraX2_List",   "HasiraY0_List",  "HasiraY1_List",    "HasiraY2_List",   "KabeDown0_List",
+    "KabeDown1_List",  "KabeDown2_List", "KabeRight0_List",  "KabeRight1_List", "KabeRight2_List",
+    "KabeUp0_List",    "KabeUp1_List",   "KabeUp2_List",     "KabeLeft0_List",  "KabeLeft1_List",
     "KabeLeft2_List"};
 
 TEST(ListData, CompletedRunWritesTheFileByteForByte) {
     test::TempDir dir;
     ListDataEntries e = entries_with({"600", "500", "", "450"});  // a list still filling up
-    e[5] = {"1", "2", "3", "4", "5", "6"};                          // only five are kept
+    e[5] = {"1", "2", "3", "4", "5", "6"};                        // only five are kept
     ASSERT_TRUE(write_list_data(real_file_system(), dir.file("quornel.dat"), e));
     std::string expected;
     for (int i = 0; i < kListDataLines; ++i) {
-        if (i == 2) expected += kKeys[i] + ",C1,C2,\x92\x8C,C4,C5,C6,C7,C8,C9,C10,\r\n";
-        else if (i == 5) expected += kKeys[i] + ",1,2,3,4,5,\r\n";
-        else expected += kKeys[i] + ",600,500,,450,,\r\n";
+        if (i == 2)
+            expected += kKeys[i] + ",C1,C2,\x92\x8C,C4,C5,C6,C7,C8,C9,C10,\r\n";
+        else if (i == 5)
+            expected += kKeys[i] + ",1,2,3,4,5,\r\n";
+        else
+            expected += kKeys[i] + ",600,500,,450,,\r\n";
     }
     EXPECT_EQ(dir.read("quornel.dat"), expected);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"quornel.dat"});
@@ -59,7 +62,7 @@ TEST(ListData, HandEditedLinesAreReadByPosition) {
         int n = i == 2 ? 10 : 5;
         std::string line = "whatever";
         for (int k = 0; k < n; ++k) line += "," + std::to_string(k + 1);
-        if (i == 0) line += ",extra,fields,";  // ignored
+        if (i == 0) line += ",extra,fields,";        // ignored
         if (i == 3) line = "HasiraX0_List,1,2,3,4";  // one entry short (no trailing comma)
         if (i == 4) line = "";
         text += line + (i % 2 ? "\n" : "\r");
@@ -113,14 +116,17 @@ TEST(ListData, FailedSaveKeepsTheOldLists) {
 
 TEST(ListData, ShippedFilesAreCompleteAndBesideTheProgram) {
     for (const char* name : {kListDataFile, kDefaultListDataFile}) {
-        const std::filesystem::path shipped = std::filesystem::path(QUORNEL_SOURCE_DIR) / "data" / name;
+        const std::filesystem::path shipped =
+            std::filesystem::path(QUORNEL_SOURCE_DIR) / "data" / name;
         ListDataRead r = read_list_data(real_file_system(), shipped);
         EXPECT_EQ(r.problem, "") << name;
         for (int i = 0; i < kListDataLines; ++i) {
             ASSERT_TRUE(r.lines[i]) << name << " line " << i + 1;
             for (const auto& entry : *r.lines[i]) {
-                if (i == 2) EXPECT_EQ(entry.rfind("C", 0), 0u) << entry;
-                else EXPECT_TRUE(parse_number(entry)) << name << " line " << i + 1 << ": " << entry;
+                if (i == 2)
+                    EXPECT_EQ(entry.rfind("C", 0), 0u) << entry;
+                else
+                    EXPECT_TRUE(parse_number(entry)) << name << " line " << i + 1 << ": " << entry;
             }
         }
         EXPECT_EQ(r.lines[2]->front(), "C1");

@@ -14,7 +14,7 @@ using test::dword_data;
 using test::sz_data;
 
 class RegistrySettings : public ::testing::TestWithParam<std::string> {
-protected:
+  protected:
     void SetUp() override { backend_ = test::make_test_registry(GetParam()); }
     Registry& reg() { return backend_->registry(); }
     std::unique_ptr<test::TestRegistry> backend_;
@@ -63,7 +63,10 @@ TEST_P(RegistrySettings, JwCadValuesStoredAsTextOrDwordReadAlike) {
 
 TEST_P(RegistrySettings, TextIsCutAtTheFirstNul) {
     ASSERT_TRUE(reg().set(kSunpoKey, "HANARE", sz_data(std::string("2.5\0\0\0", 6))));
-    ASSERT_TRUE(reg().set(kSunpoKey, "HIKIDASHI2", sz_data(std::string("3\0" "99\0", 5))));
+    ASSERT_TRUE(reg().set(kSunpoKey, "HIKIDASHI2",
+                          sz_data(std::string("3\0"
+                                              "99\0",
+                                              5))));
     EXPECT_EQ(GetRegValue(reg(), kSunpoKey, "HANARE", {}).text, "2.5");
     DimensionSettings s = SunpoLoad(reg());
     EXPECT_EQ(s.HANARE, 2.5);
@@ -98,7 +101,8 @@ TEST_P(RegistrySettings, UnusableValuesFallBackToTheDefault) {
 TEST_P(RegistrySettings, SavedPenSettingsComeBackAtTheNextStart) {
     std::array<int, kSetteiValues> chosen = {3, 1, 2, 15, 5, 8, 0, 4, 7, 9, 2, 1, 11, 9, 6};
     for (int i = 0; i < kSetteiValues; ++i)
-        ASSERT_TRUE(SetRegValue(reg(), kSetteiKey, settei_value_names()[i], RegVariant::integer(chosen[i])));
+        ASSERT_TRUE(SetRegValue(reg(), kSetteiKey, settei_value_names()[i],
+                                RegVariant::integer(chosen[i])));
     auto stored = reg().query(kSetteiKey, "Kigou_cn");
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->type, kRegDword);
@@ -114,8 +118,10 @@ TEST_P(RegistrySettings, PositionOutsideItsListSelectsTheFirstEntry) {
     EXPECT_EQ(stored->bytes, std::string("\xFF\xFF\xFF\xFF"));
     EXPECT_EQ(GetRegValue(reg(), kSetteiKey, "IHasira_ly", {}).number, 4294967295.0);
 
-    ASSERT_TRUE(SetRegValue(reg(), kSetteiKey, "IHasira_pc", RegVariant::integer(5)));  // last colour
-    ASSERT_TRUE(SetRegValue(reg(), kSetteiKey, "XHasira_pc", RegVariant::integer(6)));  // one past it
+    ASSERT_TRUE(
+        SetRegValue(reg(), kSetteiKey, "IHasira_pc", RegVariant::integer(5)));  // last colour
+    ASSERT_TRUE(
+        SetRegValue(reg(), kSetteiKey, "XHasira_pc", RegVariant::integer(6)));  // one past it
     ASSERT_TRUE(SetRegValue(reg(), kSetteiKey, "Kigou_cn", RegVariant::integer(10)));
     ASSERT_TRUE(SetRegValue(reg(), kSetteiKey, "Sunpou_ly", RegVariant::string("15")));
     auto positions = SetteiLoad(reg());
@@ -128,14 +134,16 @@ TEST_P(RegistrySettings, PositionOutsideItsListSelectsTheFirstEntry) {
 
 TEST_P(RegistrySettings, KeyAndValueNamesIgnoreLetterCase) {
     ASSERT_TRUE(reg().set("SOFTWARE\\norvale\\QUORNEL\\settei", "kigou_LY", dword_data(4)));
-    ASSERT_TRUE(reg().set("software\\JW_CAD\\Jw_Win\\sunpo", "hanare", sz_data(std::string("1.5\0", 4))));
+    ASSERT_TRUE(
+        reg().set("software\\JW_CAD\\Jw_Win\\sunpo", "hanare", sz_data(std::string("1.5\0", 4))));
     EXPECT_EQ(SetteiLoad(reg())[12], 4);
     EXPECT_EQ(SunpoLoad(reg()).HANARE, 1.5);
     EXPECT_TRUE(reg().key_exists("Software\\Norvale\\quornel\\SETTEI"));
 }
 
 TEST_P(RegistrySettings, JapaneseTextRoundTripsThroughTheAnsiCodePage) {
-    ASSERT_TRUE(SetRegValue(reg(), "Software\\Norvale\\quornel", "Memo", RegVariant::string("柱記号Ｃ１")));
+    ASSERT_TRUE(
+        SetRegValue(reg(), "Software\\Norvale\\quornel", "Memo", RegVariant::string("柱記号Ｃ１")));
     auto stored = reg().query("Software\\Norvale\\quornel", "Memo");
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->type, kRegSz);
@@ -146,7 +154,8 @@ TEST_P(RegistrySettings, JapaneseTextRoundTripsThroughTheAnsiCodePage) {
 }
 
 TEST_P(RegistrySettings, TextTheCodePageCannotHoldIsRefused) {
-    EXPECT_FALSE(SetRegValue(reg(), "Software\\Norvale\\quornel", "Memo", RegVariant::string("柱\xF0\x9F\x98\x80")));
+    EXPECT_FALSE(SetRegValue(reg(), "Software\\Norvale\\quornel", "Memo",
+                             RegVariant::string("柱\xF0\x9F\x98\x80")));
     EXPECT_FALSE(reg().query("Software\\Norvale\\quornel", "Memo"));
 }
 

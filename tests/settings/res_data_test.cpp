@@ -35,7 +35,8 @@ TEST(ResData, CompletedRunWritesTheFileByteForByte) {
         "KabeSunRight_d_2,0\r\nKabeSunRight_d_3,0\r\nKabeSunRight_d_4,0\r\nKabeSunLeft_d_0,0\r\n"
         "KabeSunLeft_d_1,0\r\nKabeSunLeft_d_2,0\r\nKabeSunLeft_d_3,0\r\nKabeSunLeft_d_4,25\r\n";
     EXPECT_EQ(dir.read("quornel_res.dat"), expected);
-    EXPECT_EQ(dir.entries(), std::vector<std::string>{"quornel_res.dat"});  // no temporary file left
+    EXPECT_EQ(dir.entries(),
+              std::vector<std::string>{"quornel_res.dat"});  // no temporary file left
 }
 
 TEST(ResData, ValuesComeBackWholeIncludingCommas) {
@@ -80,7 +81,8 @@ TEST(ResData, ShortOrDamagedFileRestoresWhatItCanAndSaysSo) {
 
     std::string text;
     for (int i = 0; i < kResDataLines; ++i)
-        text += i == 4 ? std::string("SunpoIti_d 3\r\n") : std::string(res_data_keys()[i]) + ",7\r\n";
+        text +=
+            i == 4 ? std::string("SunpoIti_d 3\r\n") : std::string(res_data_keys()[i]) + ",7\r\n";
     dir.write("quornel_res.dat", text);
     r = read_res_data(real_file_system(), dir.path());
     EXPECT_FALSE(r.values[4]);

@@ -3,7 +3,7 @@
 namespace quornel::test {
 
 class FakeOutputFile : public OutputFile {
-public:
+  public:
     FakeOutputFile(FakeFileSystem& fs, std::filesystem::path path, std::optional<std::size_t> limit,
                    bool fail_commit)
         : fs_(fs), path_(std::move(path)), limit_(limit), fail_commit_(fail_commit) {
@@ -33,7 +33,7 @@ public:
         return Status::success();
     }
 
-private:
+  private:
     FakeFileSystem& fs_;
     std::filesystem::path path_;
     std::optional<std::size_t> limit_;
@@ -58,15 +58,25 @@ std::optional<std::string> FakeFileSystem::get(const std::filesystem::path& path
     return it->second;
 }
 
-void FakeFileSystem::remove(const std::filesystem::path& path) { files_.erase(key(path)); }
+void FakeFileSystem::remove(const std::filesystem::path& path) {
+    files_.erase(key(path));
+}
 
-void FakeFileSystem::fail_reads(const std::filesystem::path& path) { failures_[key(path)].reads = true; }
-void FakeFileSystem::fail_create(const std::filesystem::path& path) { failures_[key(path)].create = true; }
+void FakeFileSystem::fail_reads(const std::filesystem::path& path) {
+    failures_[key(path)].reads = true;
+}
+void FakeFileSystem::fail_create(const std::filesystem::path& path) {
+    failures_[key(path)].create = true;
+}
 void FakeFileSystem::fail_write_after(const std::filesystem::path& path, std::size_t bytes) {
     failures_[key(path)].write_limit = bytes;
 }
-void FakeFileSystem::fail_commit(const std::filesystem::path& path) { failures_[key(path)].commit = true; }
-void FakeFileSystem::clear_failures() { failures_.clear(); }
+void FakeFileSystem::fail_commit(const std::filesystem::path& path) {
+    failures_[key(path)].commit = true;
+}
+void FakeFileSystem::clear_failures() {
+    failures_.clear();
+}
 
 int FakeFileSystem::reads(const std::filesystem::path& path) const {
     auto it = reads_.find(key(path));
@@ -87,13 +97,17 @@ Result<std::string> FakeFileSystem::read_all(const std::filesystem::path& path) 
     return it->second;
 }
 
-Result<std::unique_ptr<OutputFile>> FakeFileSystem::create_replacing(const std::filesystem::path& path) {
+Result<std::unique_ptr<OutputFile>> FakeFileSystem::create_replacing(
+    const std::filesystem::path& path) {
     Failures f;
     if (auto it = failures_.find(key(path)); it != failures_.end()) f = it->second;
-    if (f.create) return Result<std::unique_ptr<OutputFile>>::failure(message_file_unwritable(path));
+    if (f.create)
+        return Result<std::unique_ptr<OutputFile>>::failure(message_file_unwritable(path));
     return std::unique_ptr<OutputFile>(new FakeOutputFile(*this, path, f.write_limit, f.commit));
 }
 
-bool FakeFileSystem::exists(const std::filesystem::path& path) { return files_.count(key(path)) > 0; }
+bool FakeFileSystem::exists(const std::filesystem::path& path) {
+    return files_.count(key(path)) > 0;
+}
 
 }  // namespace quornel::test

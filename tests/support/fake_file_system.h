@@ -16,7 +16,7 @@
 namespace quornel::test {
 
 class FakeFileSystem : public FileSystem {
-public:
+  public:
     // Contents of the files. Paths compare after lexical normalisation.
     void put(const std::filesystem::path& path, std::string_view bytes);
     std::optional<std::string> get(const std::filesystem::path& path) const;
@@ -39,10 +39,11 @@ public:
     int open_outputs() const { return open_outputs_; }
 
     Result<std::string> read_all(const std::filesystem::path& path) override;
-    Result<std::unique_ptr<OutputFile>> create_replacing(const std::filesystem::path& path) override;
+    Result<std::unique_ptr<OutputFile>> create_replacing(
+        const std::filesystem::path& path) override;
     bool exists(const std::filesystem::path& path) override;
 
-private:
+  private:
     friend class FakeOutputFile;
     static std::string key(const std::filesystem::path& path);
 

@@ -17,7 +17,7 @@ struct ShownDialog {
 };
 
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     // The answer to the next Yes/No question. OK boxes need no script.
     ScriptedDialogs& answer(DialogAnswer a) {
         answers_.push_back(a);
@@ -39,7 +39,7 @@ public:
         answers_.clear();
     }
 
-private:
+  private:
     std::deque<DialogAnswer> answers_;
     std::vector<ShownDialog> shown_;
 };

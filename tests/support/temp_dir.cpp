@@ -23,8 +23,8 @@ TempDir::TempDir() {
     auto base = std::filesystem::temp_directory_path();
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        auto candidate = base / ("quornel-test-" + std::to_string(stamp) + "-" +
-                                 std::to_string(counter++));
+        auto candidate =
+            base / ("quornel-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
         std::error_code ec;
         if (std::filesystem::create_directory(candidate, ec)) {
             path_ = candidate;
@@ -40,7 +40,9 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
-std::filesystem::path TempDir::file(std::string_view name) const { return path_ / u8path(name); }
+std::filesystem::path TempDir::file(std::string_view name) const {
+    return path_ / u8path(name);
+}
 
 void TempDir::write(std::string_view name, std::string_view bytes) const {
     std::ofstream out(file(name), std::ios::binary | std::ios::trunc);

@@ -12,12 +12,13 @@ namespace quornel::test {
 namespace {
 
 class FileTestRegistry : public TestRegistry {
-public:
-    FileTestRegistry() : file_(dir_.file("registry.reg")), registry_(open_reg_file_registry(file_)) {}
+  public:
+    FileTestRegistry()
+        : file_(dir_.file("registry.reg")), registry_(open_reg_file_registry(file_)) {}
     Registry& registry() override { return *registry_; }
     std::filesystem::path file() const override { return file_; }
 
-private:
+  private:
     TempDir dir_;
     std::filesystem::path file_;
     std::unique_ptr<Registry> registry_;
@@ -27,7 +28,7 @@ private:
 // Every path is moved below a key of its own, so the tests never meet a real user's (or
 // Jw_cad's) settings, and the whole tree goes when the test ends.
 class Win32TestRegistry : public TestRegistry, public Registry {
-public:
+  public:
     Win32TestRegistry() : inner_(open_user_registry()) {
         static std::atomic<unsigned> counter{0};
         prefix_ = std::string(kBase) + "\\" + std::to_string(GetCurrentProcessId()) + "-" +
@@ -50,7 +51,7 @@ public:
     }
     bool key_exists(std::string_view key) override { return inner_->key_exists(at(key)); }
 
-private:
+  private:
     static constexpr const char* kBase = "Software\\quornel-tests";
     std::string at(std::string_view key) const {
         return key.empty() ? prefix_ : prefix_ + "\\" + std::string(key);
@@ -83,6 +84,8 @@ RegData dword_data(std::uint32_t v) {
     return d;
 }
 
-RegData sz_data(std::string ansi_bytes_with_nuls) { return RegData{kRegSz, std::move(ansi_bytes_with_nuls)}; }
+RegData sz_data(std::string ansi_bytes_with_nuls) {
+    return RegData{kRegSz, std::move(ansi_bytes_with_nuls)};
+}
 
 }  // namespace quornel::test

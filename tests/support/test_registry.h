@@ -12,7 +12,7 @@
 namespace quornel::test {
 
 class TestRegistry {
-public:
+  public:
     virtual ~TestRegistry() = default;
     virtual Registry& registry() = 0;
     // The .reg file behind a "RegFile" registry; empty for the real registry.

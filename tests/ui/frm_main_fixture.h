@@ -49,7 +49,7 @@ inline ControlRef ref(const std::string& text) {
 }
 
 class Window {
-public:
+  public:
     Window() : registry_(open_reg_file_registry(dir.file("registry.reg"))) {
         dir.write("TEMP.TXT", test_header());
         dir.write("quornel.dat", source_file("data/quornel.dat"));
@@ -99,7 +99,7 @@ public:
     test::TempDir dir;
     test::ScriptedDialogs dialogs;
 
-private:
+  private:
     std::unique_ptr<Registry> registry_;
     FileSystem* fs_ = nullptr;
     std::unique_ptr<FrmMain> form_;

@@ -23,8 +23,8 @@ TEST(FrmMainStartup, PlainStartShowsTheDesignedWindow) {
 
     // Without registry settings every pen and layer box shows its first entry, and the
     // samples follow the selections.
-    for (ComboBox* list : {&f.cbo_h_ly, &f.cbo_x_nPenColor, &f.cbo_k_nPenStyle, &f.cbo_hm_cn,
-                           &f.cbo_sun_ly}) {
+    for (ComboBox* list :
+         {&f.cbo_h_ly, &f.cbo_x_nPenColor, &f.cbo_k_nPenStyle, &f.cbo_hm_cn, &f.cbo_sun_ly}) {
         EXPECT_EQ(list->list_index, 0) << list->name;
         EXPECT_EQ(list->text, list->items[0]) << list->name;
     }
@@ -136,8 +136,8 @@ TEST(FrmMainInventory, EveryControlIsNamedOnceAndSitsInAContainerThatExists) {
     Window w;
     FrmMain& f = w.start();
     std::set<std::string> seen;
-    std::set<std::string> containers = {"frmMain", "SSTab1", "Frame1", "Frame2", "Frame3",
-                                        "Picture2"};
+    std::set<std::string> containers = {"frmMain", "SSTab1", "Frame1",
+                                        "Frame2",  "Frame3", "Picture2"};
     for (const Control* c : f.controls()) {
         const std::string key = to_string({c->name, c->index});
         EXPECT_TRUE(seen.insert(key).second) << key << " twice";

@@ -13,7 +13,7 @@ namespace {
 using test::dword_data;
 
 class Uninstall : public ::testing::TestWithParam<std::string> {
-protected:
+  protected:
     void SetUp() override {
         backend_ = test::make_test_registry(GetParam());
         // Another program of the same maker, which must survive.

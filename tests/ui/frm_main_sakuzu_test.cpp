@@ -1,0 +1,228 @@
+// 「作図」 and 「キャンセル」 from the window: what lands on disk, and what a refused or failed
+// run leaves behind.
+#include <map>
+
+#include "frm_main_fixture.h"
+#include "platform/text_codec.h"
+#include "settings/registry_settings.h"
+#include "support/fake_file_system.h"
+
+namespace quornel::frm_test {
+namespace {
+
+// The pen settings of the hand-derived drawing cases.
+void save_case_pens(Window& w) {
+    const std::pair<const char*, std::uint32_t> values[] = {
+        {"IHasira_ly", 1}, {"IHasira_pc", 1}, {"IHasira_ps", 0}, {"XHasira_ly", 2},
+        {"XHasira_pc", 5}, {"XHasira_ps", 4}, {"Kabe_ly", 4},    {"Kabe_pc", 2},
+        {"Kabe_ps", 0},    {"KHasira_ly", 3}, {"KHasira_pc", 0}, {"KHasira_ps", 0},
+        {"Kigou_ly", 5},   {"Kigou_cn", 4},   {"Sunpou_ly", 6}};
+    for (auto [name, v] : values) w.set_dword(kSetteiKey, name, v);
+}
+
+// The crossing of the drawing cases, entered as a person enters it: 柱増打 50, a column of
+// 800 × 800 split by 「割」, 壁増打 25, and on every side a wall of 150 split by 「割」.
+void enter_crossing(Window& w) {
+    w.set("cboM_h", "50");
+    w.set("cboHsnXG", "800");
+    ASSERT_EQ(w.click("cmdWriHX"), ActResult::Done);
+    w.set("cboHsnYG", "800");
+    ASSERT_EQ(w.click("cmdWriHY"), ActResult::Done);
+    w.set("cboM_k", "25");
+    for (const char* side : {"Up", "DOWN", "Right", "Left"}) {
+        w.set(std::string("cboKabeSun") + side + "(2)", "150");
+    }
+    for (const char* button : {"cmdWriKU", "cmdWriKD", "cmdWriKR", "cmdWriKL"}) {
+        ASSERT_EQ(w.form().find_control(button)->kind, ControlKind::Button);
+        ASSERT_EQ(static_cast<Button*>(w.form().find_control(button))->caption, "割");
+        ASSERT_EQ(w.click(button), ActResult::Done);
+    }
+}
+
+// A list file with some lines replaced.
+std::string list_file_with(std::map<std::string, std::string> lines) {
+    std::string file = source_file("data/quornel.dat");
+    for (const auto& [key, entries] : lines) {
+        const auto start = file.find(key + ",");
+        EXPECT_NE(start, std::string::npos) << key;
+        const auto end = file.find("\r\n", start);
+        file.replace(start, end - start, key + "," + entries);
+    }
+    return file;
+}
+
+std::string res_file(const std::vector<std::string>& values) {
+    std::string out;
+    static const char* const keys[] = {
+        "optSin_d",      "hasira_sd", "M_h",     "M_k",     "SunpoIti_d", "HasiraIti_d",
+        "HasiraKigou_d", "HsnXG",     "HsnXU_0", "HsnXU_1", "HsnXM_0",    "HsnXM_1",
+        "HsnYG",         "HsnYU_0",   "HsnYU_1", "HsnYM_0", "HsnYM_1"};
+    std::vector<std::string> names(std::begin(keys), std::end(keys));
+    for (const char* side : {"DOWN", "Up", "Right", "Left"}) {
+        for (int i = 0; i < 5; ++i)
+            names.push_back(std::string("KabeSun") + side + "_d_" + std::to_string(i));
+    }
+    EXPECT_EQ(values.size(), names.size());
+    for (std::size_t i = 0; i < names.size() && i < values.size(); ++i) {
+        out += names[i] + "," + values[i] + "\r\n";
+    }
+    return out;
+}
+
+std::vector<std::string> crossing_values() {
+    std::vector<std::string> v = {"0",   "4",  "50", "25",  "4",   "4",   "C1", "800", "400",
+                                  "400", "50", "50", "800", "400", "400", "50", "50"};
+    for (int side = 0; side < 4; ++side) {
+        for (const char* s : {"75", "75", "150", "25", "25"}) v.push_back(s);
+    }
+    return v;
+}
+
+TEST(FrmMainSakuzu, TheCrossingEnteredByHandIsTheHandDerivedDrawing) {
+    Window w;
+    save_case_pens(w);
+    w.start();
+    enter_crossing(w);
+    ASSERT_EQ(w.click("cmdSakuzu"), ActResult::Done);
+    EXPECT_TRUE(w.form().closed);
+    EXPECT_TRUE(w.dialogs.shown().empty());
+
+    EXPECT_EQ(w.dir.read("JWC_TEMP.TXT"), source_file("tests/drawing/data/crossing.jwc"));
+    // The lists as the confirmed values left them, newest first.
+    EXPECT_EQ(w.dir.read("quornel.dat"),
+              list_file_with({{"HasiraMasi_List", "50,10,15,20,25,"},
+                              {"KabeMasi_List", "25,10,15,20,30,"},
+                              {"HasiraX2_List", "800,500,600,700,900,"},
+                              {"HasiraY2_List", "800,500,600,700,900,"},
+                              {"KabeDown2_List", "150,120,180,200,250,"},
+                              {"KabeRight2_List", "150,120,180,200,250,"},
+                              {"KabeUp2_List", "150,120,180,200,250,"},
+                              {"KabeLeft2_List", "150,120,180,200,250,"}}));
+    EXPECT_EQ(w.dir.read("quornel_res.dat"), res_file(crossing_values()));
+    // Only the three files, nothing temporary left behind.
+    EXPECT_EQ(w.dir.entries(),
+              (std::vector<std::string>{"JWC_TEMP.TXT", "TEMP.TXT", "quornel.dat", "quornel_d.dat",
+                                        "quornel_res.dat", "registry.reg"}));
+}
+
+TEST(FrmMainSakuzu, CancelWritesNothing) {
+    Window w;
+    w.start();
+    enter_crossing(w);
+    const auto before = w.dir.entries();
+    const std::string lists = w.dir.read("quornel.dat");
+    ASSERT_EQ(w.click("cmdClose"), ActResult::Done);
+    EXPECT_TRUE(w.form().closed);
+    EXPECT_EQ(w.dir.entries(), before);
+    EXPECT_EQ(w.dir.read("quornel.dat"), lists);
+    EXPECT_FALSE(w.dir.exists("registry.reg"));
+    // Nothing more reaches a closed window.
+    EXPECT_EQ(w.click("cmdSakuzu"), ActResult::Refused);
+    EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+}
+
+// Each refusal names what to correct, writes nothing and leaves the window as it was; after
+// the correction the drawing is the same as a first try.
+TEST(FrmMainSakuzu, RefusedInputsNameTheBoxAndChangeNothing) {
+    Window w;
+    save_case_pens(w);
+    w.start();
+    enter_crossing(w);
+
+    // A restored text that is no number (previous values are not checked on restoring).
+    std::vector<std::string> bad = crossing_values();
+    bad[34] = "１５O";  // KabeSunLeft_d_2: a letter O among full-width digits
+    w.dir.write("quornel_res.dat", *utf8_to_ansi(res_file(bad)));
+    ASSERT_EQ(w.click("cmdResData"), ActResult::Done);
+    EXPECT_TRUE(w.dialogs.shown().empty());
+    const std::string lists = w.dir.read("quornel.dat");
+    ASSERT_EQ(w.click("cmdSakuzu"), ActResult::Done);
+    EXPECT_FALSE(w.form().closed);
+    ASSERT_EQ(w.dialogs.shown().size(), 1u);
+    EXPECT_NE(w.dialogs.last().text.find("左の壁の壁厚"), std::string::npos);
+    EXPECT_NE(w.dialogs.last().text.find("１５O"), std::string::npos);
+    EXPECT_EQ(w.dialogs.last().title, "quornel");
+    EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+    EXPECT_EQ(w.dir.read("quornel.dat"), lists);
+    EXPECT_EQ(w.dir.read("quornel_res.dat"), *utf8_to_ansi(res_file(bad)));
+    // Pressing again gives the same answer.
+    w.click("cmdSakuzu");
+    EXPECT_EQ(w.dialogs.shown().size(), 2u);
+    EXPECT_EQ(w.text("cboKabeSunLeft(2)"), "１５O");
+
+    // A symbol the drawing file cannot hold.
+    w.set("cboKabeSunLeft(2)", "150");
+    w.click("cmdWriKL");
+    w.set("cboHasiraKigou", "C1\xF0\x9F\x98\x80");  // an emoji has no Shift-JIS form
+    w.click("cmdSakuzu");
+    EXPECT_FALSE(w.form().closed);
+    EXPECT_NE(w.dialogs.last().text.find("柱記号"), std::string::npos);
+    EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+    // A line break would start a command of its own in the drawing file.
+    w.type("cboHasiraKigou", "C1\r\nly0");
+    w.click("cmdSakuzu");
+    EXPECT_NE(w.dialogs.last().text.find("柱記号"), std::string::npos);
+    EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+
+    // A new total clears its parts: drawing now would make a column of no width.
+    w.set("cboHasiraKigou", "C1");
+    w.set("cboHsnXG", "800");
+    EXPECT_EQ(w.text("cboHsnXU_0"), "0");
+    const std::size_t shown = w.dialogs.shown().size();
+    w.click("cmdSakuzu");
+    ASSERT_EQ(w.dialogs.shown().size(), shown + 1);
+    EXPECT_NE(w.dialogs.last().text.find("柱幅 X"), std::string::npos);
+    EXPECT_FALSE(w.form().closed);
+    EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+
+    // Corrected, the drawing is the crossing exactly.
+    w.set("cboHsnXU_0", "400");
+    EXPECT_EQ(w.text("cboHsnXU_1"), "400");
+    w.click("cmdSakuzu");
+    EXPECT_TRUE(w.form().closed);
+    EXPECT_EQ(w.dir.read("JWC_TEMP.TXT"), source_file("tests/drawing/data/crossing.jwc"));
+    // The refused symbols went into the symbol's list when they were left, but the list
+    // file cannot hold them: those entries are saved empty, the others as they are.
+    const std::string saved = w.dir.read("quornel.dat");
+    EXPECT_NE(saved.find("HasiraKigou_List,C1,,,C2,C3,C4,C5,C6,C7,C8,\r\n"), std::string::npos)
+        << saved;
+}
+
+TEST(FrmMainSakuzu, AFileThatCannotBeWrittenKeepsTheWindowOpen) {
+    Window w;
+    test::FakeFileSystem fake;
+    fake.put(w.dir.file("TEMP.TXT"), test_header());
+    fake.put(w.dir.file("quornel.dat"), source_file("data/quornel.dat"));
+    w.use_file_system(fake);
+    save_case_pens(w);
+    w.start();
+    enter_crossing(w);
+
+    fake.fail_write_after(w.dir.file("JWC_TEMP.TXT"), 100);  // the disk fills up
+    w.click("cmdSakuzu");
+    EXPECT_FALSE(w.form().closed);
+    ASSERT_EQ(w.dialogs.shown().size(), 1u);
+    EXPECT_NE(w.dialogs.last().text.find("JWC_TEMP.TXT"), std::string::npos);
+    EXPECT_FALSE(fake.get(w.dir.file("JWC_TEMP.TXT")).has_value());
+    EXPECT_EQ(fake.get(w.dir.file("quornel.dat")), source_file("data/quornel.dat"));
+    EXPECT_FALSE(fake.get(w.dir.file("quornel_res.dat")).has_value());
+    EXPECT_EQ(fake.open_outputs(), 0);
+
+    // The lists cannot be saved: the drawing is out, the user is told, the previous values
+    // stay as they were.
+    fake.clear_failures();
+    fake.fail_commit(w.dir.file("quornel.dat"));
+    w.click("cmdSakuzu");
+    EXPECT_FALSE(w.form().closed);
+    EXPECT_NE(w.dialogs.last().text.find("quornel.dat"), std::string::npos);
+    EXPECT_EQ(fake.get(w.dir.file("JWC_TEMP.TXT")), source_file("tests/drawing/data/crossing.jwc"));
+    EXPECT_FALSE(fake.get(w.dir.file("quornel_res.dat")).has_value());
+
+    fake.clear_failures();
+    w.click("cmdSakuzu");
+    EXPECT_TRUE(w.form().closed);
+    EXPECT_EQ(fake.get(w.dir.file("quornel_res.dat")), res_file(crossing_values()));
+}
+
+}  // namespace
+}  // namespace quornel::frm_test

@@ -151,14 +151,25 @@ void write_dimension_chains(CommandStream& out, const DrawingInput& in, const Co
     const bool left = corner == 1 || corner == 3;
 
     const WallFaces& across_wall = g.walls[above ? Up : DOWN];
-    const Chain horizontal{true,     above ? g.KutaiT : g.KutaiB, above ? 1.0 : -1.0,    g.KutaiL,
-                           g.KutaiR, across_wall.KabeKutaiA,      across_wall.KabeKutaiB};
+    const Chain horizontal{.horizontal = true,
+                           .face = above ? g.KutaiT : g.KutaiB,
+                           .outward = above ? 1.0 : -1.0,
+                           .N = g.KutaiL,
+                           .P = g.KutaiR,
+                           .lo = across_wall.KabeKutaiA,
+                           .hi = across_wall.KabeKutaiB};
     Offsets offsets{in.jw.SUNPOSEN1, in.jw.SUNPOSEN2, in.jw.HIKIDASHI2};
     Outside outside = ChainWriter(out, in, horizontal, offsets).write();
 
     const WallFaces& side_wall = g.walls[left ? Left : Right];
-    const Chain vertical{false,    left ? g.KutaiL : g.KutaiR, left ? -1.0 : 1.0,   g.KutaiB,
-                         g.KutaiT, side_wall.KabeKutaiB,       side_wall.KabeKutaiA};
+    // Face A of a wall to the side is its upper face: the larger coordinate along y.
+    const Chain vertical{.horizontal = false,
+                         .face = left ? g.KutaiL : g.KutaiR,
+                         .outward = left ? -1.0 : 1.0,
+                         .N = g.KutaiB,
+                         .P = g.KutaiT,
+                         .lo = side_wall.KabeKutaiB,
+                         .hi = side_wall.KabeKutaiA};
     if (left ? outside.negative : outside.positive) offsets = offsets.shifted_outwards();
     ChainWriter(out, in, vertical, offsets).write();
 }

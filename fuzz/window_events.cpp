@@ -4,6 +4,8 @@
 // changes only through 「基本設定保存」; and a completed drawing stores previous values and
 // pick lists that a repeat run reads back completely and writes back unchanged.
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -218,6 +220,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Input in(data, size);
     const auto files_at_start = fs.files;
+    // FUZZ_TRACE=1 prints the actions of one input, to read a reproducer as a scenario.
+    static const bool trace = std::getenv("FUZZ_TRACE") != nullptr;
     for (int step = 0; step < 200 && !in.done() && !f.closed; ++step) {
         const std::uint8_t op = in.byte();
         const ControlRef& target = targets[in.byte() % targets.size()];
@@ -225,30 +229,48 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int shown_before = dialogs.shown;
         const bool saving_pens = target.name == "cmdS_hozon";
         const bool drawing = target.name == "cmdSakuzu";
+        std::string what;
+        ActResult result = ActResult::Done;
         switch (op % 8) {
             case 0:
-            case 1:
-                f.user_type(target, in.text());
+            case 1: {
+                std::string text = in.text();
+                what = "type " + to_string(target) + " " + text;
+                result = f.user_type(target, text);
                 break;
+            }
             case 2:
-                f.user_leave(target);
+                what = "leave " + to_string(target);
+                result = f.user_leave(target);
                 break;
             case 3:
-                f.user_enter(target);
+                what = "enter " + to_string(target);
+                result = f.user_enter(target);
                 break;
             case 4:
             case 5:
-                f.user_click(target);
+                what = "click " + to_string(target);
+                result = f.user_click(target);
                 break;
-            case 6:
-                f.user_choose(target, static_cast<int>(in.byte() % 12) - 1);
+            case 6: {
+                const int entry = static_cast<int>(in.byte() % 12) - 1;
+                what = "choose " + to_string(target) + " " + std::to_string(entry);
+                result = f.user_choose(target, entry);
                 break;
-            case 7:
-                dialogs.answers.push_back(in.byte() & 1 ? DialogAnswer::Yes : DialogAnswer::No);
+            }
+            case 7: {
+                const bool yes = in.byte() & 1;
+                what = yes ? "answer yes" : "answer no";
+                dialogs.answers.push_back(yes ? DialogAnswer::Yes : DialogAnswer::No);
                 break;
+            }
+        }
+        if (trace) {
+            std::fprintf(stderr, "%s%s (messages %d)\n", what.c_str(),
+                         result == ActResult::Done ? "" : "  [refused]", dialogs.shown);
         }
         check_consistent(f);
-        const bool acted = op % 8 == 3 || op % 8 == 4 || op % 8 == 5;
+        const bool acted = (op % 8 == 3 || op % 8 == 4 || op % 8 == 5) && result == ActResult::Done;
         // Only 「基本設定保存」 writes the registry, only 「作図」 the program folder.
         auto reg_before = before.find(kRegistry);
         auto reg_after = fs.files.find(kRegistry);
@@ -281,6 +303,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return 0;
         }
     }
+    if (trace) std::fprintf(stderr, "closed %d, drawing %d\n", f.closed, static_cast<int>(fs.files.count(kDir + "/JWC_TEMP.TXT")));
     if (f.closed && fs.files.count(kDir + "/JWC_TEMP.TXT")) check_repeat(fs, *registry, f);
     return 0;
 }

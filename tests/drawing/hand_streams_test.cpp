@@ -100,5 +100,27 @@ TEST(Symbol, EmptySymbolWritesNothingAfterTheChains) {
     EXPECT_EQ(first_difference(expected, *out), "");
 }
 
+// The reference line on the left body face: the zero-length segment is still dimensioned.
+// Its end is a computed zero (" 0 "), the reference line the constant "0 ", and its value
+// "0" (W 100) goes outside: -0 - 100 - 50.
+TEST(ZeroLengthSegment, IsWrittenWithItsLinesPointsAndValue) {
+    DrawingInput in = base_input();
+    in.XU1 = 400, in.YU0 = in.YU1 = 300;
+    in.SunpoIti_d = 1;
+    Result<std::string> out = drawing_commands(in);
+    ASSERT_TRUE(out.ok());
+    const std::string chain =
+        "ly6\r\nlc1\r\nlt1\r\npn0\r\ncn1\r\n"
+        "z3\r\n 0  400  0  800 \r\n"
+        "z3\r\n0  400 0  800 \r\n"
+        "z3\r\n 400  400  400  800 \r\n"
+        "z3\r\npt 0  800 \r\n"
+        "z3\r\npt0  800 \r\n"
+        "z3\r\npt 400  800 \r\n"
+        "msg\r\n 0  800 0  800 \r\n"
+        "cs -150  850 1 0 \"0\r\n";
+    EXPECT_NE(out->find(chain), std::string::npos) << *out;
+}
+
 }  // namespace
 }  // namespace quornel::test

@@ -68,6 +68,12 @@ TEST(KeySearch, ATrailByteIsNeverTheStartOfAKey) {
     EXPECT_EQ(h.Syukusyaku, 2);
 }
 
+TEST(KeySearch, HalfWidthKatakanaIsOneByte) {
+    // ｱ (B1) is a whole character: the "hs" right after it is a key.
+    HostHeader h = read_ok(header("lg1", "#\xB1hs 77 77 \r\n"));
+    EXPECT_EQ(h.Syukusyaku, 77);
+}
+
 TEST(Fields, LastFieldWithoutTrailingBlankStopsAtTheLineEnd) {
     std::string h =
         "hs 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16\r\n"

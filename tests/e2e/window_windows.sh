@@ -1,0 +1,209 @@
+#!/usr/bin/env bash
+# quornel.exe's real window under Wine, driven with the mouse and the keyboard. Each
+# session is also replayed through the window model headless (quornel.exe --script) in a
+# copy of the folder as it was before; the files the window wrote must match that run byte
+# for byte, and the registry must hold what the user saved.
+# Usage: window_windows.sh BUILD_DIR SOURCE_DIR
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=wine_window.bash
+source "$here/wine_window.bash"
+wine_window_setup "$1" "$2" window
+
+snapshot() { rm -rf "$2"; cp -r "$1" "$2"; }
+
+compare_outputs() {  # WHAT WINDOW_FOLDER REFERENCE_FOLDER
+    local f
+    for f in JWC_TEMP.TXT quornel.dat quornel_res.dat; do
+        ww_check "$1: $f as the model writes it" ww_same_file "$2/$f" "$3/$f"
+    done
+}
+
+# Line N (1-based) of a CP932 file, in UTF-8 without its CR.
+line_of() { iconv -f CP932 -t UTF-8 "$1" | sed -n "$2p" | tr -d '\r'; }
+
+# ---- a whole drawing: shape, section, walls, options, symbol, 作図 ----------------------
+folder="$(ww_program_folder drawing)"
+snapshot "$folder" "$WW_WORK/drawing-before"
+actions=(
+    "click img_hasira_s(0)"
+    "type cboHsnXG 600" "enter cboHsnXG" "click cmdWriHX"
+    "type cboHsnYG 500" "enter cboHsnYG" "type cboHsnYU_0 200"
+    "type cboM_h 15" "enter cboM_h"
+    "type cboKabeSunRight(2) 150" "type cboKabeSunRight(0) 50" "click cmdWriKR"
+    "type cboKabeSunDOWN(2) 120" "click cmdWriKD"
+    "click optSin(1)" "click optSunpoIti(1)" "click optHasiraMoji(2)"
+    "type cboHasiraKigou C2"
+    "click cmdSakuzu"
+)
+ww_start_quornel "$folder"
+ww_shot "$WW_MAIN" "$WW_WORK/start.png"
+ww_model_dump "$folder"
+ww_click img_hasira_s 0
+ww_model_dump "$folder" "click img_hasira_s(0)"
+ww_type cboHsnXG "" 600
+ww_key Return  # Enter in the box validates it and enables its parts
+ww_click cmdWriHX
+ww_type cboHsnYG "" 500
+ww_key Return
+ww_type cboHsnYU_0 "" 200
+ww_type cboM_h "" 15
+ww_key Return
+ww_type cboKabeSunRight 2 150
+ww_type cboKabeSunRight 0 50
+ww_click cmdWriKR
+ww_type cboKabeSunDOWN 2 120
+ww_click cmdWriKD
+ww_click optSin 1
+ww_click optSunpoIti 1
+ww_click optHasiraMoji 2
+ww_type cboHasiraKigou "" C2
+ww_click cmdSakuzu
+ww_check "作図 ends the program" ww_wait_exit 20
+ww_reference_run "$WW_WORK/drawing-before" "$WW_WORK/drawing-model" "${actions[@]}"
+compare_outputs "drawing run" "$folder" "$WW_WORK/drawing-model"
+ww_check "the typed total reached the previous values" \
+    grep -q '^HsnXG,600' <(iconv -f CP932 -t UTF-8 "$folder/quornel_res.dat" | tr -d '\r')
+ww_check "割 split the total in two" \
+    grep -q '^HsnXU_0,300' <(iconv -f CP932 -t UTF-8 "$folder/quornel_res.dat" | tr -d '\r')
+ww_check "leaving the part box computed the other part" \
+    grep -q '^HsnYU_1,300' <(iconv -f CP932 -t UTF-8 "$folder/quornel_res.dat" | tr -d '\r')
+ww_check "the symbol typed is drawn" grep -q 'C2' "$folder/JWC_TEMP.TXT"
+ww_check "the exchange header is echoed first" \
+    test "$(line_of "$folder/JWC_TEMP.TXT" 1)" = "$(line_of "$folder/TEMP.TXT" 2)"
+
+# ---- 前回値 restores that drawing; 作図 draws it again --------------------------------------
+rm -f "$folder/JWC_TEMP.TXT"
+mv "$WW_WORK/drawing-model/JWC_TEMP.TXT" "$WW_WORK/first-drawing.txt"
+snapshot "$folder" "$WW_WORK/repeat-before"
+ww_start_quornel "$folder"
+ww_model_dump "$folder"
+ww_click cmdResData
+ww_click cmdSakuzu
+ww_check "作図 after 前回値 ends the program" ww_wait_exit 20
+ww_reference_run "$WW_WORK/repeat-before" "$WW_WORK/repeat-model" "click cmdResData" "click cmdSakuzu"
+compare_outputs "前回値 and 作図" "$folder" "$WW_WORK/repeat-model"
+ww_check "前回値 gives the same drawing as the run it came from" \
+    ww_same_file "$folder/JWC_TEMP.TXT" "$WW_WORK/first-drawing.txt"
+
+# ---- キャンセル writes nothing ------------------------------------------------------------------
+folder="$(ww_program_folder cancel)"
+snapshot "$folder" "$WW_WORK/cancel-before"
+ww_start_quornel "$folder"
+ww_model_dump "$folder"
+ww_type cboHsnXG "" 700
+ww_key Return
+ww_click cmdClose
+ww_check "キャンセル ends the program" ww_wait_exit 20
+ww_check "キャンセル writes no drawing" test ! -e "$folder/JWC_TEMP.TXT"
+ww_check "キャンセル writes no previous values" test ! -e "$folder/quornel_res.dat"
+ww_check "キャンセル leaves the pick lists alone" cmp -s "$folder/quornel.dat" "$WW_WORK/cancel-before/quornel.dat"
+ww_check "nothing else appeared in the folder" \
+    test "$(ls "$folder" | sort)" = "$(ls "$WW_WORK/cancel-before" | sort)"
+
+# ---- リセット on tab 作図: No keeps the inputs, Yes clears them ------------------------------
+folder="$(ww_program_folder reset)"
+snapshot "$folder" "$WW_WORK/reset-before"
+ww_start_quornel "$folder"
+ww_model_dump "$folder"
+ww_type cboM_h "" 25
+ww_key Return
+ww_click cmdReset
+ww_answer 設定リセット no
+ww_type cboHsnXG "" 800
+ww_key Return
+ww_click cmdWriHX
+ww_type cboHsnYG "" 800
+ww_key Return
+ww_click cmdWriHY
+ww_click img_hasira_s 8
+ww_model_dump "$folder" "click img_hasira_s(8)"
+ww_click cmdSakuzu
+ww_check "作図 after a refused リセット ends the program" ww_wait_exit 20
+ww_reference_run "$WW_WORK/reset-before" "$WW_WORK/reset-no-model" \
+    "type cboM_h 25" "enter cboM_h" "answer no" "click cmdReset" \
+    "type cboHsnXG 800" "enter cboHsnXG" "click cmdWriHX" \
+    "type cboHsnYG 800" "enter cboHsnYG" "click cmdWriHY" "click img_hasira_s(8)" "click cmdSakuzu"
+compare_outputs "リセット answered No" "$folder" "$WW_WORK/reset-no-model"
+ww_check "No kept the column extra thickness" \
+    grep -q '^M_h,25' <(iconv -f CP932 -t UTF-8 "$folder/quornel_res.dat" | tr -d '\r')
+
+folder="$(ww_program_folder reset-yes)"
+snapshot "$folder" "$WW_WORK/reset-yes-before"
+ww_start_quornel "$folder"
+ww_model_dump "$folder"
+ww_type cboM_h "" 25
+ww_key Return
+ww_click cmdReset
+ww_answer 設定リセット yes
+ww_model_dump "$folder" "answer yes" "click cmdReset"
+ww_type cboHsnXG "" 400
+ww_key Return
+ww_click cmdWriHX
+ww_type cboHsnYG "" 400
+ww_key Return
+ww_click cmdWriHY
+ww_click cmdSakuzu
+ww_check "作図 after リセット ends the program" ww_wait_exit 20
+ww_reference_run "$WW_WORK/reset-yes-before" "$WW_WORK/reset-yes-model" \
+    "type cboM_h 25" "enter cboM_h" "answer yes" "click cmdReset" \
+    "type cboHsnXG 400" "enter cboHsnXG" "click cmdWriHX" \
+    "type cboHsnYG 400" "enter cboHsnYG" "click cmdWriHY" "click cmdSakuzu"
+compare_outputs "リセット answered Yes" "$folder" "$WW_WORK/reset-yes-model"
+ww_check "Yes cleared the column extra thickness" \
+    grep -q '^M_h,0' <(iconv -f CP932 -t UTF-8 "$folder/quornel_res.dat" | tr -d '\r')
+
+# ---- 基本設定: choose pens, save them to the registry, リセット ------------------------------
+settei='HKCU\Software\Norvale\quornel\SETTEI'
+reg_value() {  # NAME -> the DWORD as a number, empty when missing
+    local raw
+    raw="$(wine reg query "$settei" /v "$1" 2>/dev/null | tr -d '\r' | awk -v n="$1" '$1 == n { print $3 }')"
+    if [ -n "$raw" ]; then echo $((raw)); fi
+}
+tab_page() {  # PAGE: click on the page's tab at the top of the tab control
+    local rect x y
+    rect="$(ww_rect SSTab1 1)"
+    x="$(echo "$rect" | awk -v p="$1" '{ printf "%d", $1 / 15 + (p == 0 ? 25 : 85) }')"
+    y="$(echo "$rect" | awk '{ printf "%d", $2 / 15 + 10 }')"
+    xdotool mousemove --sync $((WW_MAIN_X + x)) $((WW_MAIN_Y + y)) click 1
+    sleep 0.5
+}
+choose() {  # NAME STEPS: open the list with a click, go down STEPS entries, Enter
+    ww_click "$1"
+    local i
+    for i in $(seq 1 "$2"); do xdotool key Down; done
+    ww_key Return
+}
+wine reg delete 'HKCU\Software\Norvale' /f >/dev/null 2>&1
+folder="$(ww_program_folder settings)"
+ww_start_quornel "$folder"
+ww_model_dump "$folder" "click SSTab1(1)"
+tab_page 1
+choose cbo_h_ly 2
+choose cbo_k_nPenColor 3
+choose cbo_kh_nPenStyle 8
+choose cbo_hm_cn 9
+ww_click cmdS_hozon
+ww_answer 設定保存 ok
+ww_check "基本設定保存 stored the chosen layer" test "$(reg_value IHasira_ly)" = 2
+ww_check "基本設定保存 stored the chosen colour" test "$(reg_value Kabe_pc)" = 3
+ww_check "基本設定保存 stored the chosen line type" test "$(reg_value KHasira_ps)" = 8
+ww_check "基本設定保存 stored the chosen text type" test "$(reg_value Kigou_cn)" = 9
+ww_check "基本設定保存 stored an untouched list as its first entry" test "$(reg_value Sunpou_ly)" = 0
+ww_click cmdS_reset
+ww_answer 設定リセット no
+ww_click cmdS_hozon
+ww_answer 設定保存 ok
+ww_check "リセット answered No kept the choices" test "$(reg_value IHasira_ly)" = 2
+ww_click cmdS_reset
+ww_answer 設定リセット yes
+ww_check "リセット does not touch the registry by itself" test "$(reg_value Kabe_pc)" = 3
+ww_click cmdS_hozon
+ww_answer 設定保存 ok
+ww_check "リセット answered Yes chose the first entries" \
+    test "$(reg_value IHasira_ly)$(reg_value Kabe_pc)$(reg_value KHasira_ps)$(reg_value Kigou_cn)" = 0000
+tab_page 0
+ww_model_dump "$folder"
+ww_click cmdClose
+ww_check "キャンセル on tab 作図 after the settings ends the program" ww_wait_exit 20
+
+ww_finish

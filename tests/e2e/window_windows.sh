@@ -35,9 +35,8 @@ actions=(
     "type cboHasiraKigou C2"
     "click cmdSakuzu"
 )
-ww_start_quornel "$folder"
-ww_shot "$WW_MAIN" "$WW_WORK/start.png"
 ww_model_dump "$folder"
+ww_start_quornel "$folder"
 ww_click img_hasira_s 0
 ww_model_dump "$folder" "click img_hasira_s(0)"
 ww_type cboHsnXG "" 600
@@ -75,8 +74,8 @@ ww_check "the exchange header is echoed first" \
 rm -f "$folder/JWC_TEMP.TXT"
 mv "$WW_WORK/drawing-model/JWC_TEMP.TXT" "$WW_WORK/first-drawing.txt"
 snapshot "$folder" "$WW_WORK/repeat-before"
-ww_start_quornel "$folder"
 ww_model_dump "$folder"
+ww_start_quornel "$folder"
 ww_click cmdResData
 ww_click cmdSakuzu
 ww_check "作図 after 前回値 ends the program" ww_wait_exit 20
@@ -88,8 +87,8 @@ ww_check "前回値 gives the same drawing as the run it came from" \
 # ---- キャンセル writes nothing ------------------------------------------------------------------
 folder="$(ww_program_folder cancel)"
 snapshot "$folder" "$WW_WORK/cancel-before"
-ww_start_quornel "$folder"
 ww_model_dump "$folder"
+ww_start_quornel "$folder"
 ww_type cboHsnXG "" 700
 ww_key Return
 ww_click cmdClose
@@ -103,8 +102,8 @@ ww_check "nothing else appeared in the folder" \
 # ---- リセット on tab 作図: No keeps the inputs, Yes clears them ------------------------------
 folder="$(ww_program_folder reset)"
 snapshot "$folder" "$WW_WORK/reset-before"
-ww_start_quornel "$folder"
 ww_model_dump "$folder"
+ww_start_quornel "$folder"
 ww_type cboM_h "" 25
 ww_key Return
 ww_click cmdReset
@@ -129,8 +128,8 @@ ww_check "No kept the column extra thickness" \
 
 folder="$(ww_program_folder reset-yes)"
 snapshot "$folder" "$WW_WORK/reset-yes-before"
-ww_start_quornel "$folder"
 ww_model_dump "$folder"
+ww_start_quornel "$folder"
 ww_type cboM_h "" 25
 ww_key Return
 ww_click cmdReset
@@ -175,8 +174,8 @@ choose() {  # NAME STEPS: open the list with a click, go down STEPS entries, Ent
 }
 wine reg delete 'HKCU\Software\Norvale' /f >/dev/null 2>&1
 folder="$(ww_program_folder settings)"
-ww_start_quornel "$folder"
 ww_model_dump "$folder" "click SSTab1(1)"
+ww_start_quornel "$folder"
 tab_page 1
 choose cbo_h_ly 2
 choose cbo_k_nPenColor 3

@@ -192,16 +192,16 @@ ww_answer() {  # TITLE yes|no|ok
         ww_fail "no message box titled $1"
         return 1
     fi
-    sleep 0.3
+    sleep 0.5
+    # The box has the keyboard focus: Enter presses its default button (Yes), Tab moves
+    # on to No.
     case "$2" in
-        no) xdotool key --window "$box" Tab; sleep 0.1; xdotool key --window "$box" Return ;;
-        *) xdotool key --window "$box" Return ;;
+        no) xdotool key Tab; sleep 0.2; xdotool key Return ;;
+        *) xdotool key Return ;;
     esac
     local i
     for i in $(seq 1 50); do
-        xdotool getwindowname "$box" >/dev/null 2>&1 || break
-        xdotool getwindowgeometry "$box" >/dev/null 2>&1 || break
-        ww_window_exists "$1" || break
+        xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -qx "$box" || break
         sleep 0.1
     done
     sleep 0.3
@@ -212,6 +212,9 @@ ww_answer() {  # TITLE yes|no|ok
 ww_start_quornel() {  # FOLDER [ARGS...]
     local dir="$1"
     shift
+    # Wine itself is started once before, so that the window test does not race with
+    # the first start of a fresh prefix.
+    wineserver -p >/dev/null 2>&1
     (cd "$dir" && exec wine ./quornel.exe "$@" >"$WW_WORK/quornel.out" 2>&1) &
     WW_MAIN_PID=$!
     if ! WW_MAIN="$(ww_find_window quornel 600)"; then
@@ -224,7 +227,7 @@ ww_start_quornel() {  # FOLDER [ARGS...]
     WW_MAIN_Y=$(($(printf '%s\n' "$geo" | sed -n 's/^Y=//p') + WW_FRAME_Y))
     WW_MAIN_W="$(printf '%s\n' "$geo" | sed -n 's/^WIDTH=//p')"
     WW_MAIN_H="$(printf '%s\n' "$geo" | sed -n 's/^HEIGHT=//p')"
-    sleep 0.5
+    sleep 1
 }
 
 # Waits for quornel.exe to end (after 作図 or キャンセル).

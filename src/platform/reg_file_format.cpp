@@ -1,4 +1,5 @@
 #include "platform/reg_file_format.h"
+#include "platform/text_lines.h"
 
 #include <algorithm>
 
@@ -52,19 +53,6 @@ std::string_view trim(std::string_view s) {
     while (!s.empty() && blank(s.front())) s.remove_prefix(1);
     while (!s.empty() && blank(s.back())) s.remove_suffix(1);
     return s;
-}
-
-std::vector<std::string_view> physical_lines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
 }
 
 // A quoted name or text at the start of `s`: \\ and \" are escapes; any other backslash
@@ -317,7 +305,7 @@ RegFileParse parse_reg_file(std::string_view bytes) {
     } else {
         text = std::string(bytes);
     }
-    auto lines = physical_lines(text);
+    auto lines = split_lines(text);
     std::size_t i = 0;
     while (i < lines.size() && trim(lines[i]).empty()) ++i;
     if (i == lines.size()) return result;  // an empty file is an empty registry
@@ -327,7 +315,7 @@ RegFileParse parse_reg_file(std::string_view bytes) {
     if (header == kHeader4) {
         ansi_file = true;
         text = ansi_to_utf8(text);
-        lines = physical_lines(text);
+        lines = split_lines(text);
     } else if (header != kHeader5) {
         result.bad_header = true;
     }

@@ -4,11 +4,9 @@
 #include <string_view>
 #include <vector>
 
-namespace quornel {
+#include "platform/text_lines.h"
 
-// The lines of a file's text. A line ends at CR LF, LF or a lone CR (files copied between
-// systems or edited by hand carry any of them); a final line break starts no extra line.
-std::vector<std::string_view> split_lines(std::string_view text);
+namespace quornel {
 
 // A value as one line of a data file: line breaks become blanks, so that one value can
 // never push the values after it onto the wrong lines.

@@ -6,11 +6,9 @@
 
 #include "drawing/drawing_run.h"
 
-namespace quornel::test {
+#include "support/test_header.h"
 
-// Scale 100 for layer group 0; text type 1 (dimensions) 2 x 2 mm with 0.5 spacing, text
-// type 5 (symbol) 3 x 3 mm with 0.5 spacing. Starts with "hq" as Jw_cad writes it.
-std::string test_header();
+namespace quornel::test {
 
 // Jw_cad's default dimension settings, distinct pens per row, the header above.
 DrawingInput base_input();

@@ -107,8 +107,10 @@ wine_window_setup() {  # BUILD_DIR SOURCE_DIR NAME
     fi
     WW_WORK="$(mktemp -d)"
     trap ww_cleanup EXIT
-    ww_wine_prefix
+    # The display first: Wine's desktop belongs to the display of the first process that
+    # the prefix's server runs.
     ww_start_display
+    ww_wine_prefix
 }
 
 # A program folder as a user has it, under a path with Japanese characters and a blank.

@@ -5,11 +5,11 @@
 
 #define FUZZ_CHECK(cond) FUZZ_CHECK_MSG(cond, "")
 
-#define FUZZ_CHECK_MSG(cond, detail)                                                     \
-    do {                                                                                 \
-        if (!(cond)) {                                                                   \
-            std::fprintf(stderr, "%s:%d: property failed: %s [%s]\n", __FILE__, __LINE__, \
-                         #cond, detail);                                                 \
-            std::abort();                                                                \
-        }                                                                                \
+#define FUZZ_CHECK_MSG(cond, detail)                                                             \
+    do {                                                                                         \
+        if (!(cond)) {                                                                           \
+            std::fprintf(stderr, "%s:%d: property failed: %s [%s]\n", __FILE__, __LINE__, #cond, \
+                         detail);                                                                \
+            std::abort();                                                                        \
+        }                                                                                        \
     } while (0)

@@ -12,9 +12,9 @@
 namespace quornel::fuzz {
 
 class MemoryFileSystem : public FileSystem {
-public:
+  public:
     std::map<std::string, std::string> files;  // by generic path string
-    bool fail_writes = false;                   // every output fails on its first write
+    bool fail_writes = false;                  // every output fails on its first write
 
     Result<std::string> read_all(const std::filesystem::path& path) override {
         auto it = files.find(path.generic_string());
@@ -22,7 +22,8 @@ public:
         return it->second;
     }
 
-    Result<std::unique_ptr<OutputFile>> create_replacing(const std::filesystem::path& path) override {
+    Result<std::unique_ptr<OutputFile>> create_replacing(
+        const std::filesystem::path& path) override {
         return std::unique_ptr<OutputFile>(new Output(*this, path));
     }
 
@@ -30,10 +31,11 @@ public:
         return files.count(path.generic_string()) != 0;
     }
 
-private:
+  private:
     class Output : public OutputFile {
-    public:
-        Output(MemoryFileSystem& fs, std::filesystem::path path) : fs_(fs), path_(std::move(path)) {}
+      public:
+        Output(MemoryFileSystem& fs, std::filesystem::path path)
+            : fs_(fs), path_(std::move(path)) {}
         Status write(std::string_view bytes) override {
             if (fs_.fail_writes || failed_) {
                 failed_ = true;
@@ -49,7 +51,7 @@ private:
             return Status::success();
         }
 
-    private:
+      private:
         MemoryFileSystem& fs_;
         std::filesystem::path path_;
         std::string data_;

@@ -19,7 +19,9 @@ using quornel::format_number;
 using quornel::NumberForms;
 using quornel::parse_number;
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // "-"? digits ("." digits)? with no leading zeros (except "0" / "0.x"), no trailing
 // fraction zeros, never "-0", at most 15 significant digits.
@@ -125,7 +127,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto half = parse_number(text, NumberForms::HalfWidthOnly);
     if (half) {
         auto full = parse_number(text, NumberForms::AllowFullWidth);
-        FUZZ_CHECK(full.has_value() && (*full == *half || (std::isnan(*full) && std::isnan(*half))));
+        FUZZ_CHECK(full.has_value() &&
+                   (*full == *half || (std::isnan(*full) && std::isnan(*half))));
     }
 
     // The same bytes as a raw double: every magnitude, denormals and NaNs included.

@@ -79,9 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto fresh = quornel::open_reg_file_registry(fs, file);
     for (std::size_t i = 0; i < probes.size(); ++i) {
         const auto& [path, name] = probes[i];
-        bool overwritten = quornel::reg_names_equal(path, key) &&
-                           (quornel::reg_names_equal(name, "Kabe_ly") ||
-                            quornel::reg_names_equal(name, "Kigou_text"));
+        bool overwritten =
+            quornel::reg_names_equal(path, key) && (quornel::reg_names_equal(name, "Kabe_ly") ||
+                                                    quornel::reg_names_equal(name, "Kigou_text"));
         if (overwritten) continue;
         FUZZ_CHECK(same(registry->query(path, name), before[i]));
         FUZZ_CHECK(same(fresh->query(path, name), before[i]));

@@ -4,9 +4,9 @@
 // changes only through 「基本設定保存」; and a completed drawing stores previous values and
 // pick lists that a repeat run reads back completely and writes back unchanged.
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstdint>
 #include <deque>
 #include <memory>
 #include <string>
@@ -48,8 +48,8 @@ std::string pick_lists() {
 std::string previous_values() {
     std::string s;
     const auto& keys = res_data_keys();
-    const char* values[] = {"1", "5", "10", "20", "2", "1", "C4", "600", "250", "350", "10",
-                            "10", "700", "300", "400", "10", "10"};
+    const char* values[] = {"1",   "5",  "10", "20",  "2",   "1",   "C4", "600", "250",
+                            "350", "10", "10", "700", "300", "400", "10", "10"};
     for (int i = 0; i < kResDataLines; ++i) {
         s += keys[i];
         s += ',';
@@ -62,14 +62,42 @@ std::string previous_values() {
 // Texts a person might type or paste: numbers in every form, full-width digits, Japanese,
 // commas, line breaks, absurd lengths.
 const char* const kTexts[] = {
-    "",      "0",     "75",        "150",     "-5",      "600",     "300.5",  "\xEF\xBC\x91\xEF\xBC\x92\xEF\xBC\x90",
-    "abc",   "1e5",   "12,5",      "柱1",     " 75 ",    "99999999", "0.0000001", "-0",
-    "\n",    "C1",    "100000000", ".5",      "5.",      "+20",     "\xE3\x80\x80", "1,000",
-    "nan",   "inf",   "\xF0\x9F\x8F\x9B",     "C1\r\nly0", "\"",    "455",     "227.5",  "1e308",
+    "",
+    "0",
+    "75",
+    "150",
+    "-5",
+    "600",
+    "300.5",
+    "\xEF\xBC\x91\xEF\xBC\x92\xEF\xBC\x90",
+    "abc",
+    "1e5",
+    "12,5",
+    "柱1",
+    " 75 ",
+    "99999999",
+    "0.0000001",
+    "-0",
+    "\n",
+    "C1",
+    "100000000",
+    ".5",
+    "5.",
+    "+20",
+    "\xE3\x80\x80",
+    "1,000",
+    "nan",
+    "inf",
+    "\xF0\x9F\x8F\x9B",
+    "C1\r\nly0",
+    "\"",
+    "455",
+    "227.5",
+    "1e308",
 };
 
 class Input {
-public:
+  public:
     Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     bool done() const { return pos_ >= size_; }
     std::uint8_t byte() { return pos_ < size_ ? data_[pos_++] : 0; }
@@ -84,14 +112,14 @@ public:
         return fuzz::valid_utf8(raw) ? raw : ansi_to_utf8(raw);
     }
 
-private:
+  private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t pos_ = 0;
 };
 
 class FuzzDialogs : public Dialogs {
-public:
+  public:
     std::deque<DialogAnswer> answers;
     int shown = 0;
     DialogAnswer show(const std::string& text, const std::string& title, DialogButtons buttons,
@@ -107,7 +135,9 @@ public:
     }
 };
 
-bool finite(double v) { return std::isfinite(v); }
+bool finite(double v) {
+    return std::isfinite(v);
+}
 
 // What must hold after every action, whatever was typed.
 void check_consistent(const FrmMain& f) {
@@ -128,7 +158,8 @@ void check_consistent(const FrmMain& f) {
         }
         if (c->kind == ControlKind::Line) {
             const auto* line = static_cast<const Line*>(c);
-            FUZZ_CHECK(finite(line->x1) && finite(line->y1) && finite(line->x2) && finite(line->y2));
+            FUZZ_CHECK(finite(line->x1) && finite(line->y1) && finite(line->x2) &&
+                       finite(line->y2));
         }
     }
     FUZZ_CHECK(f.state.hasira_sd >= 0 && f.state.hasira_sd <= 8);
@@ -139,11 +170,10 @@ void check_consistent(const FrmMain& f) {
 
 std::vector<int> pen_positions(const FrmMain& f) {
     std::vector<int> p;
-    for (const ComboBox* b : {&f.cbo_h_ly, &f.cbo_h_nPenColor, &f.cbo_h_nPenStyle, &f.cbo_x_ly,
-                              &f.cbo_x_nPenColor, &f.cbo_x_nPenStyle, &f.cbo_k_ly,
-                              &f.cbo_k_nPenColor, &f.cbo_k_nPenStyle, &f.cbo_kh_ly,
-                              &f.cbo_kh_nPenColor, &f.cbo_kh_nPenStyle, &f.cbo_hm_ly,
-                              &f.cbo_hm_cn, &f.cbo_sun_ly})
+    for (const ComboBox* b :
+         {&f.cbo_h_ly, &f.cbo_h_nPenColor, &f.cbo_h_nPenStyle, &f.cbo_x_ly, &f.cbo_x_nPenColor,
+          &f.cbo_x_nPenStyle, &f.cbo_k_ly, &f.cbo_k_nPenColor, &f.cbo_k_nPenStyle, &f.cbo_kh_ly,
+          &f.cbo_kh_nPenColor, &f.cbo_kh_nPenStyle, &f.cbo_hm_ly, &f.cbo_hm_cn, &f.cbo_sun_ly})
         p.push_back(std::max(b->list_index, 0));
     return p;
 }
@@ -183,7 +213,8 @@ void check_repeat(fuzz::MemoryFileSystem& fs, Registry& registry, const FrmMain&
     if (!again.closed) return;  // refused as the first run could have been; nothing written
     FUZZ_CHECK(file(fs, "quornel_res.dat") == previous);
     FUZZ_CHECK(file(fs, "quornel.dat") == lists);
-    if (pen_positions(again) == pen_positions(first)) FUZZ_CHECK(file(fs, "JWC_TEMP.TXT") == drawing);
+    if (pen_positions(again) == pen_positions(first))
+        FUZZ_CHECK(file(fs, "JWC_TEMP.TXT") == drawing);
 }
 
 }  // namespace
@@ -274,13 +305,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // Only 「基本設定保存」 writes the registry, only 「作図」 the program folder.
         auto reg_before = before.find(kRegistry);
         auto reg_after = fs.files.find(kRegistry);
-        bool registry_changed = (reg_before == before.end()) != (reg_after == fs.files.end()) ||
-                                (reg_before != before.end() && reg_before->second != reg_after->second);
+        bool registry_changed =
+            (reg_before == before.end()) != (reg_after == fs.files.end()) ||
+            (reg_before != before.end() && reg_before->second != reg_after->second);
         if (registry_changed) FUZZ_CHECK(acted && saving_pens);
         for (const auto& [name, bytes] : fs.files) {
             if (name == kRegistry) continue;
             auto old = before.find(name);
-            if (old == before.end() || old->second != bytes) FUZZ_CHECK(acted && drawing && f.closed);
+            if (old == before.end() || old->second != bytes)
+                FUZZ_CHECK(acted && drawing && f.closed);
         }
         if (acted && drawing && !f.closed) FUZZ_CHECK(dialogs.shown > shown_before);
         if (f.closed && !drawing) {
@@ -303,7 +336,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return 0;
         }
     }
-    if (trace) std::fprintf(stderr, "closed %d, drawing %d\n", f.closed, static_cast<int>(fs.files.count(kDir + "/JWC_TEMP.TXT")));
+    if (trace)
+        std::fprintf(stderr, "closed %d, drawing %d\n", f.closed,
+                     static_cast<int>(fs.files.count(kDir + "/JWC_TEMP.TXT")));
     if (f.closed && fs.files.count(kDir + "/JWC_TEMP.TXT")) check_repeat(fs, *registry, f);
     return 0;
 }

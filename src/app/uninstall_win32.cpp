@@ -15,7 +15,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     quornel::MessageBoxDialogs dialogs;
     quornel::Form1View form(*registry, dialogs);
     if (!form.create()) return 1;
+    dialogs.set_owner(form.hwnd());
     form.show();
     form.run();
+    dialogs.set_owner(nullptr);
     return 0;
 }

@@ -45,10 +45,11 @@ if(WIN32)
   quornel_windows_resources(quornel "quornel" quornel_rc)
   add_executable(quornel WIN32 ${CMAKE_CURRENT_LIST_DIR}/quornel_win32.cpp ${quornel_rc})
   target_link_libraries(quornel PRIVATE quornel_win32 quornel_ui)
-  target_link_options(quornel PRIVATE -municode -mwindows)
+  # Release builds drop the symbol tables: half the size, nothing the user needs.
+  target_link_options(quornel PRIVATE -municode -mwindows $<$<CONFIG:Release,MinSizeRel>:-s>)
 
   quornel_windows_resources(uninstall "quornel registry cleanup" uninstall_rc)
   add_executable(uninstall WIN32 ${CMAKE_CURRENT_LIST_DIR}/uninstall_win32.cpp ${uninstall_rc})
   target_link_libraries(uninstall PRIVATE quornel_win32 quornel_uninstall)
-  target_link_options(uninstall PRIVATE -municode -mwindows)
+  target_link_options(uninstall PRIVATE -municode -mwindows $<$<CONFIG:Release,MinSizeRel>:-s>)
 endif()

@@ -92,16 +92,19 @@ public:
         struct stat st {};
         if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
             return Result<std::string>::failure(message_file_unreadable(path));
-        std::string data;
-        data.reserve(static_cast<std::size_t>(st.st_size));
-        char buf[1 << 16];
+        // Read straight into the buffer: a TEMP.TXT with a selected region can be tens of
+        // megabytes, and every extra copy shows in how long Jw_cad waits.
+        std::string data(static_cast<std::size_t>(st.st_size), '\0');
+        std::size_t filled = 0;
         for (;;) {
-            ssize_t n = ::read(fd.get(), buf, sizeof buf);
+            if (filled == data.size()) data.resize(data.size() + (1 << 16));  // file grew
+            ssize_t n = ::read(fd.get(), data.data() + filled, data.size() - filled);
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) return Result<std::string>::failure(message_file_unreadable(path));
             if (n == 0) break;
-            data.append(buf, static_cast<std::size_t>(n));
+            filled += static_cast<std::size_t>(n);
         }
+        data.resize(filled);
         return data;
     }
 

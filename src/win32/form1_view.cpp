@@ -5,11 +5,10 @@
 
 namespace quornel {
 
-Form1View::Form1View(Registry& registry, MessageBoxDialogs& dialogs)
+Form1View::Form1View(Registry& registry, Dialogs& dialogs)
     : registry_(registry), dialogs_(dialogs) {}
 
 Form1View::~Form1View() {
-    dialogs_.set_owner(nullptr);
     if (window_.hwnd()) DestroyWindow(window_.hwnd());
 }
 
@@ -34,7 +33,6 @@ bool Form1View::create() {
     command1_.on_enter = click;
     layout();
     window_.set_client_size_centred(uninstall::kClientWidth, uninstall::kClientHeight);
-    dialogs_.set_owner(window_.hwnd());
     return true;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // The uninstaller's window Form1: a label and the 「ＯＫ」 button that deletes quornel's
 // registry key.
+#include "platform/dialogs.h"
 #include "platform/registry.h"
 #include "win32/button.h"
-#include "win32/message_box_dialogs.h"
 #include "win32/top_window.h"
 #include "win32/ui_font.h"
 
@@ -13,7 +13,9 @@ namespace quornel {
 
 class Form1View {
 public:
-    Form1View(Registry& registry, MessageBoxDialogs& dialogs);
+    // `dialogs` shows Command1_Click's messages (the program passes native message boxes
+    // owned by this window).
+    Form1View(Registry& registry, Dialogs& dialogs);
     ~Form1View();
     Form1View(const Form1View&) = delete;
     Form1View& operator=(const Form1View&) = delete;
@@ -32,7 +34,7 @@ private:
     void process(MSG& msg);
 
     Registry& registry_;
-    MessageBoxDialogs& dialogs_;
+    Dialogs& dialogs_;
     win::TopWindow window_;
     win::Label label1_;
     win::Button command1_;

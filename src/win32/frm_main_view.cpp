@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <set>
+#include <cstdio>
 
 #include "win32/button.h"
 #include "win32/canvas.h"
@@ -83,7 +84,9 @@ bool FrmMainView::create() {
         if (msg == kMsgFocusMoved) settle_focus();
     };
     window_.on_dpi_changed = [this](unsigned dpi) { rescale(dpi); };
+    fprintf(stderr, "font %s\n", "x");
     build_controls();
+    fprintf(stderr, "built\n");
     window_.set_outer_size_centred(model_.form.width, model_.form.height);
     dialogs_.set_owner(hwnd());
     dialogs_.before_show = [this] { show_model_state(); };

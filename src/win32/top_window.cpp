@@ -70,6 +70,25 @@ LRESULT TopWindow::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             // Enter and Escape that the dialog manager turns into IDOK / IDCANCEL mean
             // nothing here: every control handles its own keys.
             return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wp) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(hwnd, focus)) last_focus_ = focus;
+                return 0;
+            }
+            if (last_focus_ && IsWindow(last_focus_) && IsChild(hwnd, last_focus_) &&
+                IsWindowEnabled(last_focus_) && IsWindowVisible(last_focus_)) {
+                SetFocus(last_focus_);
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+            if (last_focus_ && IsWindow(last_focus_) && IsChild(hwnd, last_focus_) &&
+                IsWindowEnabled(last_focus_) && IsWindowVisible(last_focus_)) {
+                SetFocus(last_focus_);
+                return 0;
+            }
+            break;
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(lp);
             SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,

@@ -36,6 +36,9 @@ protected:
 
 private:
     void centre(int outer_width, int outer_height);
+    // The control that had the focus when the window was last deactivated (by a message
+    // box, another program): it gets the focus back, as in a dialog.
+    HWND last_focus_ = nullptr;
 };
 
 }  // namespace quornel::win

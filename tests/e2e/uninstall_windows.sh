@@ -19,6 +19,7 @@ add_settings() {
     wine reg add 'HKCU\Software\Norvale\quornel\SETTEI' /v Kigou_cn /t REG_DWORD /d 9 /f >/dev/null 2>&1
 }
 
+wine reg delete 'HKCU\Software\Norvale' /f >/dev/null 2>&1
 folder="$(ww_program_folder uninstall)"
 (cd "$folder" && exec wine ./uninstall.exe >"$WW_WORK/uninstall.out" 2>&1) &
 pid=$!

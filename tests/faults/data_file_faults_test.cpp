@@ -15,14 +15,15 @@ namespace {
 // The lines of a complete quornel_res.dat: a 600 x 700 column with 150 walls.
 std::vector<std::string> previous_lines() {
     std::vector<std::string> lines = {
-        "optSin_d,0",   "hasira_sd,4",  "M_h,10",       "M_k,20",      "SunpoIti_d,2",
+        "optSin_d,0",    "hasira_sd,4",      "M_h,10",    "M_k,20",      "SunpoIti_d,2",
         "HasiraIti_d,3", "HasiraKigou_d,C5", "HsnXG,600", "HsnXU_0,300", "HsnXU_1,300",
-        "HsnXM_0,10",   "HsnXM_1,10",   "HsnYG,700",    "HsnYU_0,350", "HsnYU_1,350",
-        "HsnYM_0,10",   "HsnYM_1,10"};
+        "HsnXM_0,10",    "HsnXM_1,10",       "HsnYG,700", "HsnYU_0,350", "HsnYU_1,350",
+        "HsnYM_0,10",    "HsnYM_1,10"};
     for (const char* side : {"DOWN", "Up", "Right", "Left"}) {
         const char* values[] = {"75", "75", "150", "20", "20"};
         for (int i = 0; i < 5; ++i)
-            lines.push_back(std::string("KabeSun") + side + "_d_" + std::to_string(i) + "," + values[i]);
+            lines.push_back(std::string("KabeSun") + side + "_d_" + std::to_string(i) + "," +
+                            values[i]);
     }
     return lines;
 }

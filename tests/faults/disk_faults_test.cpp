@@ -121,10 +121,10 @@ TEST(DiskFaults, DiskFullHalfWayThroughEachFileNeverLeavesAPartialFile) {
 // Tab 1: the user picks other pens and presses 「基本設定保存」.
 void choose_other_pens(FaultyWindow& w) {
     w.click("SSTab1(1)");
-    for (const char* list : {"cbo_h_ly", "cbo_h_nPenColor", "cbo_h_nPenStyle", "cbo_x_ly",
-                             "cbo_x_nPenColor", "cbo_x_nPenStyle", "cbo_k_ly", "cbo_k_nPenColor",
-                             "cbo_k_nPenStyle", "cbo_kh_ly", "cbo_kh_nPenColor",
-                             "cbo_kh_nPenStyle", "cbo_hm_ly", "cbo_hm_cn", "cbo_sun_ly"}) {
+    for (const char* list :
+         {"cbo_h_ly", "cbo_h_nPenColor", "cbo_h_nPenStyle", "cbo_x_ly", "cbo_x_nPenColor",
+          "cbo_x_nPenStyle", "cbo_k_ly", "cbo_k_nPenColor", "cbo_k_nPenStyle", "cbo_kh_ly",
+          "cbo_kh_nPenColor", "cbo_kh_nPenStyle", "cbo_hm_ly", "cbo_hm_cn", "cbo_sun_ly"}) {
         ControlRef r{list, -1};
         EXPECT_EQ(w.form().user_choose(r, 3), ActResult::Done) << list;
     }
@@ -186,7 +186,8 @@ TEST(DiskFaults, DiskFullDuringAPenSaveLeavesWhatTheMessageSays) {
     const bool all_old = next == std::vector<int>(15, 0);
     const bool all_new = next == std::vector<int>(15, 3);
     EXPECT_TRUE(all_old || all_new || mentions(messages, "一部"))
-        << ::testing::PrintToString(next) << "\n" << messages[0];
+        << ::testing::PrintToString(next) << "\n"
+        << messages[0];
 }
 
 }  // namespace

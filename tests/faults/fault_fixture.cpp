@@ -32,8 +32,9 @@ ControlRef ref(const std::string& text) {
 }  // namespace
 
 class FaultyOutput : public OutputFile {
-public:
-    FaultyOutput(FaultyFileSystem& fs, std::filesystem::path target, std::unique_ptr<OutputFile> real)
+  public:
+    FaultyOutput(FaultyFileSystem& fs, std::filesystem::path target,
+                 std::unique_ptr<OutputFile> real)
         : fs_(fs), target_(std::move(target)), real_(std::move(real)) {}
 
     Status write(std::string_view bytes) override {
@@ -54,7 +55,7 @@ public:
         return real_->commit();
     }
 
-private:
+  private:
     FaultyFileSystem& fs_;
     std::filesystem::path target_;
     std::unique_ptr<OutputFile> real_;  // discarded, with its temporary file, unless committed
@@ -65,7 +66,8 @@ Result<std::string> FaultyFileSystem::read_all(const std::filesystem::path& path
     return real_file_system().read_all(path);
 }
 
-Result<std::unique_ptr<OutputFile>> FaultyFileSystem::create_replacing(const std::filesystem::path& path) {
+Result<std::unique_ptr<OutputFile>> FaultyFileSystem::create_replacing(
+    const std::filesystem::path& path) {
     if (read_only_ && inside(path, *read_only_))
         return Result<std::unique_ptr<OutputFile>>::failure(message_file_unwritable(path));
     auto real = real_file_system().create_replacing(path);
@@ -136,7 +138,9 @@ void FaultyWindow::put(const std::string& name, const std::string& bytes) const 
     EXPECT_TRUE(out.good()) << name;
 }
 
-std::string FaultyWindow::get(const std::string& name) const { return read_bytes(program_file(name)); }
+std::string FaultyWindow::get(const std::string& name) const {
+    return read_bytes(program_file(name));
+}
 
 bool FaultyWindow::has(const std::string& name) const {
     std::error_code ec;
@@ -181,8 +185,10 @@ void FaultyWindow::enter_typical_column() {
     set("cboM_h", "15");
     set("cboM_k", "10");
     // Each wall: its thickness, then 「割」 puts the reference line in its middle.
-    const char* const sides[][2] = {{"cboKabeSunUp", "cmdWriKU"}, {"cboKabeSunDOWN", "cmdWriKD"},
-                                    {"cboKabeSunRight", "cmdWriKR"}, {"cboKabeSunLeft", "cmdWriKL"}};
+    const char* const sides[][2] = {{"cboKabeSunUp", "cmdWriKU"},
+                                    {"cboKabeSunDOWN", "cmdWriKD"},
+                                    {"cboKabeSunRight", "cmdWriKR"},
+                                    {"cboKabeSunLeft", "cmdWriKL"}};
     for (const auto& [boxes, split] : sides) {
         set(std::string(boxes) + "(2)", "150");
         click(split);

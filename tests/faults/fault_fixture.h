@@ -24,7 +24,7 @@ namespace quornel::faults {
 
 // The real file system with two faults that can be switched on.
 class FaultyFileSystem : public FileSystem {
-public:
+  public:
     // New files (and so every replacement) are refused in this folder, as in a folder the
     // user may read but not change.
     void make_read_only(const std::filesystem::path& folder) { read_only_ = folder; }
@@ -37,10 +37,11 @@ public:
     }
 
     Result<std::string> read_all(const std::filesystem::path& path) override;
-    Result<std::unique_ptr<OutputFile>> create_replacing(const std::filesystem::path& path) override;
+    Result<std::unique_ptr<OutputFile>> create_replacing(
+        const std::filesystem::path& path) override;
     bool exists(const std::filesystem::path& path) override;
 
-private:
+  private:
     friend class FaultyOutput;
     std::optional<std::filesystem::path> read_only_;
     std::optional<std::size_t> space_;
@@ -60,7 +61,7 @@ std::string shipped_lists();
 // A program folder holding TEMP.TXT and both pick-list files, a .reg-file registry in a
 // folder of its own beside it, both on the faulty disk.
 class FaultyWindow {
-public:
+  public:
     FaultyWindow();
 
     std::filesystem::path program_dir() const { return dir.path() / "program"; }
@@ -92,7 +93,7 @@ public:
     FaultyFileSystem fs;
     test::ScriptedDialogs dialogs;
 
-private:
+  private:
     std::unique_ptr<Registry> registry_;
     std::unique_ptr<FrmMain> form_;
     std::size_t seen_messages_ = 0;

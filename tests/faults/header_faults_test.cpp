@@ -32,19 +32,24 @@ std::string binary_bytes() {
 
 TEST(HeaderFaults, AnUnusableHeaderEndsQuornelWithAMessageAndWritesNothing) {
     std::string key_without_value = jw_header();
-    key_without_value.replace(key_without_value.find("hs "), key_without_value.find("\r\nhcw") -
-                                                                  key_without_value.find("hs "),
+    key_without_value.replace(key_without_value.find("hs "),
+                              key_without_value.find("\r\nhcw") - key_without_value.find("hs "),
                               "hs");
     std::string blank_value = jw_header();
-    blank_value.replace(blank_value.find("hcw "), blank_value.find("\r\nhch") - blank_value.find("hcw "),
-                        "hcw  ");
+    blank_value.replace(blank_value.find("hcw "),
+                        blank_value.find("\r\nhch") - blank_value.find("hcw "), "hcw  ");
     const Damaged cases[] = {
         {"empty", "", ""},
         {"binary", binary_bytes(), ""},
         {"key without value", key_without_value, "hs"},
         {"key with an empty value", blank_value, "hcw"},
         {"only line ends", "\r\n\r\n\n\r", ""},
-        {"UTF-16", std::string("\xFF\xFE" "h\0s\0 \0" "1\0 \0", 12), ""},
+        {"UTF-16",
+         std::string("\xFF\xFE"
+                     "h\0s\0 \0"
+                     "1\0 \0",
+                     12),
+         ""},
     };
     for (const Damaged& c : cases) {
         SCOPED_TRACE(c.what);
@@ -79,7 +84,7 @@ TEST(HeaderFaults, AMissingHeaderIsNamed) {
 // appends (lines, points, a Japanese text in Shift-JIS), repeated up to `size` bytes.
 // Produced piece by piece, so 200 MiB are written and checked without a copy in memory.
 class LargeHeader {
-public:
+  public:
     explicit LargeHeader(std::uint64_t size) : size_(size) {
         const std::string block =
             "ly2\r\nlc1\r\n 1200  3400  5600  7800 \r\n pt 100  200 \r\n"
@@ -103,7 +108,9 @@ public:
 
     void write(const std::filesystem::path& path) const {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        for_each_piece([&](std::string_view p) { out.write(p.data(), static_cast<std::streamsize>(p.size())); });
+        for_each_piece([&](std::string_view p) {
+            out.write(p.data(), static_cast<std::streamsize>(p.size()));
+        });
         EXPECT_TRUE(out.good());
     }
 
@@ -124,7 +131,7 @@ public:
         return same;
     }
 
-private:
+  private:
     std::uint64_t size_;
     std::string chunk_;
 };

@@ -21,13 +21,13 @@ const char* const kOddTypes =
     "Windows Registry Editor Version 5.00\r\n"
     "\r\n"
     "[HKEY_CURRENT_USER\\Software\\Jw_cad\\jw_win\\SUNPO]\r\n"
-    "\"HANARE\"=hex:01,02\r\n"                             // binary
-    "\"TENColor\"=\"x\"\r\n"                               // text, not a number
-    "\"MOJINO\"=hex(b):02,00,00,00,00,00,00,00\r\n"        // QWORD
-    "\"SENColor\"=dword:ffffffff\r\n"                      // does not fit a Long
-    "\"SUNPOSEN1\"=hex(7):31,00,30,00,00,00,00,00\r\n"     // multi-string
-    "\"SUNPOSEN2\"=\"\"\r\n"                               // empty text
-    "\"ShowComma\"=\"1,5\"\r\n"                            // comma as decimal point
+    "\"HANARE\"=hex:01,02\r\n"                          // binary
+    "\"TENColor\"=\"x\"\r\n"                            // text, not a number
+    "\"MOJINO\"=hex(b):02,00,00,00,00,00,00,00\r\n"     // QWORD
+    "\"SENColor\"=dword:ffffffff\r\n"                   // does not fit a Long
+    "\"SUNPOSEN1\"=hex(7):31,00,30,00,00,00,00,00\r\n"  // multi-string
+    "\"SUNPOSEN2\"=\"\"\r\n"                            // empty text
+    "\"ShowComma\"=\"1,5\"\r\n"                         // comma as decimal point
     "\r\n"
     "[HKEY_CURRENT_USER\\Software\\Norvale\\quornel\\SETTEI]\r\n"
     "\"IHasira_pc\"=hex:05\r\n"
@@ -78,9 +78,12 @@ TEST(RegistryFaults, SavingPensKeepsEveryOtherValueOfTheRegistry) {
         const char* name;
     };
     const Probe others[] = {
-        {"Software\\Jw_cad\\jw_win\\SUNPO", "HANARE"},    {"Software\\Jw_cad\\jw_win\\SUNPO", "TENColor"},
-        {"Software\\Jw_cad\\jw_win\\SUNPO", "MOJINO"},    {"Software\\Jw_cad\\jw_win\\SUNPO", "SENColor"},
-        {"Software\\Jw_cad\\jw_win\\SUNPO", "SUNPOSEN1"}, {"Software\\Jw_cad\\jw_win\\SUNPO", "SUNPOSEN2"},
+        {"Software\\Jw_cad\\jw_win\\SUNPO", "HANARE"},
+        {"Software\\Jw_cad\\jw_win\\SUNPO", "TENColor"},
+        {"Software\\Jw_cad\\jw_win\\SUNPO", "MOJINO"},
+        {"Software\\Jw_cad\\jw_win\\SUNPO", "SENColor"},
+        {"Software\\Jw_cad\\jw_win\\SUNPO", "SUNPOSEN1"},
+        {"Software\\Jw_cad\\jw_win\\SUNPO", "SUNPOSEN2"},
         {"Software\\Jw_cad\\jw_win\\SUNPO", "ShowComma"},
     };
     std::vector<std::optional<RegData>> before;

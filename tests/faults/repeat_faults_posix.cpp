@@ -13,17 +13,19 @@ namespace {
 
 // The user's configuration folder (and so the registry file) inside the test's folder.
 class ConfigHome {
-public:
+  public:
     explicit ConfigHome(const std::filesystem::path& dir) {
         if (const char* old = std::getenv("XDG_CONFIG_HOME")) old_ = old;
         ::setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
     }
     ~ConfigHome() {
-        if (old_) ::setenv("XDG_CONFIG_HOME", old_->c_str(), 1);
-        else ::unsetenv("XDG_CONFIG_HOME");
+        if (old_)
+            ::setenv("XDG_CONFIG_HOME", old_->c_str(), 1);
+        else
+            ::unsetenv("XDG_CONFIG_HOME");
     }
 
-private:
+  private:
     std::optional<std::string> old_;
 };
 
@@ -42,15 +44,19 @@ Repeat repeat(FaultyWindow& w) {
 
 std::string complete_previous_values(const std::string& end) {
     const char* lines[] = {
-        "optSin_d,1", "hasira_sd,2", "M_h,0", "M_k,0", "SunpoIti_d,1", "HasiraIti_d,0",
-        "HasiraKigou_d,C3", "HsnXG,800", "HsnXU_0,400", "HsnXU_1,400", "HsnXM_0,0", "HsnXM_1,0",
-        "HsnYG,800", "HsnYU_0,400", "HsnYU_1,400", "HsnYM_0,0", "HsnYM_1,0"};
+        "optSin_d,1",    "hasira_sd,2",      "M_h,0",     "M_k,0",       "SunpoIti_d,1",
+        "HasiraIti_d,0", "HasiraKigou_d,C3", "HsnXG,800", "HsnXU_0,400", "HsnXU_1,400",
+        "HsnXM_0,0",     "HsnXM_1,0",        "HsnYG,800", "HsnYU_0,400", "HsnYU_1,400",
+        "HsnYM_0,0",     "HsnYM_1,0"};
     std::string s;
     for (const char* l : lines) s += std::string(l) + end;
     for (const char* side : {"DOWN", "Up", "Right", "Left"})
         for (int i = 0; i < 5; ++i)
             s += std::string("KabeSun") + side + "_d_" + std::to_string(i) + "," +
-                 (i == 2 ? "200" : i < 2 ? "100" : "0") + end;
+                 (i == 2  ? "200"
+                  : i < 2 ? "100"
+                          : "0") +
+                 end;
     return s;
 }
 

@@ -1,0 +1,347 @@
+// The native window of frmMain, driven with real mouse clicks and keystrokes: where the
+// controls are, where the focus goes, and that each action reaches the model's handler
+// and comes back onto the screen.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "view_fixture.h"
+#include "win32/dpi.h"
+
+namespace quornel::test {
+namespace {
+
+// At 96 DPI a pixel is 15 twips.
+LONG px(double twips) { return static_cast<LONG>(twips / 15 + 0.5); }
+
+using LayoutTest = ViewTest;
+
+TEST_F(LayoutTest, TheWindowHasItsCaptionSizeAndButtons) {
+    open();
+    if (window_dpi(view->hwnd()) != 96) GTEST_SKIP() << "sizes are checked at 96 DPI";
+    wchar_t caption[32] = {};
+    GetWindowTextW(view->hwnd(), caption, 32);
+    EXPECT_STREQ(caption, L"quornel");
+    RECT outer;
+    GetWindowRect(view->hwnd(), &outer);
+    EXPECT_EQ(outer.right - outer.left, 780);  // 11700 twips
+    EXPECT_EQ(outer.bottom - outer.top, 617);  // 9250 twips
+    const LONG_PTR style = GetWindowLongPtrW(view->hwnd(), GWL_STYLE);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    // Centred on the work area of its monitor.
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    GetMonitorInfoW(MonitorFromWindow(view->hwnd(), MONITOR_DEFAULTTOPRIMARY), &info);
+    const RECT& area = info.rcWork;
+    EXPECT_NEAR(outer.left - area.left, area.right - outer.right, 1);
+    EXPECT_NEAR(outer.top - area.top, area.bottom - outer.bottom, 1);
+}
+
+TEST_F(LayoutTest, ControlsOnTheTabControlAreMeasuredFromItsOuterCorner) {
+    open();
+    if (window_dpi(view->hwnd()) != 96) GTEST_SKIP() << "sizes are checked at 96 DPI";
+    HWND tab = native("SSTab1", 1);
+    ASSERT_NE(tab, nullptr);
+    RECT tab_rect = rect_in(tab, view->hwnd());
+    EXPECT_EQ(tab_rect.left, px(120));
+    EXPECT_EQ(tab_rect.top, px(120));
+    EXPECT_EQ(tab_rect.right - tab_rect.left, px(11415));
+
+    RECT button = rect_in(native("cmdSakuzu"), tab);
+    EXPECT_EQ(button.left, px(7560));
+    EXPECT_EQ(button.top, px(8160));
+    EXPECT_EQ(button.right - button.left, px(1095));
+    EXPECT_EQ(button.bottom - button.top, px(375));
+
+    // A combo box is as high as its rectangle when closed.
+    RECT combo = rect_in(native("cboM_h"), tab);
+    EXPECT_EQ(combo.left, px(480));
+    EXPECT_EQ(combo.top, px(4200));
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(native("cboM_h"), &info));
+    RECT closed;
+    GetClientRect(native("cboM_h"), &closed);
+    EXPECT_NEAR(info.rcItem.bottom + (closed.bottom - info.rcItem.bottom), px(300), 2);
+}
+
+TEST_F(LayoutTest, FramesAndTheSchematicContainTheirControls) {
+    open();
+    EXPECT_EQ(GetParent(native("optSin", 1)), native("Frame1"));
+    EXPECT_EQ(GetParent(native("optSunpoIti", 4)), native("Frame2"));
+    EXPECT_EQ(GetParent(native("optHasiraMoji", 2)), native("Frame3"));
+    EXPECT_EQ(GetParent(native("cboHsnXG")), native("Picture2"));
+    EXPECT_EQ(GetParent(native("cmdWriKU")), native("Picture2"));
+    EXPECT_EQ(GetParent(native("Picture2")), native("SSTab1", 1));
+    if (window_dpi(view->hwnd()) != 96) return;
+    // Inside the schematic, positions count from inside its sunken edge.
+    const Rect& r = control("cboHsnXG").rect;
+    RECT inside = rect_in(native("cboHsnXG"), native("Picture2"));
+    EXPECT_EQ(inside.left, px(r.left));
+    EXPECT_EQ(inside.top, px(r.top));
+}
+
+TEST_F(LayoutTest, TheStoresHaveNoWindowAndOnlyTheShownPageIsVisible) {
+    open();
+    EXPECT_EQ(native("pic_ku"), nullptr);
+    EXPECT_EQ(native("img_botanU", 0), nullptr);
+    EXPECT_EQ(native("Text1"), nullptr);
+    EXPECT_TRUE(IsWindowVisible(native("cboM_h")));
+    EXPECT_FALSE(IsWindowVisible(native("cbo_h_ly")));
+    EXPECT_FALSE(IsWindowVisible(native("cmdS_hozon")));
+    // Hidden elements of the model stay hidden on the screen.
+    EXPECT_FALSE(control("cboHsnXM", 0).visible);
+    EXPECT_FALSE(IsWindowVisible(native("cboHsnXM", 0)));
+}
+
+TEST_F(LayoutTest, TextsListsAndEnabledStatesComeFromTheModel) {
+    open();
+    EXPECT_EQ(screen_text("cmdSakuzu"), "作図");
+    EXPECT_EQ(screen_text("lbl_hasira_s"), "柱・壁 配置");
+    EXPECT_EQ(screen_text("optSin", 1), "壁芯");
+    EXPECT_EQ(screen_text("cboHasiraKigou"), "C1");
+    EXPECT_EQ(screen_text("cboM_h"), "0");
+    EXPECT_EQ(SendMessageW(native("cboM_h"), CB_GETCOUNT, 0, 0),
+              static_cast<LRESULT>(box("cboM_h").items.size()));
+    EXPECT_EQ(SendMessageW(native("cbo_hm_cn"), CB_GETCOUNT, 0, 0), 10);
+    EXPECT_EQ(SendMessageW(native("cbo_h_ly"), CB_GETCURSEL, 0, 0), box("cbo_h_ly").list_index);
+    EXPECT_EQ(SendMessageW(native("optSin", 0), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(native("optSunpoIti", 4), BM_GETCHECK, 0, 0), BST_CHECKED);
+    // The column's part boxes start disabled.
+    EXPECT_FALSE(IsWindowEnabled(native("cboHsnXU_0")));
+    EXPECT_FALSE(IsWindowEnabled(native("cboHsnYU_1")));
+    EXPECT_TRUE(IsWindowEnabled(native("cboHsnXG")));
+}
+
+using FocusTest = ViewTest;
+
+TEST_F(FocusTest, TheFocusStartsInTheColumnExtraThickness) {
+    open();
+    EXPECT_TRUE(has_focus("cboM_h"));
+    EXPECT_EQ(model->focus(), (ControlRef{"cboM_h", -1}));
+}
+
+TEST_F(FocusTest, LeavingABoxWithTabValidatesIt) {
+    open();
+    type_into("cboHsnXG", -1, L"600");
+    EXPECT_EQ(screen_text("cboHsnXG"), "600");
+    EXPECT_FALSE(IsWindowEnabled(native("cboHsnXU_0")));
+    key(VK_TAB);
+    EXPECT_FALSE(has_focus("cboHsnXG"));
+    EXPECT_TRUE(IsWindowEnabled(native("cboHsnXU_0")));
+    EXPECT_TRUE(IsWindowEnabled(native("cboHsnXU_1")));
+    EXPECT_EQ(box("cboHsnXG").items.front(), "600");  // the recently-used list took it
+}
+
+TEST_F(FocusTest, EnterInABoxValidatesItAndKeepsTheFocusAndTheText) {
+    open();
+    type_into("cboHsnXG", -1, L"455");
+    key(VK_RETURN);
+    EXPECT_TRUE(has_focus("cboHsnXG"));
+    EXPECT_EQ(screen_text("cboHsnXG"), "455");
+    EXPECT_TRUE(IsWindowEnabled(native("cboHsnXU_0")));
+    // The 割 button, then, by its Enter key.
+    click("cmdWriHX");
+    EXPECT_EQ(screen_text("cboHsnXU_0"), "227.5");
+    EXPECT_EQ(screen_text("cboHsnXU_1"), "227.5");
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(FocusTest, EnterOnTheSplitButtonSplitsTheTotal) {
+    open();
+    type_into("cboHsnYG", -1, L"600");
+    key(VK_RETURN);
+    SetFocus(native("cmdWriHY"));  // the button as Tab would reach it
+    settle();
+    key(VK_RETURN);
+    EXPECT_EQ(screen_text("cboHsnYU_0"), "300");
+    EXPECT_EQ(screen_text("cboHsnYU_1"), "300");
+}
+
+TEST_F(FocusTest, AShapeButtonLeavesTheFocusAndTheTypingAlone) {
+    open();
+    type_into("cboHsnXG", -1, L"700");
+    click("img_hasira_s", 0);
+    EXPECT_EQ(model->state.hasira_sd, 0);
+    EXPECT_TRUE(has_focus("cboHsnXG"));
+    EXPECT_EQ(screen_text("cboHsnXG"), "700");
+    // The box was not left, so it was not validated: its parts are still disabled.
+    EXPECT_FALSE(IsWindowEnabled(native("cboHsnXU_0")));
+    key(VK_RETURN);
+    EXPECT_TRUE(IsWindowEnabled(native("cboHsnXU_0")));
+}
+
+TEST_F(FocusTest, ClickingAnotherBoxValidatesTheBoxLeft) {
+    open();
+    type_into("cboHsnXG", -1, L"600");
+    key(VK_RETURN);
+    click("cmdWriHX");
+    type_into("cboHsnXU_0", -1, L"200");
+    click("cboM_k");
+    EXPECT_EQ(screen_text("cboHsnXU_1"), "400");
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(FocusTest, ABoxDisabledWhileItHasTheFocusIsNotValidatedAgain) {
+    open();
+    type_into("cboHsnXG", -1, L"600");
+    key(VK_RETURN);
+    type_into("cboHsnXG", -1, L"0");
+    // The click moves the focus into the part box; leaving the total disables it.
+    click("cboHsnXU_0");
+    EXPECT_FALSE(IsWindowEnabled(native("cboHsnXU_0")));
+    EXPECT_EQ(screen_text("cboHsnXU_0"), "0");
+    EXPECT_TRUE(dialogs.shown().empty());
+    // The keyboard is not left without a home.
+    HWND focus = GetFocus();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_TRUE(IsWindowEnabled(focus));
+}
+
+// The part box's message opens while the 割 click is on its way: the click still counts.
+TEST_F(FocusTest, AMessageFromLeavingABoxDoesNotSwallowTheClickThatLeftIt) {
+    struct NativeBoxes : Dialogs {
+        MessageBoxDialogs boxes;
+        std::vector<std::string> texts;
+        DialogAnswer show(const std::string& text, const std::string& title, DialogButtons b,
+                          DialogIcon icon) override {
+            texts.push_back(text);
+            return boxes.show(text, title, b, icon);
+        }
+    } real;
+    open(&real);
+    real.boxes.set_owner(view->hwnd());
+    type_into("cboHsnXG", -1, L"600");
+    key(VK_RETURN);
+    type_into("cboHsnXU_0", -1, L"700");
+    {
+        MessageBoxAnswerer answerer(200);
+        click("cmdWriHX");
+        settle(800);
+        EXPECT_EQ(answerer.answered(), 1);
+    }
+    ASSERT_EQ(real.texts.size(), 1u);
+    EXPECT_EQ(real.texts[0], "寸法が合いません");
+    // First the part box: both parts "0"; then the click: both halves of 600.
+    EXPECT_EQ(screen_text("cboHsnXU_0"), "300");
+    EXPECT_EQ(screen_text("cboHsnXU_1"), "300");
+    // Back from the message, the keyboard is in the window again.
+    EXPECT_TRUE(has_focus("cmdWriHX"));
+}
+
+TEST_F(FocusTest, TheTabsMoveTheFocusAndShowTheirPage) {
+    open();
+    HWND tab = native("SSTab1", 1);
+    RECT item{};
+    ASSERT_TRUE(SendMessageW(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item)));
+    click_at(tab, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    settle();
+    EXPECT_EQ(model->SSTab1.tab, 1);
+    EXPECT_TRUE(has_focus("cbo_h_ly"));
+    EXPECT_TRUE(IsWindowVisible(native("cmdS_hozon")));
+    EXPECT_FALSE(IsWindowVisible(native("cmdSakuzu")));
+    EXPECT_FALSE(IsWindowVisible(native("Picture2")));
+    ASSERT_TRUE(SendMessageW(tab, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item)));
+    click_at(tab, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    settle();
+    EXPECT_EQ(model->SSTab1.tab, 0);
+    EXPECT_TRUE(has_focus("cboM_h"));
+    EXPECT_TRUE(IsWindowVisible(native("Picture2")));
+}
+
+using EventTest = ViewTest;
+
+TEST_F(EventTest, ChoosingAPenColourWithTheKeyboardShowsItsSample) {
+    open();
+    HWND tab = native("SSTab1", 1);
+    RECT item{};
+    SendMessageW(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    click_at(tab, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    settle();
+    SetFocus(native("cbo_h_nPenColor"));
+    settle();
+    key(VK_DOWN);  // "線色　２": black
+    EXPECT_EQ(box("cbo_h_nPenColor").list_index, 1);
+    EXPECT_EQ(static_cast<Picture&>(control("pic_S_PenColor", 0)).picture, "pic_nPenColor(1)");
+    UpdateWindow(tab);
+    if (window_dpi(view->hwnd()) != 96) return;
+    const Rect& sample = control("pic_S_PenColor", 0).rect;
+    HDC dc = GetDC(tab);
+    const COLORREF at = GetPixel(dc, px(sample.left) + 3, px(sample.top));
+    ReleaseDC(tab, dc);
+    EXPECT_EQ(at, RGB(0, 0, 0));
+    key(VK_UP);  // "線色　１": cyan
+    UpdateWindow(tab);
+    dc = GetDC(tab);
+    EXPECT_EQ(GetPixel(dc, px(sample.left) + 3, px(sample.top)), RGB(0, 255, 255));
+    ReleaseDC(tab, dc);
+}
+
+TEST_F(EventTest, TheOptionButtonsFollowTheModel) {
+    open();
+    click("optSin", 1);
+    EXPECT_EQ(model->state.optSin_d, 1);
+    EXPECT_EQ(SendMessageW(native("optSin", 1), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(native("optSin", 0), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    click("optSunpoIti", 2);
+    EXPECT_EQ(model->SunpoIti_d, 2);
+    EXPECT_EQ(SendMessageW(native("optSunpoIti", 4), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(EventTest, AShapeButtonMovesTheSchematicsBoxes) {
+    open();
+    const Rect before = control("cboKabeSunRight", 2).rect;
+    click("img_hasira_s", 0);
+    const Rect after = control("cboKabeSunRight", 2).rect;
+    ASSERT_TRUE(before.left != after.left || before.top != after.top);
+    if (window_dpi(view->hwnd()) != 96) return;
+    RECT on_screen = rect_in(native("cboKabeSunRight", 2), native("Picture2"));
+    EXPECT_NEAR(on_screen.left, px(after.left), 1);
+    EXPECT_NEAR(on_screen.top, px(after.top), 1);
+    // Walls that shape 0 does not have are gone from the screen.
+    EXPECT_FALSE(IsWindowVisible(native("cboKabeSunUp", 2)));
+}
+
+TEST_F(EventTest, CancelClosesTheWindowAndWritesNothing) {
+    open();
+    type_into("cboHsnXG", -1, L"600");
+    click("cmdClose");
+    EXPECT_TRUE(view->closed());
+    EXPECT_FALSE(IsWindow(view->hwnd()));
+    EXPECT_FALSE(dir.exists("JWC_TEMP.TXT"));
+    EXPECT_FALSE(dir.exists("quornel_res.dat"));
+}
+
+TEST_F(EventTest, TheCloseButtonOfTheCaptionWritesNothingEither) {
+    open();
+    type_into("cboHsnXG", -1, L"600");
+    SendMessageW(view->hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    settle();
+    EXPECT_TRUE(view->closed());
+    EXPECT_FALSE(dir.exists("JWC_TEMP.TXT"));
+    EXPECT_FALSE(dir.exists("quornel_res.dat"));
+}
+
+TEST_F(EventTest, AMovedWindowIsLaidOutAgainAtTheNewDpi) {
+    open();
+    RECT suggested;
+    GetWindowRect(view->hwnd(), &suggested);
+    const unsigned dpi = window_dpi(view->hwnd());
+    const unsigned bigger = dpi * 2;
+    suggested.right = suggested.left + (suggested.right - suggested.left) * 2;
+    suggested.bottom = suggested.top + (suggested.bottom - suggested.top) * 2;
+    SendMessageW(view->hwnd(), WM_DPICHANGED, MAKEWPARAM(bigger, bigger),
+                 reinterpret_cast<LPARAM>(&suggested));
+    settle();
+    RECT button = rect_in(native("cmdSakuzu"), native("SSTab1", 1));
+    EXPECT_EQ(button.left, twips_to_px(7560, bigger));
+    EXPECT_EQ(button.right - button.left,
+              twips_to_px(7560 + 1095, bigger) - twips_to_px(7560, bigger));
+}
+
+}  // namespace
+}  // namespace quornel::test

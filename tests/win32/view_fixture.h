@@ -1,0 +1,50 @@
+#pragma once
+// frmMain's native window over a real window model, in a temporary program folder with
+// the shipped pick lists, a registry in a .reg file and recorded message boxes.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/registry.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+#include "ui/frm_main.h"
+#include "win32/frm_main_view.h"
+#include "win32/message_box_dialogs.h"
+#include "window_driver.h"
+
+namespace quornel::test {
+
+class ViewTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Loads the model with `dialogs` (the recorder unless a test brings its own), then
+    // builds and shows the window.
+    void open(Dialogs* dialogs = nullptr);
+
+    HWND native(const std::string& name, int index = -1) const;
+    // The control's own window that takes the keyboard: a combo box's edit control.
+    HWND keyboard_target(const std::string& name, int index = -1) const;
+    Control& control(const std::string& name, int index = -1);
+    ComboBox& box(const std::string& name, int index = -1);
+    std::string screen_text(const std::string& name, int index = -1) const;
+    bool has_focus(const std::string& name, int index = -1) const;
+
+    void click(const std::string& name, int index = -1);
+    // Clicks into a box, replaces its text by typing (the text stays unconfirmed).
+    void type_into(const std::string& name, int index, const std::wstring& text);
+    void key(WORD virtual_key);
+    void settle(int ms = 200);
+
+    TempDir dir;
+    std::unique_ptr<Registry> registry;
+    ScriptedDialogs dialogs;
+    MessageBoxDialogs native_dialogs;
+    std::unique_ptr<FrmMain> model;
+    std::unique_ptr<FrmMainView> view;
+};
+
+}  // namespace quornel::test

@@ -1,0 +1,42 @@
+#pragma once
+// A person at a real window, in-process: the mouse and the keyboard through SendInput, so
+// that clicks and keys take the same road as a user's (focus, capture, activation, the
+// message loop of the view under test). Needs a display; without one the tests skip.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace quornel::test {
+
+// Whether top-level windows can be created here (Wine without an X display cannot).
+bool have_display();
+
+// Runs `pump` repeatedly for about `ms` milliseconds so that queued input is handled.
+void settle(const std::function<void()>& pump, int ms = 200);
+
+// A left click at the middle of a window (or at a point of its client area).
+void click(HWND hwnd);
+void click_at(HWND hwnd, int x, int y);
+// Keys pressed and released; text typed character by character.
+void press(WORD virtual_key);
+void type_text(const std::wstring& text);
+
+// The window's rectangle relative to another window's client area.
+RECT rect_in(HWND hwnd, HWND reference);
+
+// Answers every message box of this thread with its default button after `delay_ms`,
+// while the box is open; returns how many were answered when it goes.
+class MessageBoxAnswerer {
+public:
+    explicit MessageBoxAnswerer(int delay_ms = 150);
+    ~MessageBoxAnswerer();
+    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+    int answered() const;
+
+private:
+    UINT_PTR timer_;
+};
+
+}  // namespace quornel::test

@@ -48,18 +48,12 @@ int run_without_window(const std::vector<std::string>& args) {
 
 }  // namespace
 
-static double T0;
-static double now_ms() { LARGE_INTEGER f, c; QueryPerformanceFrequency(&f); QueryPerformanceCounter(&c); return c.QuadPart * 1000.0 / f.QuadPart; }
-#define MARK(x) fprintf(stderr, "%s %.1f\n", x, now_ms() - T0)
-#include <cstdio>
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    T0 = now_ms();
     const std::vector<std::string> args = utf8_arguments();
     if (quornel::is_headless_request(args)) return run_without_window(args);
 
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    MARK("icc");
 
     auto registry = quornel::open_user_registry();
     quornel::MessageBoxDialogs dialogs;
@@ -67,9 +61,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                                                quornel::executable_dir()});
     // Form_Load runs before the window is first shown; when it cannot go on (no exchange
     // header) it has told the user and the program ends.
-    MARK("model");
     model.Form_Load();
-    MARK("formload");
     if (model.closed) return 1;
 
     quornel::FrmMainView view(model, dialogs);
@@ -78,9 +70,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                      quornel::DialogIcon::Warning);
         return 1;
     }
-    MARK("created");
     view.show();
-    MARK("shown");
     view.run();
     return 0;
 }

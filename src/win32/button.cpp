@@ -10,10 +10,9 @@ bool is_enter(const MSG* msg) {
 
 }  // namespace
 
-bool Button::create(HWND parent) {
-    HWND hwnd = CreateWindowExW(0, L"BUTTON", L"",
-                                WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON | WS_CLIPSIBLINGS,
-                                0, 0, 10, 10, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+bool Button::create(HWND parent, const Placement& at) {
+    HWND hwnd = create_child(0, L"BUTTON", WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON | WS_CLIPSIBLINGS,
+                             parent, at);
     attach(hwnd);
     return hwnd != nullptr;
 }
@@ -44,11 +43,10 @@ LRESULT Button::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return default_proc(hwnd, msg, wp, lp);
 }
 
-bool OptionButton::create(HWND parent, bool first_of_group) {
+bool OptionButton::create(HWND parent, bool first_of_group, const Placement& at) {
     DWORD style = WS_CHILD | BS_RADIOBUTTON | WS_CLIPSIBLINGS;
     if (first_of_group) style |= WS_GROUP;
-    HWND hwnd = CreateWindowExW(0, L"BUTTON", L"", style, 0, 0, 10, 10, parent, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
+    HWND hwnd = create_child(0, L"BUTTON", style, parent, at);
     attach(hwnd);
     return hwnd != nullptr;
 }
@@ -66,9 +64,8 @@ void OptionButton::on_command(WORD code) {
     if (code == BN_CLICKED && on_click) on_click();
 }
 
-bool Label::create(HWND parent) {
-    HWND hwnd = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 10, 10,
-                                parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+bool Label::create(HWND parent, const Placement& at) {
+    HWND hwnd = create_child(0, L"STATIC", WS_CHILD | SS_LEFT | SS_NOPREFIX, parent, at);
     attach(hwnd);
     return hwnd != nullptr;
 }

@@ -8,7 +8,7 @@ namespace quornel::win {
 
 class Button : public Wnd {
 public:
-    bool create(HWND parent);
+    bool create(HWND parent, const Placement& at = {});
     // Clicked with the mouse or the space bar.
     std::function<void()> on_click;
     // Enter while the button has the focus (the key goes no further).
@@ -26,7 +26,7 @@ protected:
 class OptionButton : public Wnd {
 public:
     // `first_of_group` starts a new group for the arrow keys.
-    bool create(HWND parent, bool first_of_group);
+    bool create(HWND parent, bool first_of_group, const Placement& at = {});
     void set_checked(bool checked);
     std::function<void()> on_click;
 
@@ -36,7 +36,7 @@ public:
 
 class Label : public Wnd {
 public:
-    bool create(HWND parent);
+    bool create(HWND parent, const Placement& at = {});
     bool transparent_background() const override { return true; }
 };
 

@@ -6,13 +6,12 @@
 
 namespace quornel::win {
 
-bool Canvas::create(HWND parent, Border border, COLORREF background) {
+bool Canvas::create(HWND parent, Border border, COLORREF background, const Placement& at) {
     border_ = border;
     background_ = background;
     const wchar_t* cls = register_plain_class(L"QuornelCanvas", nullptr);
     const DWORD ex = WS_EX_CONTROLPARENT | (border == Border::Sunken ? WS_EX_CLIENTEDGE : 0);
-    HWND hwnd = CreateWindowExW(ex, cls, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0,
-                                10, 10, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND hwnd = create_child(ex, cls, WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, parent, at);
     attach(hwnd);
     return hwnd != nullptr;
 }

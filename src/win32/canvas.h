@@ -13,7 +13,7 @@ public:
     enum class Border { None, Etched, Sunken };
 
     // `background`: a colour of its own, or CLR_INVALID to show the parent's background.
-    bool create(HWND parent, Border border, COLORREF background);
+    bool create(HWND parent, Border border, COLORREF background, const Placement& at = {});
 
     // Draws the windowless content in client coordinates, after the background.
     std::function<void(HDC dc)> paint;

@@ -18,13 +18,15 @@ ComboBox::~ComboBox() {
     if (edit_ && IsWindow(edit_)) RemoveWindowSubclass(edit_, edit_proc, kEditSubclassId);
 }
 
-bool ComboBox::create(HWND parent, bool editable) {
+bool ComboBox::create(HWND parent, bool editable, const Placement& at) {
     const DWORD style = WS_CHILD | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS |
                         (editable ? (CBS_DROPDOWN | CBS_AUTOHSCROLL) : CBS_DROPDOWNLIST);
-    HWND hwnd = CreateWindowExW(0, WC_COMBOBOXW, L"", style, 0, 0, 10, 200, parent, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
+    const int height = at.rect.bottom - at.rect.top;
+    // Until the font is known the list's room is a guess; fit_field sets it right.
+    HWND hwnd = create_child(0, WC_COMBOBOXW, style, parent, at, height + kDropDownItems * 16);
     if (!hwnd) return false;
     attach(hwnd);
+    fit_field(height);
     if (editable) {
         COMBOBOXINFO info{};
         info.cbSize = sizeof(info);
@@ -35,19 +37,24 @@ bool ComboBox::create(HWND parent, bool editable) {
     return true;
 }
 
-void ComboBox::set_box_bounds(const RECT& rect) {
-    if (!hwnd()) return;
-    const int height = rect.bottom - rect.top;
-    // The closed box's height follows its selection field; make the whole box the
-    // rectangle's height (a combo box draws 3 pixels of frame above and below the field).
+void ComboBox::fit_field(int height) {
     const int field = height - 6;
     if (field > 0 &&
         SendMessageW(hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0) != field)
         SendMessageW(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+}
+
+int ComboBox::dropped_height(int height) const {
     const int item = static_cast<int>(SendMessageW(hwnd(), CB_GETITEMHEIGHT, 0, 0));
-    const int dropped = height + kDropDownItems * (item > 0 ? item : height) + 2;
-    SetWindowPos(hwnd(), nullptr, rect.left, rect.top, rect.right - rect.left, dropped,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    return height + kDropDownItems * (item > 0 ? item : height) + 2;
+}
+
+void ComboBox::set_box_bounds(const RECT& rect) {
+    if (!hwnd()) return;
+    const int height = rect.bottom - rect.top;
+    fit_field(height);
+    SetWindowPos(hwnd(), nullptr, rect.left, rect.top, rect.right - rect.left,
+                 dropped_height(height), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ComboBox::set_items(const std::vector<std::string>& items) {

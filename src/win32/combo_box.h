@@ -13,7 +13,8 @@ namespace quornel::win {
 class ComboBox : public Wnd {
 public:
     ~ComboBox() override;
-    bool create(HWND parent, bool editable);
+    // `at.rect` is the closed box.
+    bool create(HWND parent, bool editable, const Placement& at = {});
     bool editable() const { return edit_ != nullptr; }
     // The edit control of an editable box (it holds the focus while the user types).
     HWND edit() const { return edit_; }
@@ -40,6 +41,11 @@ protected:
     LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    // The selection field's height that makes the closed box `height` pixels high (a combo
+    // box draws 3 pixels of frame above and below the field), and the window height that
+    // leaves room for the drop-down list below it.
+    void fit_field(int height);
+    int dropped_height(int height) const;
     static LRESULT CALLBACK edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                       DWORD_PTR self);
     bool handle_key_message(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);

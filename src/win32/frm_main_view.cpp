@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <set>
-#include <cstdio>
 
 #include "win32/button.h"
 #include "win32/canvas.h"
@@ -84,9 +83,7 @@ bool FrmMainView::create() {
         if (msg == kMsgFocusMoved) settle_focus();
     };
     window_.on_dpi_changed = [this](unsigned dpi) { rescale(dpi); };
-    fprintf(stderr, "font %s\n", "x");
     build_controls();
-    fprintf(stderr, "built\n");
     window_.set_outer_size_centred(model_.form.width, model_.form.height);
     dialogs_.set_owner(hwnd());
     dialogs_.before_show = [this] { show_model_state(); };
@@ -105,9 +102,10 @@ void FrmMainView::build_controls() {
     std::set<std::string> container_names;
     for (const Control* c : model_.controls()) container_names.insert(c->container);
 
-    // Level by level from the form, so that every container exists before its contents;
-    // within a container the controls are made top to bottom, left to right, which gives
-    // the tab order.
+    // Level by level from the form, so that every container comes before its contents;
+    // within a container the controls are ordered top to bottom, left to right, which is
+    // the tab order. The native windows are made when first shown (refresh), most of
+    // them right away; a page not yet visited costs nothing at start-up.
     std::vector<std::string> level{"frmMain"};
     while (!level.empty()) {
         std::vector<std::string> next;
@@ -118,6 +116,8 @@ void FrmMainView::build_controls() {
                 switch (c->kind) {
                     case ControlKind::Shape:
                     case ControlKind::Line:
+                    case ControlKind::Label:
+                        // Drawn by their container, like the windowless controls they are.
                         windowless_[parent].push_back(c);
                         break;
                     case ControlKind::Image:
@@ -142,26 +142,23 @@ void FrmMainView::build_controls() {
                         break;
                 }
             }
-            std::stable_sort(windowed.begin(), windowed.end(), [](const Control* a, const Control* b) {
-                if (a->rect.top != b->rect.top) return a->rect.top < b->rect.top;
-                return a->rect.left < b->rect.left;
-            });
-            const HWND parent_hwnd = parent_window(parent);
+            std::stable_sort(windowed.begin(), windowed.end(),
+                             [](const Control* a, const Control* b) {
+                                 if (a->rect.top != b->rect.top) return a->rect.top < b->rect.top;
+                                 return a->rect.left < b->rect.left;
+                             });
             bool first_option = true;
             for (Control* c : windowed) {
                 auto n = std::make_unique<Native>();
                 n->model = c;
                 n->ref = ref_of(*c);
-                const bool option = c->kind == ControlKind::OptionButton;
-                create_native(*n, parent_hwnd, option && first_option);
-                if (option) first_option = false;
-                if (!n->wnd || !n->wnd->hwnd()) continue;
-                wire_events(*n);
+                n->parent = parent;
+                if (c->kind == ControlKind::OptionButton) {
+                    n->first_option = first_option;
+                    first_option = false;
+                }
+                if (container_names.count(c->name)) next.push_back(c->name);
                 by_key_[to_string(n->ref)] = n.get();
-                by_hwnd_[n->wnd->hwnd()] = n.get();
-                if (container_names.count(c->name) && c->kind != ControlKind::TabControl)
-                    next.push_back(c->name);
-                if (c->kind == ControlKind::TabControl) next.push_back(c->name);
                 natives_.push_back(std::move(n));
             }
         }
@@ -169,39 +166,60 @@ void FrmMainView::build_controls() {
     }
 }
 
-void FrmMainView::create_native(Native& n, HWND parent, bool first_option_of_group) {
+bool FrmMainView::realize(Native& n) {
+    if (n.wnd) return true;
+    const HWND parent = parent_window(n.parent);
+    if (n.parent != "frmMain" && parent == window_.hwnd()) return false;  // not made yet
+    create_native(n, parent);
+    if (!n.wnd || !n.wnd->hwnd()) {
+        n.wnd.reset();
+        return false;
+    }
+    // Keep the tab order of the layout: after the nearest sibling made before.
+    HWND after = HWND_TOP;
+    for (auto& other : natives_) {
+        if (other.get() == &n) break;
+        if (other->parent == n.parent && other->wnd) after = other->wnd->hwnd();
+    }
+    SetWindowPos(n.wnd->hwnd(), after, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+    wire_events(n);
+    by_hwnd_[n.wnd->hwnd()] = &n;
+    return true;
+}
+
+void FrmMainView::create_native(Native& n, HWND parent) {
     Control& c = *n.model;
+    win::Placement at;
+    at.rect = twips_rect_to_px(c.rect, dpi_);
+    at.visible = c.visible && shown_on_page(c);
+    at.enabled = c.enabled;
+    at.font = font_->get();
     switch (c.kind) {
         case ControlKind::TabControl: {
             auto tab = std::make_unique<win::TabControl>();
-            tab->create(parent, static_cast<TabControl&>(c).tabs);
+            tab->create(parent, static_cast<TabControl&>(c).tabs, at);
             tab->paint = [this, name = c.name](HDC dc) { paint_container(dc, name); };
             tab_ = tab.get();
             n.wnd = std::move(tab);
             break;
         }
-        case ControlKind::Label: {
-            auto label = std::make_unique<win::Label>();
-            label->create(parent);
-            n.wnd = std::move(label);
-            break;
-        }
         case ControlKind::Button: {
             auto button = std::make_unique<win::Button>();
-            button->create(parent);
+            button->create(parent, at);
             n.wnd = std::move(button);
             break;
         }
         case ControlKind::OptionButton: {
             auto option = std::make_unique<win::OptionButton>();
-            option->create(parent, first_option_of_group);
+            option->create(parent, n.first_option, at);
             n.wnd = std::move(option);
             break;
         }
         case ControlKind::ComboBox:
         case ControlKind::DropDownList: {
             auto combo = std::make_unique<win::ComboBox>();
-            combo->create(parent, c.kind == ControlKind::ComboBox);
+            combo->create(parent, c.kind == ControlKind::ComboBox, at);
             n.wnd = std::move(combo);
             break;
         }
@@ -211,9 +229,9 @@ void FrmMainView::create_native(Native& n, HWND parent, bool first_option_of_gro
             // A frame shows the page behind it; the schematic is drawn on white, like
             // paper.
             if (c.kind == ControlKind::Frame)
-                canvas->create(parent, win::Canvas::Border::Etched, CLR_INVALID);
+                canvas->create(parent, win::Canvas::Border::Etched, CLR_INVALID, at);
             else
-                canvas->create(parent, win::Canvas::Border::Sunken, RGB(255, 255, 255));
+                canvas->create(parent, win::Canvas::Border::Sunken, RGB(255, 255, 255), at);
             canvas->paint = [this, name = c.name](HDC dc) { paint_container(dc, name); };
             canvases_[c.name] = canvas.get();
             n.wnd = std::move(canvas);
@@ -221,7 +239,7 @@ void FrmMainView::create_native(Native& n, HWND parent, bool first_option_of_gro
         }
         case ControlKind::Image: {
             auto image = std::make_unique<win::PictureButton>();
-            image->create(parent);
+            image->create(parent, at);
             const auto* picture = static_cast<const Picture*>(&c);
             image->paint = [this, picture](HDC dc, const RECT& client) {
                 if (const Bitmap* bitmap = pictures_.get(picture->picture))
@@ -233,7 +251,10 @@ void FrmMainView::create_native(Native& n, HWND parent, bool first_option_of_gro
         default:
             return;
     }
-    n.wnd->set_font(font_->get());
+    // What the window was made with needs no copying afterwards.
+    n.applied.px = at.rect;
+    n.applied.visible = at.visible;
+    n.applied.enabled = at.enabled;
 }
 
 void FrmMainView::wire_events(Native& n) {
@@ -336,7 +357,7 @@ void FrmMainView::act(const ControlRef& source, const std::function<ActResult()>
 
 void FrmMainView::pull_edits() {
     for (auto& n : natives_) {
-        if (!n->edited) continue;
+        if (!n->edited || !n->wnd) continue;
         n->edited = false;
         const std::string text = n->wnd->text();
         n->applied.text = text;
@@ -358,7 +379,7 @@ void FrmMainView::apply_focus() {
     auto usable = [](HWND h) { return h && IsWindowVisible(h) && IsWindowEnabled(h); };
     const ControlRef target = model_.focus();
     Native* want = target.empty() ? nullptr : find(target);
-    if (want && usable(want->wnd->hwnd())) {
+    if (want && want->wnd && usable(want->wnd->hwnd())) {
         Native* has = native_with_focus();
         if (has != want) {
             syncing_ = true;
@@ -372,7 +393,7 @@ void FrmMainView::apply_focus() {
     // LostFocus for a control nobody can act on).
     HWND focus = GetFocus();
     if (usable(focus) && focus != hwnd() && native_with_focus()) return;
-    HWND from = want ? want->wnd->hwnd() : nullptr;
+    HWND from = want && want->wnd ? want->wnd->hwnd() : nullptr;
     HWND next = GetNextDlgTabItem(hwnd(), from, FALSE);
     if (next) SetFocus(next);
 }

@@ -65,13 +65,18 @@ private:
     struct Native {
         Control* model = nullptr;
         ControlRef ref;
-        std::unique_ptr<win::Wnd> wnd;
+        std::string parent;          // the container's name
+        bool first_option = false;   // starts the option group of its container
+        std::unique_ptr<win::Wnd> wnd;  // made when the control is first shown
         Applied applied;
         bool edited = false;  // the user typed since the model last heard
     };
 
     void build_controls();
-    void create_native(Native& n, HWND parent, bool first_option_of_group);
+    // Makes the native control the first time it is to be shown; false when its
+    // container has no window yet.
+    bool realize(Native& n);
+    void create_native(Native& n, HWND parent);
     HWND parent_window(const std::string& container) const;
     void wire_events(Native& n);
 

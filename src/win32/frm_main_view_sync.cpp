@@ -26,6 +26,10 @@ void describe(const Control& c, std::string& out) {
     } else if (c.kind == ControlKind::Image || c.kind == ControlKind::PictureBox) {
         out += static_cast<const Picture&>(c).picture;
         out += '|';
+    } else if (c.kind == ControlKind::Label) {
+        out += c.enabled ? "e|" : "d|";
+        out += static_cast<const Label&>(c).caption;
+        out += '|';
     }
 }
 
@@ -40,13 +44,13 @@ void FrmMainView::paint_container(HDC dc, const std::string& container) {
     auto it = windowless_.find(container);
     if (it == windowless_.end()) return;
     if (container != "SSTab1") {
-        paint_windowless(dc, it->second, dpi_, pictures_);
+        paint_windowless(dc, it->second, dpi_, pictures_, font_->get());
         return;
     }
     std::vector<const Control*> page;
     for (const Control* c : it->second)
         if (shown_on_page(*c)) page.push_back(c);
-    paint_windowless(dc, page, dpi_, pictures_);
+    paint_windowless(dc, page, dpi_, pictures_, font_->get());
 }
 
 void FrmMainView::show_model_state() {
@@ -69,11 +73,16 @@ void FrmMainView::refresh() {
 void FrmMainView::apply(Native& n, bool force) {
     Control& c = *n.model;
     Applied& a = n.applied;
+    const bool visible = c.visible && shown_on_page(c);
+    // A control is made when it is first to be shown (its container first).
+    if (!n.wnd && (!visible || !realize(n))) return;
     win::Wnd& w = *n.wnd;
-    const bool all = force || !a.valid;
+    const bool made_now = !a.valid;
+    const bool all = force || made_now;
 
+    // A window made just now already has its place, its visibility and its enabled state.
     const RECT px = twips_rect_to_px(c.rect, dpi_);
-    if (all || !EqualRect(&px, &a.px)) {
+    if (force || !EqualRect(&px, &a.px)) {
         if (c.kind == ControlKind::ComboBox || c.kind == ControlKind::DropDownList)
             static_cast<win::ComboBox&>(w).set_box_bounds(px);
         else
@@ -135,9 +144,8 @@ void FrmMainView::apply(Native& n, bool force) {
             break;
     }
 
-    if (all || a.enabled != c.enabled) w.set_enabled(a.enabled = c.enabled);
-    const bool visible = c.visible && shown_on_page(c);
-    if (all || a.visible != visible) w.set_visible(a.visible = visible);
+    if (force || a.enabled != c.enabled) w.set_enabled(a.enabled = c.enabled);
+    if (force || a.visible != visible) w.set_visible(a.visible = visible);
     a.valid = true;
 }
 
@@ -162,7 +170,7 @@ void FrmMainView::rescale(unsigned dpi) {
     font_ = std::make_unique<UiFont>(dpi);
     syncing_ = true;
     for (auto& n : natives_) {
-        n->wnd->set_font(font_->get());
+        if (n->wnd) n->wnd->set_font(font_->get());
         apply(*n, true);
     }
     redraw_changed_containers(true);

@@ -7,10 +7,9 @@
 
 namespace quornel::win {
 
-bool PictureButton::create(HWND parent) {
+bool PictureButton::create(HWND parent, const Placement& at) {
     const wchar_t* cls = register_plain_class(L"QuornelPictureButton", nullptr);
-    HWND hwnd = CreateWindowExW(0, cls, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 10, 10, parent,
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND hwnd = create_child(0, cls, WS_CHILD | WS_CLIPSIBLINGS, parent, at);
     attach(hwnd);
     return hwnd != nullptr;
 }

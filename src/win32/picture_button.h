@@ -9,7 +9,7 @@ namespace quornel::win {
 
 class PictureButton : public Wnd {
 public:
-    bool create(HWND parent);
+    bool create(HWND parent, const Placement& at = {});
     // Draws the picture into the client rectangle.
     std::function<void(HDC dc, const RECT& client)> paint;
     // Pressed and released over the picture.

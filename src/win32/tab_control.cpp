@@ -7,11 +7,10 @@
 
 namespace quornel::win {
 
-bool TabControl::create(HWND parent, const std::vector<std::string>& captions) {
-    HWND hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, WC_TABCONTROLW, L"",
-                                WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
-                                    WS_TABSTOP,
-                                0, 0, 10, 10, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+bool TabControl::create(HWND parent, const std::vector<std::string>& captions,
+                        const Placement& at) {
+    HWND hwnd = create_child(WS_EX_CONTROLPARENT, WC_TABCONTROLW,
+                             WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP, parent, at);
     if (!hwnd) return false;
     for (std::size_t i = 0; i < captions.size(); ++i) {
         std::wstring text = widen(captions[i]);

@@ -12,7 +12,7 @@ namespace quornel::win {
 
 class TabControl : public Wnd {
 public:
-    bool create(HWND parent, const std::vector<std::string>& captions);
+    bool create(HWND parent, const std::vector<std::string>& captions, const Placement& at = {});
 
     int selected() const;
     // Selects a page without raising on_select (the model already knows).

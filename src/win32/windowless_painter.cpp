@@ -4,6 +4,7 @@
 
 #include "win32/dpi.h"
 #include "win32/gdi_object.h"
+#include "win32/wide_text.h"
 
 namespace quornel {
 namespace {
@@ -58,6 +59,15 @@ void paint_picture(HDC dc, const Picture& picture, unsigned dpi, PictureCache& p
     draw_bitmap(dc, *bitmap, target);
 }
 
+void paint_label(HDC dc, const Label& label, unsigned dpi, HFONT font) {
+    RECT r = twips_rect_to_px(label.rect, dpi);
+    const std::wstring text = widen(label.caption);
+    SelectInScope use_font(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(label.enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+}
+
 }  // namespace
 
 const Bitmap* PictureCache::get(const std::string& id) {
@@ -86,7 +96,7 @@ void draw_bitmap(HDC dc, const Bitmap& bitmap, const RECT& target) {
 bool is_dot(const Control& control) { return control.name.rfind("dot", 0) == 0; }
 
 void paint_windowless(HDC dc, const std::vector<const Control*>& items, unsigned dpi,
-                      PictureCache& pictures) {
+                      PictureCache& pictures, HFONT font) {
     for (const Control* c : items) {
         if (c->visible && c->kind == ControlKind::Shape && !is_dot(*c))
             paint_square(dc, static_cast<const Shape&>(*c), dpi);
@@ -102,6 +112,10 @@ void paint_windowless(HDC dc, const std::vector<const Control*>& items, unsigned
     for (const Control* c : items) {
         if (c->visible && c->kind == ControlKind::Shape && is_dot(*c))
             paint_dot(dc, static_cast<const Shape&>(*c), dpi);
+    }
+    for (const Control* c : items) {
+        if (c->visible && c->kind == ControlKind::Label)
+            paint_label(dc, static_cast<const Label&>(*c), dpi, font);
     }
 }
 

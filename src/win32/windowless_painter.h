@@ -31,8 +31,9 @@ void draw_bitmap(HDC dc, const Bitmap& bitmap, const RECT& target);
 bool is_dot(const Control& control);
 
 // Paints `items` (all of one container) in layers: squares, then pictures, then lines,
-// then dots, each layer in the order given. Hidden items are skipped.
+// then dots, then the labels' captions in `font`, each layer in the order given. Hidden
+// items are skipped.
 void paint_windowless(HDC dc, const std::vector<const Control*>& items, unsigned dpi,
-                      PictureCache& pictures);
+                      PictureCache& pictures, HFONT font);
 
 }  // namespace quornel

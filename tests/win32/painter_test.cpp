@@ -71,7 +71,7 @@ TEST(Painter, LayersGoSquaresPicturesLinesDots) {
     Shape dot = square(1200 - 30, 1200 - 30, 75, 75);
     dot.name = "dot1";
     PictureCache pictures;
-    paint_windowless(canvas.dc(), {&line, &dot, &wall, &column}, 96, pictures);
+    paint_windowless(canvas.dc(), {&line, &dot, &wall, &column}, 96, pictures, nullptr);
 
     EXPECT_EQ(canvas.at(10, 50), 0x000000u);  // the square's left edge
     EXPECT_EQ(canvas.at(40, 40), 0xFFFFFFu);  // squares are outlines
@@ -95,7 +95,7 @@ TEST(Painter, PicturesStretchToTheirTwipsRectangleAtAnyDpi) {
         line.picture = "pic_ly";  // 401 × 1 pixels, blue dash-dot
         line.rect = {150, 600, 3000, 15};
         PictureCache pictures;
-        paint_windowless(canvas.dc(), {&line}, dpi, pictures);
+        paint_windowless(canvas.dc(), {&line}, dpi, pictures, nullptr);
         const int left = static_cast<int>(150 * dpi / 1440.0 + 0.5);
         const int right = static_cast<int>(3150 * dpi / 1440.0 + 0.5);
         const int y = static_cast<int>(600 * dpi / 1440.0 + 0.5);
@@ -114,7 +114,7 @@ TEST(Painter, APictureBoxShowsItsPictureUnstretchedAtTheCorner) {
     sample.picture = "pic_nPenStyle(8)";  // 補助線種: off 3, on 2, off 2, on 2 ...
     sample.rect = {0, 0, 1095, 135};
     PictureCache pictures;
-    paint_windowless(canvas.dc(), {&sample}, 96, pictures);
+    paint_windowless(canvas.dc(), {&sample}, 96, pictures, nullptr);
     EXPECT_EQ(canvas.at(2, 0), 0xC0C0C0u);
     EXPECT_EQ(canvas.at(3, 0), 0x000000u);
     EXPECT_EQ(canvas.at(4, 0), 0x000000u);
@@ -131,7 +131,7 @@ TEST(Painter, HiddenItemsAndEmptyPicturesPaintNothing) {
     empty.kind = ControlKind::Image;
     empty.rect = {0, 0, 750, 750};
     PictureCache pictures;
-    paint_windowless(canvas.dc(), {&hidden, &empty}, 96, pictures);
+    paint_windowless(canvas.dc(), {&hidden, &empty}, 96, pictures, nullptr);
     for (int y = 0; y < 50; y += 5)
         for (int x = 0; x < 50; x += 5) EXPECT_EQ(canvas.at(x, y), 0xFFFFFFu);
 }

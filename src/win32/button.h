@@ -7,7 +7,7 @@
 namespace quornel::win {
 
 class Button : public Wnd {
-public:
+  public:
     bool create(HWND parent, const Placement& at = {});
     // Clicked with the mouse or the space bar.
     std::function<void()> on_click;
@@ -17,14 +17,14 @@ public:
     void on_command(WORD code) override;
     bool transparent_background() const override { return true; }
 
-protected:
+  protected:
     LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
 };
 
 // One option button of a group; the group is the container it sits in. The check mark is
 // set from the model (`set_checked`), never by the control itself.
 class OptionButton : public Wnd {
-public:
+  public:
     // `first_of_group` starts a new group for the arrow keys.
     bool create(HWND parent, bool first_of_group, const Placement& at = {});
     void set_checked(bool checked);
@@ -35,7 +35,7 @@ public:
 };
 
 class Label : public Wnd {
-public:
+  public:
     bool create(HWND parent, const Placement& at = {});
     bool transparent_background() const override { return true; }
 };

@@ -9,7 +9,7 @@
 namespace quornel::win {
 
 class Canvas : public Wnd {
-public:
+  public:
     enum class Border { None, Etched, Sunken };
 
     // `background`: a colour of its own, or CLR_INVALID to show the parent's background.
@@ -20,10 +20,10 @@ public:
 
     void redraw();
 
-protected:
+  protected:
     LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
 
-private:
+  private:
     void paint_to(HDC dc, const RECT& client);
     Border border_ = Border::None;
     COLORREF background_ = CLR_INVALID;

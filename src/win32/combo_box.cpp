@@ -39,8 +39,7 @@ bool ComboBox::create(HWND parent, bool editable, const Placement& at) {
 
 void ComboBox::fit_field(int height) {
     const int field = height - 6;
-    if (field > 0 &&
-        SendMessageW(hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0) != field)
+    if (field > 0 && SendMessageW(hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0) != field)
         SendMessageW(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
 }
 
@@ -122,13 +121,17 @@ LRESULT CALLBACK ComboBox::edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, 
     switch (msg) {
         case WM_GETDLGCODE: {
             const auto* m = reinterpret_cast<const MSG*>(lp);
-            if (m && (m->message == WM_KEYDOWN || m->message == WM_CHAR) &&
-                m->wParam == VK_RETURN)
+            if (m && (m->message == WM_KEYDOWN || m->message == WM_CHAR) && m->wParam == VK_RETURN)
                 return DefSubclassProc(hwnd, msg, wp, lp) | DLGC_WANTALLKEYS;
             break;
         }
         case WM_SETFOCUS:
             if (self->on_focus) self->on_focus();
+            break;
+        case WM_KILLFOCUS:
+            // No highlighted text left behind in a box the user has left (some combo
+            // boxes keep showing their selection without the focus).
+            SendMessageW(hwnd, EM_SETSEL, static_cast<WPARAM>(-1), 0);
             break;
         case WM_NCDESTROY:
             RemoveWindowSubclass(hwnd, edit_proc, kEditSubclassId);

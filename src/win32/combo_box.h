@@ -11,7 +11,7 @@
 namespace quornel::win {
 
 class ComboBox : public Wnd {
-public:
+  public:
     ~ComboBox() override;
     // `at.rect` is the closed box.
     bool create(HWND parent, bool editable, const Placement& at = {});
@@ -37,10 +37,10 @@ public:
 
     void on_command(WORD code) override;
 
-protected:
+  protected:
     LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
 
-private:
+  private:
     // The selection field's height that makes the closed box `height` pixels high (a combo
     // box draws 3 pixels of frame above and below the field), and the window height that
     // leaves room for the drop-down list below it.

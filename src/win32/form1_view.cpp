@@ -39,15 +39,14 @@ bool Form1View::create() {
 void Form1View::layout() {
     const unsigned dpi = window_dpi(window_.hwnd());
     font_ = std::make_unique<UiFont>(dpi);
-    for (auto [wnd, c] : {std::pair<win::Wnd*, const uninstall::FormControl*>{&label1_,
-                                                                               &uninstall::kLabel1},
-                          {&command1_, &uninstall::kCommand1}}) {
+    for (auto [wnd, c] :
+         {std::pair<win::Wnd*, const uninstall::FormControl*>{&label1_, &uninstall::kLabel1},
+          {&command1_, &uninstall::kCommand1}}) {
         wnd->set_font(font_->get());
-        wnd->set_bounds(twips_rect_to_px(Rect{static_cast<double>(c->left),
-                                              static_cast<double>(c->top),
-                                              static_cast<double>(c->width),
-                                              static_cast<double>(c->height)},
-                                         dpi));
+        wnd->set_bounds(
+            twips_rect_to_px(Rect{static_cast<double>(c->left), static_cast<double>(c->top),
+                                  static_cast<double>(c->width), static_cast<double>(c->height)},
+                             dpi));
         wnd->set_visible(true);
     }
 }

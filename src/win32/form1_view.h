@@ -12,7 +12,7 @@
 namespace quornel {
 
 class Form1View {
-public:
+  public:
     // `dialogs` shows Command1_Click's messages (the program passes native message boxes
     // owned by this window).
     Form1View(Registry& registry, Dialogs& dialogs);
@@ -29,7 +29,7 @@ public:
     HWND hwnd() const { return window_.hwnd(); }
     HWND ok_button() const { return command1_.hwnd(); }
 
-private:
+  private:
     void layout();
     void process(MSG& msg);
 

@@ -17,7 +17,9 @@ namespace {
 // Posted when the focus moved, so that the model hears of it after the change completed.
 constexpr UINT kMsgFocusMoved = WM_APP + 1;
 
-ControlRef ref_of(const Control& c) { return ControlRef{c.name, c.index}; }
+ControlRef ref_of(const Control& c) {
+    return ControlRef{c.name, c.index};
+}
 
 bool takes_focus(ControlKind kind) {
     switch (kind) {
@@ -49,7 +51,9 @@ FrmMainView::~FrmMainView() {
     if (window_.hwnd()) DestroyWindow(window_.hwnd());
 }
 
-HWND FrmMainView::hwnd() const { return window_.hwnd(); }
+HWND FrmMainView::hwnd() const {
+    return window_.hwnd();
+}
 
 FrmMainView::Native* FrmMainView::find(const ControlRef& ref) {
     auto it = by_key_.find(to_string(ref));
@@ -264,8 +268,12 @@ void FrmMainView::wire_events(Native& n) {
     switch (n.model->kind) {
         case ControlKind::Button: {
             auto* button = static_cast<win::Button*>(n.wnd.get());
-            button->on_click = [this, ref] { act(ref, [this, ref] { return model_.user_click(ref); }); };
-            button->on_enter = [this, ref] { act(ref, [this, ref] { return model_.user_enter(ref); }); };
+            button->on_click = [this, ref] {
+                act(ref, [this, ref] { return model_.user_click(ref); });
+            };
+            button->on_enter = [this, ref] {
+                act(ref, [this, ref] { return model_.user_enter(ref); });
+            };
             break;
         }
         case ControlKind::OptionButton:
@@ -278,7 +286,9 @@ void FrmMainView::wire_events(Native& n) {
             auto* combo = static_cast<win::ComboBox*>(n.wnd.get());
             combo->on_edit = [self] { self->edited = true; };
             if (combo->editable())
-                combo->on_enter = [this, ref] { act(ref, [this, ref] { return model_.user_enter(ref); }); };
+                combo->on_enter = [this, ref] {
+                    act(ref, [this, ref] { return model_.user_enter(ref); });
+                };
             combo->on_select = [this, ref, combo] {
                 const int entry = combo->selection();
                 if (entry < 0) return;
@@ -292,7 +302,8 @@ void FrmMainView::wire_events(Native& n) {
             };
             break;
         case ControlKind::TabControl:
-            static_cast<win::TabControl*>(n.wnd.get())->on_select = [this, name = ref.name](int page) {
+            static_cast<win::TabControl*>(n.wnd.get())->on_select = [this,
+                                                                     name = ref.name](int page) {
                 const ControlRef page_ref{name, page};
                 act(page_ref, [this, page_ref] { return model_.user_click(page_ref); });
             };

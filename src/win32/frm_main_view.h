@@ -27,7 +27,7 @@ class TabControl;
 }  // namespace win
 
 class FrmMainView {
-public:
+  public:
     // `dialogs` is the model's message box implementation; the view makes the window its
     // owner so that a message blocks the window while it is open.
     FrmMainView(FrmMain& model, MessageBoxDialogs& dialogs);
@@ -50,7 +50,7 @@ public:
     // windowless controls and unknown names.
     HWND native(const ControlRef& ref) const;
 
-private:
+  private:
     // What was last copied onto a native control.
     struct Applied {
         bool valid = false;
@@ -65,8 +65,8 @@ private:
     struct Native {
         Control* model = nullptr;
         ControlRef ref;
-        std::string parent;          // the container's name
-        bool first_option = false;   // starts the option group of its container
+        std::string parent;             // the container's name
+        bool first_option = false;      // starts the option group of its container
         std::unique_ptr<win::Wnd> wnd;  // made when the control is first shown
         Applied applied;
         bool edited = false;  // the user typed since the model last heard
@@ -92,6 +92,9 @@ private:
     void apply(Native& n, bool force);
     void apply_focus();
     void redraw_changed_containers(bool force);
+    // Puts the windows of a container back into layout order (top to bottom, left to
+    // right) after the model moved some of them, so that Tab still follows the layout.
+    void restack(const std::string& parent);
     bool shown_on_page(const Control& c) const;
     void paint_container(HDC dc, const std::string& container);
     void rescale(unsigned dpi);

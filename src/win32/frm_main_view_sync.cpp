@@ -1,6 +1,8 @@
 // After every event the screen follows the model: only what changed is copied onto the
 // native controls, and a container is repainted only when one of its drawings changed.
+#include <algorithm>
 #include <cstdio>
+#include <set>
 
 #include "win32/button.h"
 #include "win32/canvas.h"
@@ -55,9 +57,33 @@ void FrmMainView::paint_container(HDC dc, const std::string& container) {
 
 void FrmMainView::show_model_state() {
     syncing_ = true;
-    for (auto& n : natives_) apply(*n, false);
+    std::set<std::string> moved;
+    for (auto& n : natives_) {
+        const RECT before = n->applied.px;
+        const bool existed = n->wnd != nullptr;
+        apply(*n, false);
+        if (existed && !EqualRect(&before, &n->applied.px)) moved.insert(n->parent);
+    }
+    for (const std::string& parent : moved) restack(parent);
     redraw_changed_containers(false);
     syncing_ = false;
+}
+
+void FrmMainView::restack(const std::string& parent) {
+    std::vector<Native*> siblings;
+    for (auto& n : natives_)
+        if (n->parent == parent && n->wnd) siblings.push_back(n.get());
+    // By where they stand on the screen (half-twips apart is the same row).
+    std::stable_sort(siblings.begin(), siblings.end(), [](const Native* a, const Native* b) {
+        if (a->applied.px.top != b->applied.px.top) return a->applied.px.top < b->applied.px.top;
+        return a->applied.px.left < b->applied.px.left;
+    });
+    HWND after = HWND_TOP;
+    for (Native* n : siblings) {
+        SetWindowPos(n->wnd->hwnd(), after, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+        after = n->wnd->hwnd();
+    }
 }
 
 void FrmMainView::refresh() {

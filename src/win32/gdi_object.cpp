@@ -15,6 +15,8 @@ BackBuffer::~BackBuffer() {
     DeleteDC(dc_);
 }
 
-void BackBuffer::present() { BitBlt(target_, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY); }
+void BackBuffer::present() {
+    BitBlt(target_, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
+}
 
 }  // namespace quornel

@@ -8,7 +8,7 @@ namespace quornel {
 
 template <class Handle>
 class GdiObject {
-public:
+  public:
     GdiObject() = default;
     explicit GdiObject(Handle h) : h_(h) {}
     ~GdiObject() { reset(); }
@@ -29,19 +29,19 @@ public:
         h_ = h;
     }
 
-private:
+  private:
     Handle h_ = nullptr;
 };
 
 // Selects an object into a DC for one scope and puts the old one back.
 class SelectInScope {
-public:
+  public:
     SelectInScope(HDC dc, HGDIOBJ obj) : dc_(dc), old_(SelectObject(dc, obj)) {}
     ~SelectInScope() { SelectObject(dc_, old_); }
     SelectInScope(const SelectInScope&) = delete;
     SelectInScope& operator=(const SelectInScope&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };
@@ -49,7 +49,7 @@ private:
 // An off-screen bitmap the size of a client area: painting goes here and is copied to
 // the window in one step, so nothing flickers.
 class BackBuffer {
-public:
+  public:
     BackBuffer(HDC target, int width, int height);
     ~BackBuffer();
     BackBuffer(const BackBuffer&) = delete;
@@ -58,7 +58,7 @@ public:
     // Copies the buffer onto the target at (0, 0).
     void present();
 
-private:
+  private:
     HDC target_;
     HDC dc_;
     HBITMAP bitmap_;

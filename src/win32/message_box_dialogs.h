@@ -9,7 +9,7 @@
 namespace quornel {
 
 class MessageBoxDialogs : public Dialogs {
-public:
+  public:
     // `owner` is disabled while a box is open; nullptr for a box of its own (task modal).
     explicit MessageBoxDialogs(HWND owner = nullptr) : owner_(owner) {}
     void set_owner(HWND owner) { owner_ = owner; }
@@ -20,7 +20,7 @@ public:
     DialogAnswer show(const std::string& text, const std::string& title, DialogButtons buttons,
                       DialogIcon icon) override;
 
-private:
+  private:
     HWND owner_;
 };
 

@@ -8,7 +8,7 @@
 namespace quornel::win {
 
 class PictureButton : public Wnd {
-public:
+  public:
     bool create(HWND parent, const Placement& at = {});
     // Draws the picture into the client rectangle.
     std::function<void(HDC dc, const RECT& client)> paint;
@@ -17,10 +17,10 @@ public:
     void redraw();
     bool transparent_background() const override { return true; }
 
-protected:
+  protected:
     LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
 
-private:
+  private:
     bool pressed_ = false;
 };
 

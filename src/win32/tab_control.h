@@ -11,7 +11,7 @@
 namespace quornel::win {
 
 class TabControl : public Wnd {
-public:
+  public:
     bool create(HWND parent, const std::vector<std::string>& captions, const Placement& at = {});
 
     int selected() const;
@@ -27,10 +27,10 @@ public:
 
     LRESULT on_notify(NMHDR* header) override;
 
-protected:
+  protected:
     LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
 
-private:
+  private:
     void paint_to(HDC dc);
 };
 

@@ -26,9 +26,9 @@ bool TopWindow::create(const std::string& caption) {
     return hwnd != nullptr;
 }
 
-DWORD TopWindow::style() const { return kStyle; }
-
-
+DWORD TopWindow::style() const {
+    return kStyle;
+}
 
 void TopWindow::set_outer_size_centred(double width_twips, double height_twips) {
     const unsigned dpi = window_dpi(hwnd());

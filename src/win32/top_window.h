@@ -11,7 +11,7 @@ namespace quornel::win {
 inline constexpr int kIconId = 1;
 
 class TopWindow : public Wnd {
-public:
+  public:
     // Creates the window hidden, with the program's icon (resource kIconId) when the
     // executable has one.
     bool create(const std::string& caption);
@@ -31,10 +31,10 @@ public:
 
     DWORD style() const;
 
-protected:
+  protected:
     LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
 
-private:
+  private:
     void centre(int outer_width, int outer_height);
     // The control that had the focus when the window was last deactivated (by a message
     // box, another program): it gets the focus back, as in a dialog.

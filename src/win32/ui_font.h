@@ -13,12 +13,12 @@ namespace quornel {
 const std::wstring& ui_font_face();
 
 class UiFont {
-public:
+  public:
     explicit UiFont(unsigned dpi);
     HFONT get() const { return font_.get(); }
     unsigned dpi() const { return dpi_; }
 
-private:
+  private:
     unsigned dpi_;
     GdiObject<HFONT> font_;
 };

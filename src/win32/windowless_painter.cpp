@@ -10,7 +10,9 @@ namespace quornel {
 namespace {
 
 // Lines and outlines are one pixel at 96 DPI and grow with the scale.
-int stroke_width(unsigned dpi) { return std::max(1, static_cast<int>((dpi + 48) / kBaseDpi)); }
+int stroke_width(unsigned dpi) {
+    return std::max(1, static_cast<int>((dpi + 48) / kBaseDpi));
+}
 
 void paint_square(HDC dc, const Shape& shape, unsigned dpi) {
     const RECT r = twips_rect_to_px(shape.rect, dpi);
@@ -62,10 +64,12 @@ void paint_picture(HDC dc, const Picture& picture, unsigned dpi, PictureCache& p
 void paint_label(HDC dc, const Label& label, unsigned dpi, HFONT font) {
     RECT r = twips_rect_to_px(label.rect, dpi);
     const std::wstring text = widen(label.caption);
-    SelectInScope use_font(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    SelectInScope use_font(dc,
+                           font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(label.enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
 }
 
 }  // namespace
@@ -93,7 +97,9 @@ void draw_bitmap(HDC dc, const Bitmap& bitmap, const RECT& target) {
                   bitmap.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
-bool is_dot(const Control& control) { return control.name.rfind("dot", 0) == 0; }
+bool is_dot(const Control& control) {
+    return control.name.rfind("dot", 0) == 0;
+}
 
 void paint_windowless(HDC dc, const std::vector<const Control*>& items, unsigned dpi,
                       PictureCache& pictures, HFONT font) {

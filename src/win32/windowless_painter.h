@@ -16,11 +16,11 @@ namespace quornel {
 
 // Pixels of the model's pictures, made once per id.
 class PictureCache {
-public:
+  public:
     // nullptr for "" and for ids that name no picture.
     const Bitmap* get(const std::string& id);
 
-private:
+  private:
     std::map<std::string, std::optional<Bitmap>> cache_;
 };
 

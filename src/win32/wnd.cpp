@@ -99,8 +99,8 @@ void Wnd::set_font(HFONT font) {
     if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
-HWND create_child(DWORD ex_style, const wchar_t* cls, DWORD style, HWND parent,
-                  const Placement& at, int height) {
+HWND create_child(DWORD ex_style, const wchar_t* cls, DWORD style, HWND parent, const Placement& at,
+                  int height) {
     const RECT& r = at.rect;
     HWND hwnd = CreateWindowExW(ex_style, cls, L"", style | at.style(), r.left, r.top,
                                 r.right - r.left, height >= 0 ? height : r.bottom - r.top, parent,

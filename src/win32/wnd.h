@@ -21,11 +21,11 @@ struct Placement {
 
 // CreateWindowExW at the placement (with another height where a control needs it, as a
 // combo box does for its list), with the font set before anything is drawn.
-HWND create_child(DWORD ex_style, const wchar_t* cls, DWORD style, HWND parent,
-                  const Placement& at, int height = -1);
+HWND create_child(DWORD ex_style, const wchar_t* cls, DWORD style, HWND parent, const Placement& at,
+                  int height = -1);
 
 class Wnd {
-public:
+  public:
     Wnd() = default;
     virtual ~Wnd();
     Wnd(const Wnd&) = delete;
@@ -54,14 +54,14 @@ public:
     // buttons, buttons on a tab page or a frame).
     virtual bool transparent_background() const { return false; }
 
-protected:
+  protected:
     // Takes over a freshly created window: its messages go through window_proc from now on.
     void attach(HWND hwnd);
     virtual LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     // The window's own behaviour for a message.
     static LRESULT default_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
-private:
+  private:
     static LRESULT CALLBACK subclass_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                           DWORD_PTR self);
     HWND hwnd_ = nullptr;

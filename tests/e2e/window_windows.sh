@@ -11,6 +11,16 @@ wine_window_setup "$1" "$2" window
 
 snapshot() { rm -rf "$2"; cp -r "$1" "$2"; }
 
+# Self-contained: the executables need no DLL that Windows does not have.
+objdump="$(command -v x86_64-w64-mingw32-objdump || true)"
+if [ -n "$objdump" ]; then
+    for exe in quornel.exe uninstall.exe; do
+        foreign="$("$objdump" -p "$WW_BUILD/$exe" | sed -n 's/^\s*DLL Name: //p' |
+            grep -viE '^(kernel32|user32|gdi32|advapi32|shell32|comctl32|uxtheme|msvcrt|ole32|oleaut32|comdlg32|imm32|version|ws2_32|ntdll)\.dll$' || true)"
+        ww_check "$exe needs only Windows' own DLLs${foreign:+ (not: $foreign)}" test -z "$foreign"
+    done
+fi
+
 compare_outputs() {  # WHAT WINDOW_FOLDER REFERENCE_FOLDER
     local f
     for f in JWC_TEMP.TXT quornel.dat quornel_res.dat; do
@@ -84,6 +94,25 @@ ww_reference_run "$WW_WORK/repeat-before" "$WW_WORK/repeat-model" "click cmdResD
 compare_outputs "前回値 and 作図" "$folder" "$WW_WORK/repeat-model"
 ww_check "前回値 gives the same drawing as the run it came from" \
     ww_same_file "$folder/JWC_TEMP.TXT" "$WW_WORK/first-drawing.txt"
+
+# ---- quornel.exe --repeat: the same drawing without a window --------------------------------
+snapshot "$WW_WORK/repeat-before" "$WW_WORK/repeat-headless"
+(cd "$WW_WORK/repeat-headless" && wine ./quornel.exe --repeat >/dev/null 2>&1)
+ww_check "--repeat draws the previous values again" \
+    ww_same_file "$WW_WORK/repeat-headless/JWC_TEMP.TXT" "$WW_WORK/first-drawing.txt"
+# Without previous values it says so in a message box and writes nothing.
+norepeat="$(ww_program_folder norepeat)"
+(cd "$norepeat" && exec wine ./quornel.exe --repeat >/dev/null 2>&1) &
+repeat_pid=$!
+if box="$(ww_wait_box quornel)"; then
+    xwd -id "$box" -silent | convert xwd:- "$(ww_screenshot_dir)/repeat_message.png"
+    ww_answer quornel ok
+    ww_pass "--repeat without previous values shows a message"
+else
+    ww_fail "--repeat without previous values showed no message"
+fi
+wait "$repeat_pid" 2>/dev/null
+ww_check "--repeat without previous values writes no drawing" test ! -e "$norepeat/JWC_TEMP.TXT"
 
 # ---- キャンセル writes nothing ------------------------------------------------------------------
 folder="$(ww_program_folder cancel)"

@@ -12,16 +12,18 @@ namespace quornel::test {
 namespace {
 
 class Form1Test : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        if (!have_display()) GTEST_SKIP() << "no display for windows (run inside Xvfb)";
+        if (!have_display()) GTEST_SKIP() << "window tests run in tests/e2e/view_windows.sh";
         registry = open_reg_file_registry(dir.file("registry.reg"));
         form = std::make_unique<Form1View>(*registry, dialogs);
         ASSERT_TRUE(form->create());
         form->show();
         pump();
     }
-    void pump(int ms = 200) { settle([this] { form->pump(); }, ms); }
+    void pump(int ms = 200) {
+        settle([this] { form->pump(); }, ms);
+    }
     void save_settings() {
         RegData one{kRegDword, std::string("\x01\0\0\0", 4)};
         ASSERT_TRUE(registry->set("Software\\Norvale\\quornel\\SETTEI", "IHasira_ly", one));

@@ -14,7 +14,9 @@ namespace quornel::test {
 namespace {
 
 // At 96 DPI a pixel is 15 twips.
-LONG px(double twips) { return static_cast<LONG>(twips / 15 + 0.5); }
+LONG px(double twips) {
+    return static_cast<LONG>(twips / 15 + 0.5);
+}
 
 using LayoutTest = ViewTest;
 
@@ -101,14 +103,12 @@ TEST_F(LayoutTest, TheStoresHaveNoWindowAndOnlyTheShownPageIsVisible) {
 TEST_F(LayoutTest, TextsListsAndEnabledStatesComeFromTheModel) {
     open();
     EXPECT_EQ(screen_text("cmdSakuzu"), "作図");
-    EXPECT_EQ(screen_text("lbl_hasira_s"), "柱・壁 配置");
+    EXPECT_EQ(native("lbl_hasira_s"), nullptr);  // labels are painted by their container
     EXPECT_EQ(screen_text("optSin", 1), "壁芯");
     EXPECT_EQ(screen_text("cboHasiraKigou"), "C1");
     EXPECT_EQ(screen_text("cboM_h"), "0");
     EXPECT_EQ(SendMessageW(native("cboM_h"), CB_GETCOUNT, 0, 0),
               static_cast<LRESULT>(box("cboM_h").items.size()));
-    EXPECT_EQ(SendMessageW(native("cbo_hm_cn"), CB_GETCOUNT, 0, 0), 10);
-    EXPECT_EQ(SendMessageW(native("cbo_h_ly"), CB_GETCURSEL, 0, 0), box("cbo_h_ly").list_index);
     EXPECT_EQ(SendMessageW(native("optSin", 0), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(SendMessageW(native("optSunpoIti", 4), BM_GETCHECK, 0, 0), BST_CHECKED);
     // The column's part boxes start disabled.
@@ -245,6 +245,12 @@ TEST_F(FocusTest, TheTabsMoveTheFocusAndShowTheirPage) {
     EXPECT_TRUE(IsWindowVisible(native("cmdS_hozon")));
     EXPECT_FALSE(IsWindowVisible(native("cmdSakuzu")));
     EXPECT_FALSE(IsWindowVisible(native("Picture2")));
+    // The page's lists were made when it was first shown, with their entries.
+    EXPECT_EQ(SendMessageW(native("cbo_hm_cn"), CB_GETCOUNT, 0, 0), 10);
+    EXPECT_EQ(SendMessageW(native("cbo_h_ly"), CB_GETCURSEL, 0, 0), box("cbo_h_ly").list_index);
+    // Tab goes on from the first list to its right-hand neighbour, as laid out.
+    key(VK_TAB);
+    EXPECT_TRUE(has_focus("cbo_h_nPenColor"));
     ASSERT_TRUE(SendMessageW(tab, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item)));
     click_at(tab, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
     settle();
@@ -304,6 +310,15 @@ TEST_F(EventTest, AShapeButtonMovesTheSchematicsBoxes) {
     EXPECT_NEAR(on_screen.top, px(after.top), 1);
     // Walls that shape 0 does not have are gone from the screen.
     EXPECT_FALSE(IsWindowVisible(native("cboKabeSunUp", 2)));
+    // Tab still goes through the boxes in the order they now stand: top to bottom, then
+    // left to right.
+    RECT previous{-1, -1, -1, -1};
+    for (HWND w = GetWindow(native("Picture2"), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        RECT r = rect_in(w, native("Picture2"));
+        EXPECT_TRUE(r.top > previous.top || (r.top == previous.top && r.left >= previous.left))
+            << r.left << "," << r.top << " after " << previous.left << "," << previous.top;
+        previous = r;
+    }
 }
 
 TEST_F(EventTest, CancelClosesTheWindowAndWritesNothing) {

@@ -11,7 +11,7 @@ namespace quornel {
 namespace {
 
 class Canvas {
-public:
+  public:
     Canvas(int w, int h) : w_(w), h_(h) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -36,7 +36,7 @@ public:
         return static_cast<const std::uint32_t*>(bits_)[y * w_ + x] & 0xFFFFFF;
     }
 
-private:
+  private:
     int w_, h_;
     HDC dc_;
     HBITMAP bitmap_;
@@ -121,6 +121,37 @@ TEST(Painter, APictureBoxShowsItsPictureUnstretchedAtTheCorner) {
     EXPECT_EQ(canvas.at(5, 0), 0xC0C0C0u);
     EXPECT_EQ(canvas.at(60, 0), 0xFFFFFFu);  // 55 pixels wide, not stretched to the box
     EXPECT_EQ(canvas.at(3, 1), 0xFFFFFFu);   // 1 pixel high
+}
+
+TEST(Painter, LabelsAreWrittenInsideTheirRectangleGreyWhenDisabled) {
+    Canvas canvas(120, 40);
+    Label label;
+    label.name = "Label28";
+    label.kind = ControlKind::Label;
+    label.caption = "柱増打";
+    label.rect = {150, 150, 900, 255};  // 10..70 x 10..27 px
+    PictureCache pictures;
+    HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"");
+    auto count = [&](std::uint32_t colour, int x0, int x1) {
+        int n = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = x0; x < x1; ++x) n += canvas.at(x, y) == colour;
+        return n;
+    };
+    paint_windowless(canvas.dc(), {&label}, 96, pictures, font);
+    const std::uint32_t text = GetSysColor(COLOR_BTNTEXT) & 0xFFFFFF;
+    const std::uint32_t bgr_text = ((text & 0xFF) << 16) | (text & 0xFF00) | (text >> 16);
+    EXPECT_GT(count(bgr_text, 10, 70), 10);
+    EXPECT_EQ(count(bgr_text, 71, 120), 0);  // nothing outside the rectangle
+
+    Canvas grey(120, 40);
+    label.enabled = false;
+    paint_windowless(grey.dc(), {&label}, 96, pictures, font);
+    int dark = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 120; ++x) dark += grey.at(x, y) == bgr_text;
+    EXPECT_EQ(dark, 0);
+    DeleteObject(font);
 }
 
 TEST(Painter, HiddenItemsAndEmptyPicturesPaintNothing) {

@@ -19,7 +19,7 @@ std::string source_file(const std::string& relative) {
 }  // namespace
 
 void ViewTest::SetUp() {
-    if (!have_display()) GTEST_SKIP() << "no display for windows (run inside Xvfb)";
+    if (!have_display()) GTEST_SKIP() << "window tests run in tests/e2e/view_windows.sh";
     dir.write("TEMP.TXT", test_header());
     dir.write("quornel.dat", source_file("data/quornel.dat"));
     dir.write("quornel_d.dat", source_file("data/quornel_d.dat"));

@@ -17,7 +17,7 @@
 namespace quornel::test {
 
 class ViewTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

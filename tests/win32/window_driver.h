@@ -9,7 +9,9 @@
 
 namespace quornel::test {
 
-// Whether top-level windows can be created here (Wine without an X display cannot).
+// Whether the window tests may run: they move the mouse and type, so only where asked to
+// (QUORNEL_WINDOW_TESTS=1, set by tests/e2e/view_windows.sh inside its own X display) and
+// where windows can be made at all.
 bool have_display();
 
 // Runs `pump` repeatedly for about `ms` milliseconds so that queued input is handled.
@@ -28,14 +30,14 @@ RECT rect_in(HWND hwnd, HWND reference);
 // Answers every message box of this thread with its default button after `delay_ms`,
 // while the box is open; returns how many were answered when it goes.
 class MessageBoxAnswerer {
-public:
+  public:
     explicit MessageBoxAnswerer(int delay_ms = 150);
     ~MessageBoxAnswerer();
     MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
     MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
     int answered() const;
 
-private:
+  private:
     UINT_PTR timer_;
 };
 

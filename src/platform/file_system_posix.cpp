@@ -96,13 +96,23 @@ public:
         // megabytes, and every extra copy shows in how long Jw_cad waits.
         std::string data(static_cast<std::size_t>(st.st_size), '\0');
         std::size_t filled = 0;
-        for (;;) {
-            if (filled == data.size()) data.resize(data.size() + (1 << 16));  // file grew
+        while (filled < data.size()) {
             ssize_t n = ::read(fd.get(), data.data() + filled, data.size() - filled);
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) return Result<std::string>::failure(message_file_unreadable(path));
-            if (n == 0) break;
+            if (n == 0) break;  // the file shrank while being read
             filled += static_cast<std::size_t>(n);
+        }
+        // A file that grew while being read: take the rest too (rare, so a copy is fine).
+        char more[1 << 16];
+        for (;;) {
+            if (filled < data.size()) break;
+            ssize_t n = ::read(fd.get(), more, sizeof more);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) return Result<std::string>::failure(message_file_unreadable(path));
+            if (n == 0) break;
+            data.append(more, static_cast<std::size_t>(n));
+            filled = data.size();
         }
         data.resize(filled);
         return data;

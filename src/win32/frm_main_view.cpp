@@ -14,9 +14,6 @@
 namespace quornel {
 namespace {
 
-// Posted when the focus moved, so that the model hears of it after the change completed.
-constexpr UINT kMsgFocusMoved = WM_APP + 1;
-
 ControlRef ref_of(const Control& c) {
     return ControlRef{c.name, c.index};
 }
@@ -85,6 +82,7 @@ bool FrmMainView::create() {
     };
     window_.on_app_message = [this](UINT msg, WPARAM, LPARAM) {
         if (msg == kMsgFocusMoved) settle_focus();
+        if (msg == kMsgCloseNow) DestroyWindow(hwnd());
     };
     window_.on_dpi_changed = [this](unsigned dpi) { rescale(dpi); };
     build_controls();
@@ -341,7 +339,7 @@ void FrmMainView::settle_focus() {
     // the model hears of the focus change with the click itself (its user_click moves the
     // focus first) or, for a control that has no click, once the button is released. So a
     // message box raised by the box that was left cannot swallow the click.
-    if (!focus_moved_ || busy_ || window_closed_ || mouse_button_down()) return;
+    if (!focus_moved_ || busy_ || window_closed_ || closing_ || mouse_button_down()) return;
     focus_moved_ = false;
     Native* n = native_with_focus();
     if (!n || model_.focus() == n->ref) return;
@@ -352,7 +350,7 @@ void FrmMainView::settle_focus() {
 void FrmMainView::act(const ControlRef& source, const std::function<ActResult()>& action) {
     // A handler's message box runs its own message loop; anything that reaches us from
     // there waits (the window is disabled meanwhile, so that is only focus news).
-    if (busy_ || window_closed_) return;
+    if (busy_ || window_closed_ || closing_) return;
     busy_ = true;
     pull_edits();
     if (focus_moved_) {

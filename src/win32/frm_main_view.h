@@ -124,6 +124,11 @@ class FrmMainView {
     bool busy_ = false;
     bool syncing_ = false;
     bool window_closed_ = false;
+    bool closing_ = false;  // the model has closed; the window goes next
+
+    // Private messages to the window.
+    static constexpr UINT kMsgFocusMoved = WM_APP + 1;  // the model hears of it afterwards
+    static constexpr UINT kMsgCloseNow = WM_APP + 2;
 };
 
 }  // namespace quornel

@@ -89,8 +89,10 @@ void FrmMainView::restack(const std::string& parent) {
 void FrmMainView::refresh() {
     show_model_state();
     if (model_.closed && !window_closed_) {
-        // 「作図」 has written its files or 「キャンセル」 was pressed: the program ends.
-        DestroyWindow(hwnd());
+        // 「作図」 has written its files or 「キャンセル」 was pressed: the program ends, once
+        // the control whose event this was has finished with it.
+        if (!closing_) PostMessageW(hwnd(), kMsgCloseNow, 0, 0);
+        closing_ = true;
         return;
     }
     apply_focus();

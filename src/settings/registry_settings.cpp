@@ -35,12 +35,17 @@ double read_double(Registry& registry, const char* name, const char* default_tex
     return n ? *n : *number_of(fallback);
 }
 
-std::int32_t read_long(Registry& registry, const char* name, std::int32_t default_value) {
+std::int32_t read_long(Registry& registry, const char* name, std::int32_t default_value,
+                       double lo = std::numeric_limits<std::int32_t>::min(),
+                       double hi = std::numeric_limits<std::int32_t>::max()) {
     auto n = whole_number(
-        GetRegValue(registry, kSunpoKey, name, RegVariant::long_value(default_value)),
-        std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+        GetRegValue(registry, kSunpoKey, name, RegVariant::long_value(default_value)), lo, hi);
     return n ? static_cast<std::int32_t>(*n) : default_value;
 }
+
+// Jw_cad has text types 1 to 10 (0 reads as the first). Another number cannot name a text
+// type of the header, and would stop start-up with a message about TEMP.TXT.
+constexpr double kLastTextType = 10;
 
 }  // namespace
 
@@ -64,7 +69,7 @@ DimensionSettings SunpoLoad(Registry& registry) {
     DimensionSettings s;
     s.HANARE = read_double(registry, "HANARE", "0.5");
     s.TENColor = read_long(registry, "TENColor", 0);
-    s.MOJINO = read_long(registry, "MOJINO", 1);
+    s.MOJINO = read_long(registry, "MOJINO", 1, 0, kLastTextType);
     s.SENColor = read_long(registry, "SENColor", 1);
     s.HIKIDASHIColor = read_long(registry, "HIKIDASHIColor", 1);
     s.SUNPOSEN1 = read_double(registry, "SUNPOSEN1", "10");

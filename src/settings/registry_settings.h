@@ -21,7 +21,8 @@ const std::array<const char*, kSetteiValues>& settei_value_names();
 const std::array<int, kSetteiValues>& settei_list_sizes();
 
 // SunpoLoad: the nine SUNPO values with their defaults. A text that is not a number, or a
-// number that does not fit its variable, counts as missing.
+// number that does not fit its variable, counts as missing; so does a MOJINO that is no
+// text type of Jw_cad's (0 to 10).
 DimensionSettings SunpoLoad(Registry& registry);
 
 // SetteiLoad: the fifteen list positions. Missing, unusable or outside the list: 0.

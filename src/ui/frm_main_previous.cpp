@@ -72,13 +72,13 @@ void FrmMain::ResDataLoad() {
     const ResDataRead read = read_res_data(env_.fs, env_.program_dir);
     const auto& keys = res_data_keys();
 
-    // Field 1 of each line: the text between the first and the second comma.
+    // The value of each line: everything after its first comma, so that a value typed
+    // with a comma (12,5 or a symbol such as C1,2) comes back whole.
     std::array<std::optional<std::string>, kResDataLines> field;
     bool any_line = false;
     for (int i = 0; i < kResDataLines; ++i) {
         if (!read.values[i]) continue;
-        const std::string& v = *read.values[i];
-        field[i] = v.substr(0, v.find(','));
+        field[i] = *read.values[i];
         any_line = true;
     }
 

@@ -54,12 +54,25 @@ bool blank(const std::string& text) {
            text == "\u3000";
 }
 
+// A typed text as a message quotes it: a pasted page of digits would make a message box
+// taller than the screen, so a long text shows its start only.
+std::string shortened(const std::string& text) {
+    constexpr std::size_t kShown = 20;
+    if (utf8_length(text) <= kShown) return text;
+    std::size_t end = 0;
+    for (std::size_t chars = 0; end < text.size() && chars < kShown; ++chars) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    }
+    return text.substr(0, end) + "…";
+}
+
 // The number a box holds for the drawing: an empty box counts as 0, as everywhere in the
 // window; a text that is not a number refuses the drawing.
 Result<double> drawing_number(const ComboBox& box, std::optional<WallSide> side = std::nullopt) {
     if (box.text.empty() || blank(box.text)) return 0.0;
     if (const auto value = parse_number(box.text)) return *value;
-    return Result<double>::failure("「" + box_label(box, side) + "」の値「" + box.text +
+    return Result<double>::failure("「" + box_label(box, side) + "」の値「" + shortened(box.text) +
                                    "」は数値として読めません。\n"
                                    "数値に直してから、もう一度「作図」を押してください。");
 }
@@ -131,7 +144,7 @@ Result<DrawingInput> FrmMain::read_drawing_input() const {
     if (control_character || !ansi) {
         // Written as "?" the symbol would be wrong in the drawing; a line break would end
         // the text line and start a command of its own.
-        return Status::failure("「柱記号」の「" + in.symbol +
+        return Status::failure("「柱記号」の「" + shortened(in.symbol) +
                                "」には、図面に書けない文字が含まれています。\n"
                                "文字を直してから、もう一度「作図」を押してください。");
     }

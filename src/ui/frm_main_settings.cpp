@@ -1,5 +1,6 @@
 // The settings commands: 「基本設定保存」, both 「リセット」 buttons and 「前回値」.
 #include <cstdint>
+#include <string>
 
 #include "settings/module1.h"
 #include "settings/registry_settings.h"
@@ -18,10 +19,19 @@ void FrmMain::cmdS_hozon_Click() {
             ++failed;
         }
     }
-    if (failed > 0) {
+    if (failed == kSetteiValues) {
         show_warning(
             "基本設定をレジストリに保存できませんでした。\n"
             "次に起動したときは、前に保存した設定が使われます。");
+        return;
+    }
+    if (failed > 0) {
+        // The values before the failure are saved (a disk that filled up part-way): the
+        // next start would mix old and new choices, so the user must hear it.
+        show_warning("基本設定の一部（" + std::to_string(kSetteiValues) + " 項目のうち " +
+                     std::to_string(failed) +
+                     " 項目）をレジストリに保存できませんでした。\n"
+                     "次に起動したときは、保存できた項目だけが新しい設定になります。");
         return;
     }
     env_.dialogs.show("デフォルトに設定しました。", "設定保存", DialogButtons::Ok,

@@ -41,19 +41,11 @@ LRESULT Canvas::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;  // painted with everything else in WM_PAINT
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            RECT client;
-            GetClientRect(hwnd, &client);
-            {
-                BackBuffer buffer(dc, client.right, client.bottom);
-                paint_to(buffer.dc(), client);
-                buffer.present();
-            }
-            EndPaint(hwnd, &ps);
+        case WM_PAINT:
+            paint_buffered(hwnd, [&](HDC dc, const RECT& client) {
+                paint_to(dc, client);
+            });
             return 0;
-        }
         case WM_PRINTCLIENT: {
             // Children ask for the background they stand on (DrawThemeParentBackground).
             RECT client;

@@ -66,4 +66,19 @@ class BackBuffer {
     int width_, height_;
 };
 
+// Answers WM_PAINT through a BackBuffer: `paint(dc, client)` draws the whole client area.
+template <class Paint>
+void paint_buffered(HWND hwnd, Paint&& paint) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    {
+        BackBuffer buffer(dc, client.right, client.bottom);
+        paint(buffer.dc(), client);
+        buffer.present();
+    }
+    EndPaint(hwnd, &ps);
+}
+
 }  // namespace quornel

@@ -22,20 +22,13 @@ LRESULT PictureButton::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            RECT client;
-            GetClientRect(hwnd, &client);
-            {
-                BackBuffer buffer(dc, client.right, client.bottom);
-                DrawThemeParentBackground(hwnd, buffer.dc(), &client);
-                if (paint) paint(buffer.dc(), client);
-                buffer.present();
-            }
-            EndPaint(hwnd, &ps);
+        case WM_PAINT:
+            paint_buffered(hwnd, [&](HDC dc, const RECT& client) {
+                RECT area = client;  // the theme API takes a mutable rectangle
+                DrawThemeParentBackground(hwnd, dc, &area);
+                if (paint) paint(dc, client);
+            });
             return 0;
-        }
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             pressed_ = true;

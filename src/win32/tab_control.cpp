@@ -55,19 +55,11 @@ LRESULT TabControl::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            RECT client;
-            GetClientRect(hwnd, &client);
-            {
-                BackBuffer buffer(dc, client.right, client.bottom);
-                paint_to(buffer.dc());
-                buffer.present();
-            }
-            EndPaint(hwnd, &ps);
+        case WM_PAINT:
+            paint_buffered(hwnd, [&](HDC dc, const RECT& client) {
+                paint_to(dc);
+            });
             return 0;
-        }
         case WM_PRINTCLIENT:
             paint_to(reinterpret_cast<HDC>(wp));
             return 0;

@@ -73,7 +73,7 @@ TEST(FrmMainPrevious, RestoringChecksNothingAndTheFileIsReadByPosition) {
     w.start();
     std::vector<std::string> v = previous_values();
     v[7] = "-5";    // HsnXG: the LostFocus check would make it 0
-    v[2] = "12,5";  // M_h with a comma: only the part before it comes back
+    v[2] = "12,5";  // M_h with a comma: it comes back whole
     std::string text = res_lines(v);
     // Lines 3 and 4 swapped: the keys are not read, so the values change places.
     const auto l3 = text.find("M_h,");
@@ -86,7 +86,7 @@ TEST(FrmMainPrevious, RestoringChecksNothingAndTheFileIsReadByPosition) {
     EXPECT_TRUE(w.dialogs.shown().empty());
     EXPECT_EQ(w.text("cboHsnXG"), "-5");
     EXPECT_EQ(w.text("cboM_h"), "20");
-    EXPECT_EQ(w.text("cboM_k"), "12");
+    EXPECT_EQ(w.text("cboM_k"), "12,5");
     // A total that does not read as positive leaves the parts closed.
     EXPECT_FALSE(w.box("cboHsnXU_0").enabled);
 }

@@ -44,16 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const std::string bytes = fs.files[file.generic_string()];
-    std::size_t lines = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n') {
-            FUZZ_CHECK(i > 0 && bytes[i - 1] == '\r');
-            ++lines;
-        } else if (bytes[i] == '\r') {
-            FUZZ_CHECK(i + 1 < bytes.size() && bytes[i + 1] == '\n');
-        }
-    }
-    FUZZ_CHECK(lines == quornel::kListDataLines);
+    FUZZ_CHECK(crlf_lines(bytes) == quornel::kListDataLines);
 
     quornel::ListDataRead again = quornel::read_list_data(fs, file);
     FUZZ_CHECK(again.problem.empty());

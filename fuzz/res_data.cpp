@@ -42,16 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string& bytes = fs.files[file];
     // 37 lines, each ended by CR LF, nothing else.
-    std::size_t lines = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n') {
-            FUZZ_CHECK(i > 0 && bytes[i - 1] == '\r');
-            ++lines;
-        } else if (bytes[i] == '\r') {
-            FUZZ_CHECK(i + 1 < bytes.size() && bytes[i + 1] == '\n');
-        }
-    }
-    FUZZ_CHECK(lines == quornel::kResDataLines);
+    FUZZ_CHECK(crlf_lines(bytes) == quornel::kResDataLines);
     FUZZ_CHECK(bytes.size() >= 2 && bytes.compare(bytes.size() - 2, 2, "\r\n") == 0);
 
     quornel::ResDataRead again = quornel::read_res_data(fs, dir);

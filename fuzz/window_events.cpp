@@ -2,7 +2,9 @@
 // list choices and Yes/No answers, ending with 「作図」. Nothing may crash; the window stays
 // consistent after every action; a refused or cancelled run changes no file; the registry
 // changes only through 「基本設定保存」; and a completed drawing stores previous values and
-// pick lists that a repeat run reads back completely and writes back unchanged.
+// pick lists that a repeat run reads back completely and writes back unchanged. A refused
+// 「作図」 names a box the user can see and change, and never refuses a wall part for its
+// sign.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -168,6 +170,18 @@ void check_consistent(const FrmMain& f) {
     FUZZ_CHECK(f.HasiraIti_d >= 0 && f.HasiraIti_d <= 4);
 }
 
+// After a refused 「作図」 (the files here never fail, so it refused an input): the refusal
+// names a box that is visible and enabled, and a wall part may be negative.
+void check_refusal(const FrmMain& f) {
+    const SakuzuInput read = f.read_drawing_input();
+    FUZZ_CHECK(!read.input.has_value());
+    FUZZ_CHECK_MSG(!read.box.empty(), read.refusal.c_str());
+    const Control* box = f.find_control(read.box.name, read.box.index);
+    FUZZ_CHECK_MSG(box && f.can_change(*box), read.refusal.c_str());
+    if (read.box.name.rfind("cboKabeSun", 0) == 0 && read.box.index < 2)
+        FUZZ_CHECK_MSG(read.refusal.find("負の値") == std::string::npos, read.refusal.c_str());
+}
+
 std::vector<int> pen_positions(const FrmMain& f) {
     std::vector<int> p;
     for (const ComboBox* b :
@@ -310,7 +324,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (old == before.end() || old->second != bytes)
                 FUZZ_CHECK(acted && drawing && f.closed);
         }
-        if (acted && drawing && !f.closed) FUZZ_CHECK(dialogs.shown > shown_before);
+        if (acted && drawing && !f.closed) {
+            FUZZ_CHECK(dialogs.shown > shown_before);
+            check_refusal(f);
+        }
         if (f.closed && !drawing) {
             // 「キャンセル」: nothing written by this run.
             for (const auto& [name, bytes] : files_at_start)
@@ -328,6 +345,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!f.closed) {
             FUZZ_CHECK(dialogs.shown > shown_before);
             FUZZ_CHECK(fs.files == before);
+            check_refusal(f);
             return 0;
         }
     }

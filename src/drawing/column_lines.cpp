@@ -27,10 +27,10 @@ Span joined_across_y(const WallFaces& w, double low, double high) {
 }
 
 void structural_outline(CommandStream& out, const DrawingInput& in, const ColumnGeometry& g) {
-    const WallFaces& up = g.walls[Up];
-    const WallFaces& down = g.walls[DOWN];
-    const WallFaces& right = g.walls[Right];
-    const WallFaces& left = g.walls[Left];
+    const WallFaces& up = g.wall(WallSide::Up);
+    const WallFaces& down = g.wall(WallSide::DOWN);
+    const WallFaces& right = g.wall(WallSide::Right);
+    const WallFaces& left = g.wall(WallSide::Left);
     if (in.YM1 != 0) {
         out.line(g.KouzouL, g.KouzouB, g.KouzouR, g.KouzouB);
     } else if (down.exists()) {
@@ -58,10 +58,10 @@ void structural_outline(CommandStream& out, const DrawingInput& in, const Column
 }
 
 void body_outline(CommandStream& out, const ColumnGeometry& g) {
-    const WallFaces& up = g.walls[Up];
-    const WallFaces& down = g.walls[DOWN];
-    const WallFaces& right = g.walls[Right];
-    const WallFaces& left = g.walls[Left];
+    const WallFaces& up = g.wall(WallSide::Up);
+    const WallFaces& down = g.wall(WallSide::DOWN);
+    const WallFaces& right = g.wall(WallSide::Right);
+    const WallFaces& left = g.wall(WallSide::Left);
     if (down.exists()) {
         out.line(g.KutaiL, g.KutaiB, down.KabeKutaiA, g.KutaiB);
         out.line(down.KabeKutaiB, g.KutaiB, g.KutaiR, g.KutaiB);
@@ -89,52 +89,51 @@ void body_outline(CommandStream& out, const ColumnGeometry& g) {
 }
 
 // One wall face as a line from `from` (on the column) out to the end of the stub.
-void face_line(CommandStream& out, Side side, double face, double from, const ColumnGeometry& g) {
+void face_line(CommandStream& out, WallSide side, double face, double from,
+               const ColumnGeometry& g) {
     switch (side) {
-        case Up:
+        case WallSide::Up:
             out.line(face, from, face, g.KutaiT + kStub);
             break;
-        case DOWN:
+        case WallSide::DOWN:
             out.line(face, from, face, g.KutaiB - kStub);
             break;
-        case Right:
+        case WallSide::Right:
             out.line(from, face, g.KutaiR + kStub, face);
             break;
-        case Left:
+        case WallSide::Left:
             out.line(from, face, g.KutaiL - kStub, face);
             break;
     }
 }
 
-double body_face(Side side, const ColumnGeometry& g) {
+double body_face(WallSide side, const ColumnGeometry& g) {
     switch (side) {
-        case Up:
+        case WallSide::Up:
             return g.KutaiT;
-        case DOWN:
+        case WallSide::DOWN:
             return g.KutaiB;
-        case Right:
+        case WallSide::Right:
             return g.KutaiR;
-        case Left:
+        case WallSide::Left:
             return g.KutaiL;
     }
     return 0;
 }
 
-double structural_face(Side side, const ColumnGeometry& g) {
+double structural_face(WallSide side, const ColumnGeometry& g) {
     switch (side) {
-        case Up:
+        case WallSide::Up:
             return g.KouzouT;
-        case DOWN:
+        case WallSide::DOWN:
             return g.KouzouB;
-        case Right:
+        case WallSide::Right:
             return g.KouzouR;
-        case Left:
+        case WallSide::Left:
             return g.KouzouL;
     }
     return 0;
 }
-
-constexpr Side kWallOrder[] = {Up, DOWN, Right, Left};
 
 }  // namespace
 
@@ -150,8 +149,8 @@ void write_column_lines(CommandStream& out, const DrawingInput& in, const Column
     body_outline(out, g);
 
     pen(out, in.wall);
-    for (Side side : kWallOrder) {
-        const WallFaces& w = g.walls[side];
+    for (WallSide side : kWallSides) {
+        const WallFaces& w = g.wall(side);
         if (!w.exists()) continue;
         face_line(out, side, w.KabeKutaiA, body_face(side, g), g);
         face_line(out, side, w.KabeKutaiB, body_face(side, g), g);
@@ -160,8 +159,8 @@ void write_column_lines(CommandStream& out, const DrawingInput& in, const Column
     // A structural face that lies under extra thickness is drawn as well, from the
     // structural outline out to the end of the stub.
     pen(out, in.structural);
-    for (Side side : kWallOrder) {
-        const WallFaces& w = g.walls[side];
+    for (WallSide side : kWallSides) {
+        const WallFaces& w = g.wall(side);
         if (!w.exists()) continue;
         if (w.KabeA != w.KabeKutaiA) face_line(out, side, w.KabeA, structural_face(side, g), g);
         if (w.KabeB != w.KabeKutaiB) face_line(out, side, w.KabeB, structural_face(side, g), g);

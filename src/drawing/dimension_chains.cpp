@@ -150,7 +150,7 @@ void write_dimension_chains(CommandStream& out, const DrawingInput& in, const Co
     const bool above = corner == 1 || corner == 2;
     const bool left = corner == 1 || corner == 3;
 
-    const WallFaces& across_wall = g.walls[above ? Up : DOWN];
+    const WallFaces& across_wall = g.wall(above ? WallSide::Up : WallSide::DOWN);
     const Chain horizontal{.horizontal = true,
                            .face = above ? g.KutaiT : g.KutaiB,
                            .outward = above ? 1.0 : -1.0,
@@ -161,7 +161,7 @@ void write_dimension_chains(CommandStream& out, const DrawingInput& in, const Co
     Offsets offsets{in.jw.SUNPOSEN1, in.jw.SUNPOSEN2, in.jw.HIKIDASHI2};
     Outside outside = ChainWriter(out, in, horizontal, offsets).write();
 
-    const WallFaces& side_wall = g.walls[left ? Left : Right];
+    const WallFaces& side_wall = g.wall(left ? WallSide::Left : WallSide::Right);
     // Face A of a wall to the side is its upper face: the larger coordinate along y.
     const Chain vertical{.horizontal = false,
                          .face = left ? g.KutaiL : g.KutaiR,

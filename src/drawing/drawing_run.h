@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "drawing/input_rules.h"
 #include "exchange/host_header.h"
 #include "platform/file_system.h"
 #include "platform/result.h"
@@ -18,15 +19,11 @@ struct PenSpec {
     int line_type = 0;  // 0..8  -> lt1..lt9
 };
 
-// The five values of one wall side, by box index: S0, S1 distances of face A and face B
-// from the reference line, S2 structural thickness, S3 and S4 extra thicknesses.
-using WallValues = std::array<double, 5>;
-
 struct DrawingInput {
     double XU0 = 0, XU1 = 0, YU0 = 0, YU1 = 0;  // column parts
     double XM0 = 0, XM1 = 0, YM0 = 0, YM1 = 0;  // column extra thicknesses
-    // Indexed Up, DOWN, Right, Left. The values of a side the shape has no wall on (what
-    // its hidden boxes still hold) are ignored: that side counts as all zeros.
+    // Indexed by side_index(). Values the drawing does not read (wall_use) count as 0,
+    // whatever the boxes behind them still hold.
     std::array<WallValues, 4> walls{};
     int optSin_d = 0;
     int hasira_sd = 4;

@@ -1,16 +1,21 @@
 #pragma once
 // The drawing refuses what it cannot draw sensibly before anything is written.
+#include <optional>
+
 #include "drawing/drawing_run.h"
+#include "drawing/input_rules.h"
 #include "platform/result.h"
 
 namespace quornel {
 
-// Every value of the input, checked: finite, not negative where a length is meant, within
-// sizes a drawing can have, list positions within their lists, a symbol that fits on one
-// line. The message names the value in the window's words.
-Status check_drawing_input(const DrawingInput& input);
+// The first value of the input that the drawing cannot use, with a message in the window's
+// words and the box it names: column values and the wall values the drawing reads (within
+// drawing sizes, a wall drawn from both parts whose parts make its thickness), list
+// positions within their lists, a symbol that fits on one line, and the header's and
+// Jw_cad's values. nullopt when everything can be drawn.
+std::optional<InputRefusal> find_input_refusal(const DrawingInput& input);
 
-// The largest length accepted in drawing units (millimetres): 10 km.
-inline constexpr double kMaxDrawingLength = 1e7;
+// The same as a Status, for callers that need only the message.
+Status check_drawing_input(const DrawingInput& input);
 
 }  // namespace quornel

@@ -12,7 +12,7 @@ const char* const kFile = "TEMP.TXT";
 
 std::string message_key_missing(std::string_view key) {
     return std::string(kFile) + " に「" + std::string(key) +
-           "」の行がありません。Jw_cad の外部変形から起動してください。";
+           "」の行がありません。";
 }
 
 std::string message_field_missing(std::string_view key, int field) {

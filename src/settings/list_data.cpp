@@ -69,7 +69,7 @@ ListDataRead read_list_data(FileSystem& fs, const std::filesystem::path& file) {
     ListDataRead result;
     auto bytes = fs.read_all(file);
     if (!bytes) {
-        result.problem = bytes.message() + "リストは今のままです。";
+        result.problem = bytes.message();
         return result;
     }
     auto lines = split_lines(*bytes);
@@ -103,7 +103,7 @@ ListDataRead read_list_data(FileSystem& fs, const std::filesystem::path& file) {
         }
         result.problem = "リストのファイル「" + display_name(file) +
                          "」の一部が読めませんでした（" + details +
-                         "）。読めなかったリストは今のままです。";
+                         "）。";
     }
     return result;
 }

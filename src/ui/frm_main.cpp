@@ -116,6 +116,10 @@ FrmMain::Binding* FrmMain::binding_for(const ControlRef& ref) {
 // Walks from the control to the form: every container must be visible, and a control on
 // the tab control shows only with its page.
 bool FrmMain::is_shown(const Control& control) const {
+    return visible_on(control, false);
+}
+
+bool FrmMain::visible_on(const Control& control, bool any_page) const {
     const Control* current = &control;
     for (int depth = 0; depth < 8; ++depth) {
         if (!current->visible) return false;
@@ -124,7 +128,8 @@ bool FrmMain::is_shown(const Control& control) const {
                                     ? static_cast<const Control*>(&SSTab1)
                                     : find_control(current->container, -1);
         if (!parent) return true;
-        if (parent == &SSTab1 && current->tab_page >= 0 && current->tab_page != SSTab1.tab) {
+        if (!any_page && parent == &SSTab1 && current->tab_page >= 0 &&
+            current->tab_page != SSTab1.tab) {
             return false;
         }
         current = parent;
@@ -133,7 +138,14 @@ bool FrmMain::is_shown(const Control& control) const {
 }
 
 bool FrmMain::can_act_on(const Control& control) const {
-    if (closed || !is_shown(control)) return false;
+    return !closed && is_shown(control) && enabled_within(control);
+}
+
+bool FrmMain::can_change(const Control& control) const {
+    return visible_on(control, true) && enabled_within(control);
+}
+
+bool FrmMain::enabled_within(const Control& control) const {
     const Control* current = &control;
     for (int depth = 0; depth < 8; ++depth) {
         if (!current->enabled) return false;

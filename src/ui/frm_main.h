@@ -62,6 +62,14 @@ struct FormWindow {
     double height = 11025;
 };
 
+// 「作図」's reading of the window: the drawing's inputs, or why they cannot be drawn.
+struct SakuzuInput {
+    std::optional<DrawingInput> input;  // set when everything can be drawn
+    std::string refusal;                // otherwise the message for the user
+    ControlRef box;  // the box it names, one the user can see and change; empty when the
+                     // refusal is about no box (TEMP.TXT, Jw_cad's settings)
+};
+
 // What became of a user action.
 enum class ActResult {
     Done,
@@ -116,6 +124,9 @@ class FrmMain {
     bool is_shown(const Control& control) const;
     // Shown and enabled, with every container enabled: a person can act on it.
     bool can_act_on(const Control& control) const;
+    // Visible and enabled with its containers, on whichever page of the tab control: a person
+    // can change it, turning the page first if need be.
+    bool can_change(const Control& control) const;
 
     // ---- handlers, under the window's own names ----------------------------------------
     void Form_Load();
@@ -173,7 +184,7 @@ class FrmMain {
 
     // The drawing inputs as the controls hold them now, or the refusal naming the box.
     // Reads only; changes nothing.
-    Result<DrawingInput> read_drawing_input() const;
+    SakuzuInput read_drawing_input() const;
 
     // --repeat: 前回値 must restore every line or the run stops (no output, message).
     void set_strict_restore(bool strict) { strict_restore_ = strict; }
@@ -254,6 +265,8 @@ class FrmMain {
         std::function<void()> enter;  // KeyPress with key 13
         std::function<void()> click;  // Click (lists: Click or Change)
     };
+    bool visible_on(const Control& control, bool any_page) const;
+    bool enabled_within(const Control& control) const;
     void build_inventory();
     void bind_handlers();
     void register_control(Control& control);
@@ -276,6 +289,12 @@ class FrmMain {
     void apply_pen_sample(const ComboBox& list, Picture& sample, const char* store);
     void list_data_load(bool report_problem);
     void show_warning(const std::string& text);
+    // 「作図」's reading of one box, the box behind a value of the drawing, and a refusal
+    // pointed at a box the user can act on.
+    std::optional<InputRefusal> drawing_number(const ComboBox& box, const std::string& label,
+                                               InputBox where, double& value) const;
+    const ComboBox* box_of(const InputBox& where) const;
+    SakuzuInput refuse(const InputRefusal& refusal) const;
 
     FrmMainEnv env_;
     std::vector<Control*> all_;

@@ -152,7 +152,7 @@ void FrmMain::ResDataLoad() {
 
     // The restored values must be editable at once: the panels follow the restored wall
     // thicknesses, and a column axis with a total can take its parts.
-    for (WallSide side : {WallSide::Up, WallSide::DOWN, WallSide::Right, WallSide::Left}) {
+    for (WallSide side : kWallSides) {
         LayoutKabeSun(wall(side), state);
     }
     // A negative total (only a hand-edited file has one) is no total to split.

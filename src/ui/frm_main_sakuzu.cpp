@@ -1,9 +1,11 @@
 // 「作図」: the controls' values into the drawing run, then the pick lists and the previous
 // values, then the window closes. Every check comes before the first file is written, so a
-// refused run changes nothing and can simply be tried again.
+// refused run changes nothing and can simply be tried again. What may be typed where, and how
+// each box is named, are the drawing's rules (drawing/input_rules.h): the window reads what the
+// drawing reads and refuses only what the drawing would refuse.
 #include <algorithm>
-#include <cctype>
 
+#include "drawing/input_check.h"
 #include "exchange/number_text.h"
 #include "platform/text_codec.h"
 #include "ui/frm_main.h"
@@ -12,129 +14,140 @@ namespace quornel {
 
 namespace {
 
-const char* side_name(WallSide side) {
-    switch (side) {
-        case WallSide::Up:
-            return "上の壁";
-        case WallSide::DOWN:
-            return "下の壁";
-        case WallSide::Right:
-            return "右の壁";
-        case WallSide::Left:
-            return "左の壁";
-    }
-    return "";
-}
-
-// What the user calls a box: its caption in the window's terms.
-std::string box_label(const ComboBox& box, std::optional<WallSide> side) {
-    if (side) {
-        const bool vertical = *side == WallSide::Up || *side == WallSide::DOWN;
-        static const char* const across[] = {"芯から左の面まで", "芯から右の面まで", "壁厚",
-                                             "左の増打", "右の増打"};
-        static const char* const along[] = {"芯から上の面まで", "芯から下の面まで", "壁厚",
-                                            "上の増打", "下の増打"};
-        const int i = std::clamp(box.index, 0, 4);
-        return std::string(side_name(*side)) + "の" + (vertical ? across[i] : along[i]);
-    }
-    if (box.name == "cboHsnXG") return "柱幅 X";
-    if (box.name == "cboHsnXU_0") return "柱幅 X の左側";
-    if (box.name == "cboHsnXU_1") return "柱幅 X の右側";
-    if (box.name == "cboHsnYG") return "柱せい Y";
-    if (box.name == "cboHsnYU_0") return "柱せい Y の上側";
-    if (box.name == "cboHsnYU_1") return "柱せい Y の下側";
-    if (box.name == "cboHsnXM" || box.name == "cboHsnYM" || box.name == "cboM_h") return "柱増打";
-    if (box.name == "cboM_k") return "壁増打";
-    return box.name;
-}
-
 bool blank(const std::string& text) {
     return std::all_of(text.begin(), text.end(),
                        [](unsigned char c) { return c == ' ' || c == '\t'; }) ||
            text == "\u3000";
 }
 
-// A typed text as a message quotes it: a pasted page of digits would make a message box
-// taller than the screen, so a long text shows its start only.
-std::string shortened(const std::string& text) {
-    constexpr std::size_t kShown = 20;
-    if (utf8_length(text) <= kShown) return text;
-    std::size_t end = 0;
-    for (std::size_t chars = 0; end < text.size() && chars < kShown; ++chars) {
-        ++end;
-        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-    }
-    return text.substr(0, end) + "…";
-}
-
-// The number a box holds for the drawing: an empty box counts as 0, as everywhere in the
-// window; a text that is not a number refuses the drawing.
-Result<double> drawing_number(const ComboBox& box, std::optional<WallSide> side = std::nullopt) {
-    if (box.text.empty() || blank(box.text)) return 0.0;
-    if (const auto value = parse_number(box.text)) return *value;
-    return Result<double>::failure("「" + box_label(box, side) + "」の値「" + shortened(box.text) +
-                                   "」は数値として読めません。\n"
-                                   "数値に直してから、もう一度「作図」を押してください。");
-}
-
 int position(const ComboBox& list) {
     return std::max(list.list_index, 0);
 }
 
+ControlRef ref_of(const Control& c) {
+    return ControlRef{c.name, c.index};
+}
+
+// The problem, without the advice that follows it on the next line.
+std::string problem_of(const std::string& message) {
+    return message.substr(0, message.find('\n'));
+}
+
 }  // namespace
 
-Result<DrawingInput> FrmMain::read_drawing_input() const {
-    DrawingInput in;
+// The number a box holds for the drawing: an empty box counts as 0, as everywhere in the
+// window; a text that is not a number is refused.
+std::optional<InputRefusal> FrmMain::drawing_number(const ComboBox& box, const std::string& label,
+                                                    InputBox where, double& value) const {
+    if (box.text.empty() || blank(box.text)) {
+        value = 0;
+        return std::nullopt;
+    }
+    if (const auto v = parse_number(box.text)) {
+        value = *v;
+        return std::nullopt;
+    }
+    return not_a_number(label, box.text, where);
+}
+
+const ComboBox* FrmMain::box_of(const InputBox& where) const {
     const ColumnPanel& c = column;
-    struct Item {
-        const ComboBox& box;
-        double& target;
-    };
-    double XG = 0, YG = 0;
-    const Item column_items[] = {{c.cboHsnXG, XG},        {c.cboHsnXU_0, in.XU0},
-                                 {c.cboHsnXU_1, in.XU1},  {c.cboHsnXM[0], in.XM0},
-                                 {c.cboHsnXM[1], in.XM1}, {c.cboHsnYG, YG},
-                                 {c.cboHsnYU_0, in.YU0},  {c.cboHsnYU_1, in.YU1},
-                                 {c.cboHsnYM[0], in.YM0}, {c.cboHsnYM[1], in.YM1}};
-    for (const Item& item : column_items) {
-        Result<double> v = drawing_number(item.box);
-        if (!v) return v.status();
-        item.target = *v;
+    const bool x = where.axis == ColumnAxis::X;
+    switch (where.kind) {
+        case InputBox::Kind::ColumnTotal:
+            return x ? &c.cboHsnXG : &c.cboHsnYG;
+        case InputBox::Kind::ColumnPart:
+            if (where.index == 0) return x ? &c.cboHsnXU_0 : &c.cboHsnYU_0;
+            return x ? &c.cboHsnXU_1 : &c.cboHsnYU_1;
+        case InputBox::Kind::ColumnMasi:
+            return &(x ? c.cboHsnXM : c.cboHsnYM)[where.index == 0 ? 0 : 1];
+        case InputBox::Kind::Wall:
+            return &walls[side_index(where.side)].cbo[std::clamp(where.index, 0, 4)];
+        case InputBox::Kind::Symbol:
+            return &cboHasiraKigou;
+        case InputBox::Kind::None:
+            break;
     }
+    return nullptr;
+}
 
-    // A total whose parts do not add up to it (right after a new total cleared them) would
-    // draw a column of the wrong size.
-    struct Axis {
-        const char* total;
-        const char* parts;
-        double t, a, b;
-    };
-    for (const Axis& axis : {Axis{"柱幅 X", "左右", XG, in.XU0, in.XU1},
-                             Axis{"柱せい Y", "上下", YG, in.YU0, in.YU1}}) {
-        if (axis.t != 0 && format_number(axis.a + axis.b) != format_number(axis.t)) {
-            return Status::failure(std::string(axis.total) + " の" + axis.parts + "の寸法（" +
-                                   format_number(axis.a) + " と " + format_number(axis.b) +
-                                   "）の合計が " + axis.total + "（" + format_number(axis.t) +
-                                   "）と合いません。\n「割」を押すか" + axis.parts +
-                                   "の寸法を入れてから、もう一度「作図」を押してください。");
-        }
+// A refusal pointed at a box the user can change. A value in a box the window does not let
+// the user change is named, and the user is sent to the box that sets it: the column's
+// hidden extra thicknesses come from 「柱増打」, and the parts of an axis without a total are
+// enabled by typing the total.
+SakuzuInput FrmMain::refuse(const InputRefusal& refusal) const {
+    SakuzuInput out;
+    out.refusal = refusal.message;
+    const ComboBox* box = box_of(refusal.box);
+    if (!box) return out;
+    if (can_change(*box)) {
+        out.box = ref_of(*box);
+        return out;
     }
-
-    // Only the walls the chosen shape has are drawn; a side without a wall is all zeros.
-    for (WallSide side : {WallSide::Up, WallSide::DOWN, WallSide::Right, WallSide::Left}) {
-        const int s = static_cast<int>(side);
-        if (!wall_shown(side, state.hasira_sd)) continue;
-        for (int i = 0; i < 5; ++i) {
-            Result<double> v = drawing_number(walls[s].cbo[i], side);
-            if (!v) return v.status();
-            in.walls[s][i] = *v;
-        }
+    const ComboBox* governing = nullptr;
+    std::string label;
+    if (refusal.box.kind == InputBox::Kind::ColumnMasi) {
+        governing = &cboM_h;
+        label = std::string(kColumnMasiLabel);
+    } else if (refusal.box.kind == InputBox::Kind::ColumnPart) {
+        governing = box_of(InputBox{.kind = InputBox::Kind::ColumnTotal, .axis = refusal.box.axis});
+        label = column_total_label(refusal.box.axis);
     }
+    if (governing) {
+        out.refusal = problem_of(refusal.message) + "\n「" + label +
+                      "」を入れ直してから、もう一度「作図」を押してください。";
+        out.box = ref_of(*governing);
+    }
+    return out;
+}
 
+SakuzuInput FrmMain::read_drawing_input() const {
+    DrawingInput in;
     in.optSin_d = state.optSin_d;
     in.hasira_sd = state.hasira_sd;
     in.SunpoIti_d = SunpoIti_d;
     in.HasiraIti_d = HasiraIti_d;
+
+    // The column: both axes with their totals, parts and extra thicknesses.
+    for (ColumnAxis axis : {ColumnAxis::X, ColumnAxis::Y}) {
+        const bool x = axis == ColumnAxis::X;
+        double total = 0;
+        const InputBox total_box{.kind = InputBox::Kind::ColumnTotal, .axis = axis};
+        if (auto r = drawing_number(*box_of(total_box), column_total_label(axis), total_box, total))
+            return refuse(*r);
+        double* parts[] = {x ? &in.XU0 : &in.YU0, x ? &in.XU1 : &in.YU1};
+        double* masi[] = {x ? &in.XM0 : &in.YM0, x ? &in.XM1 : &in.YM1};
+        for (int i = 0; i < 2; ++i) {
+            const InputBox part{.kind = InputBox::Kind::ColumnPart, .axis = axis, .index = i};
+            if (auto r = drawing_number(*box_of(part), column_part_label(axis, i), part, *parts[i]))
+                return refuse(*r);
+            const InputBox hidden{.kind = InputBox::Kind::ColumnMasi, .axis = axis, .index = i};
+            if (auto r = drawing_number(*box_of(hidden), std::string(kColumnMasiLabel), hidden,
+                                        *masi[i]))
+                return refuse(*r);
+        }
+        if (auto r = judge_column_axis(axis, total, *parts[0], *parts[1])) return refuse(*r);
+    }
+
+    // The walls: only the values the drawing reads at this shape, mode and thickness. The
+    // rest stay 0 whatever their boxes hold: hidden or disabled, the user cannot change them.
+    for (WallSide side : kWallSides) {
+        if (!wall_shown(side, state.hasira_sd)) continue;
+        const WallPanel& panel = walls[side_index(side)];
+        WallValues& values = in.walls[side_index(side)];
+        auto read = [&](int i) {
+            return drawing_number(panel.cbo[i], wall_box_label(side, i),
+                                  InputBox{.kind = InputBox::Kind::Wall, .side = side, .index = i},
+                                  values[i]);
+        };
+        if (auto r = read(kWallThickness)) return refuse(*r);
+        const WallUse use = wall_use(side, in.hasira_sd, in.optSin_d, values[kWallThickness]);
+        for (int i = 0; i < 5; ++i) {
+            if (i == kWallThickness) continue;
+            if (!use.reads[i]) continue;
+            if (auto r = read(i)) return refuse(*r);
+        }
+    }
 
     in.symbol = cboHasiraKigou.text;
     const bool control_character =
@@ -144,9 +157,11 @@ Result<DrawingInput> FrmMain::read_drawing_input() const {
     if (control_character || !ansi) {
         // Written as "?" the symbol would be wrong in the drawing; a line break would end
         // the text line and start a command of its own.
-        return Status::failure("「柱記号」の「" + shortened(in.symbol) +
-                               "」には、図面に書けない文字が含まれています。\n"
-                               "文字を直してから、もう一度「作図」を押してください。");
+        return refuse(InputRefusal{"「" + std::string(kSymbolLabel) + "」の「" +
+                                       quoted_start(in.symbol) +
+                                       "」には、図面に書けない文字が含まれています。\n"
+                                       "文字を直してから、もう一度「作図」を押してください。",
+                                   InputBox{.kind = InputBox::Kind::Symbol}});
     }
     in.symbol_ansi = *ansi;
 
@@ -159,29 +174,37 @@ Result<DrawingInput> FrmMain::read_drawing_input() const {
     in.dimension_layer = position(cbo_sun_ly);
     in.header = header;
     in.jw = sunpo;
-    return in;
+
+    // What the drawing itself refuses (a value out of its range, wall parts that do not make
+    // the thickness), named in the same words.
+    if (auto r = find_input_refusal(in)) return refuse(*r);
+    SakuzuInput out;
+    out.input = std::move(in);
+    return out;
 }
 
 void FrmMain::cmdSakuzu_Click() {
-    const Result<DrawingInput> input = read_drawing_input();
-    if (!input) {
-        show_warning(input.message());
+    const SakuzuInput read = read_drawing_input();
+    if (!read.input) {
+        show_warning(read.refusal);
         return;
     }
-    if (const Status s = write_drawing(env_.fs, env_.program_dir, header_buffer, *input); !s) {
+    if (const Status s = write_drawing(env_.fs, env_.program_dir, header_buffer, *read.input); !s) {
         show_warning("作図できませんでした。\n" + s.message());
         return;
     }
-    if (const Status s = ListDataSave(); !s) {
-        show_warning(
-            s.message() +
-            "\n図形は JWC_TEMP.TXT に書き出しましたが、入力候補の一覧を保存できませんでした。");
-        return;
-    }
-    if (const Status s = ResDataSave(); !s) {
-        show_warning(s.message() +
-                     "\n図形は JWC_TEMP.TXT に書き出しましたが、前回値を保存できませんでした。");
-        return;
+    // From here the drawing belongs to Jw_cad, which reads JWC_TEMP.TXT as soon as quornel
+    // ends: the window closes whatever else happens, so that 「キャンセル」 can never follow a
+    // drawing that has already been handed over.
+    const Status lists = ListDataSave();
+    const Status previous = ResDataSave();
+    if (!lists || !previous) {
+        std::string text =
+            "図形は JWC_TEMP.TXT に書き出しました。Jw_cad に読み込まれます。\n"
+            "ただし、次のファイルを保存できませんでした。";
+        if (!lists) text += "\n・入力候補の一覧: " + lists.message();
+        if (!previous) text += "\n・前回値: " + previous.message();
+        show_warning(text);
     }
     closed = true;
 }

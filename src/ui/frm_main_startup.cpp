@@ -58,7 +58,7 @@ void FrmMain::Form_Load() {
     state.hasira_sd = 4;
     HasiraIti_d = 4;
     SunpoIti_d = 4;
-    for (WallSide side : {WallSide::Up, WallSide::DOWN, WallSide::Right, WallSide::Left}) {
+    for (WallSide side : kWallSides) {
         LayoutKabeSun(wall(side), state);
     }
     list_data_load(report_list_problems_);

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <string>
 
+#include "drawing/input_rules.h"
+
 namespace quornel {
 namespace {
 
@@ -117,24 +119,20 @@ void horizontal_centre_line(Bitmap& b, int y, int from, int to, int centre, int 
 
 // A 31 × 31 button: a 2-pixel bevel around a 27 × 27 face (2 … 28). The column is an 11-pixel
 // square in the middle (10 … 20); a wall leaves it on each side the shape has, as two black
-// face lines 7 pixels apart running out to the edge of the face. The shape's index is
-// 3 × row + column of the column's place in its wall grid: a column on the top row has no
-// wall above, one in the left column none to the left, and so on; the walls to the left and
-// right lie flush with the column's top face on the top row and with its bottom face on the
-// bottom row, the walls above and below flush with its left face in the left column and its
-// right face in the right column, and centred otherwise.
+// face lines 7 pixels apart running out to the edge of the face. Which sides have a wall and
+// which column face each wall is flush with are the drawing's rules (wall_position).
 constexpr int kButtonSize = 31;
 constexpr int kFaceFirst = 2, kFaceLast = 28;
 constexpr int kColumnFirst = 10, kColumnLast = 20, kMiddle = 15;
 constexpr int kWallWidth = 7;  // from face line to face line, both included
 
-// The first face line of a wall across the column's span: flush with the lower edge of the
-// span, centred, or flush with the upper edge.
-int wall_first_line(int place) {
-    switch (place) {
-        case 0:
+// The first face line of a wall across the column's span: flush with the column's face on
+// face A's side (its left or upper face), centred, or flush with the face on face B's side.
+int wall_first_line(WallPosition position) {
+    switch (position) {
+        case WallPosition::FaceA:
             return kColumnFirst;
-        case 2:
+        case WallPosition::FaceB:
             return kColumnLast - (kWallWidth - 1);
         default:
             return kMiddle - (kWallWidth - 1) / 2;
@@ -161,27 +159,28 @@ void bevel(Bitmap& b, bool pressed) {
 Bitmap shape_button(int shape, bool pressed) {
     Bitmap b(kButtonSize, kButtonSize, kButtonFace);
     bevel(b, pressed);
-    const int row = shape / 3, column = shape % 3;
-
-    // Walls above and below: vertical face lines at the column's horizontal place.
-    const int vx = wall_first_line(column);
-    if (row != 0) {  // up
-        fill(b, vx, kFaceFirst, vx, kColumnFirst - 1, kBlack);
-        fill(b, vx + kWallWidth - 1, kFaceFirst, vx + kWallWidth - 1, kColumnFirst - 1, kBlack);
-    }
-    if (row != 2) {  // down
-        fill(b, vx, kColumnLast + 1, vx, kFaceLast, kBlack);
-        fill(b, vx + kWallWidth - 1, kColumnLast + 1, vx + kWallWidth - 1, kFaceLast, kBlack);
-    }
-    // Walls to the left and right: horizontal face lines at the column's vertical place.
-    const int hy = wall_first_line(row);
-    if (column != 0) {  // left
-        fill(b, kFaceFirst, hy, kColumnFirst - 1, hy, kBlack);
-        fill(b, kFaceFirst, hy + kWallWidth - 1, kColumnFirst - 1, hy + kWallWidth - 1, kBlack);
-    }
-    if (column != 2) {  // right
-        fill(b, kColumnLast + 1, hy, kFaceLast, hy, kBlack);
-        fill(b, kColumnLast + 1, hy + kWallWidth - 1, kFaceLast, hy + kWallWidth - 1, kBlack);
+    for (WallSide side : kWallSides) {
+        const WallPosition position = wall_position(side, shape);
+        if (position == WallPosition::None) continue;
+        const int first = wall_first_line(position), second = first + kWallWidth - 1;
+        switch (side) {
+            case WallSide::Up:  // vertical face lines above the column
+                fill(b, first, kFaceFirst, first, kColumnFirst - 1, kBlack);
+                fill(b, second, kFaceFirst, second, kColumnFirst - 1, kBlack);
+                break;
+            case WallSide::DOWN:
+                fill(b, first, kColumnLast + 1, first, kFaceLast, kBlack);
+                fill(b, second, kColumnLast + 1, second, kFaceLast, kBlack);
+                break;
+            case WallSide::Left:  // horizontal face lines beside the column
+                fill(b, kFaceFirst, first, kColumnFirst - 1, first, kBlack);
+                fill(b, kFaceFirst, second, kColumnFirst - 1, second, kBlack);
+                break;
+            case WallSide::Right:
+                fill(b, kColumnLast + 1, first, kFaceLast, first, kBlack);
+                fill(b, kColumnLast + 1, second, kFaceLast, second, kBlack);
+                break;
+        }
     }
 
     fill(b, kColumnFirst, kColumnFirst, kColumnLast, kColumnLast, kColumnFill);

@@ -22,11 +22,17 @@ TEST(Refusals, EachNamesTheValue) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const Refusal cases[] = {
-        {"column part NaN", [=](DrawingInput& in) { in.XU1 = nan; }, "柱の右側の寸法"},
-        {"column part negative", [](DrawingInput& in) { in.YU0 = -1; }, "柱の上側の寸法"},
-        {"extra thickness huge", [](DrawingInput& in) { in.YM1 = 1e12; }, "柱増打（下）"},
-        {"wall value infinite", [=](DrawingInput& in) { in.walls[2][4] = inf; }, "右の壁の 5 番目"},
-        {"wall value negative", [](DrawingInput& in) { in.walls[3][0] = -75; }, "左の壁の 1 番目"},
+        {"column part NaN", [=](DrawingInput& in) { in.XU1 = nan; }, "「柱幅 X の右側」"},
+        {"column part negative", [](DrawingInput& in) { in.YU0 = -1; }, "「柱せい Y の上側」"},
+        {"extra thickness huge", [](DrawingInput& in) { in.YM1 = 1e12; }, "「柱増打」"},
+        {"wall value infinite", [=](DrawingInput& in) { in.walls[2][4] = inf; },
+         "「右の壁の下の増打」"},
+        {"wall thickness negative", [](DrawingInput& in) { in.walls[3][2] = -150; },
+         "「左の壁の壁厚」"},
+        {"wall part huge", [](DrawingInput& in) { in.walls[0][1] = -2e7; },
+         "「上の壁の芯から右の面まで」"},
+        {"wall parts that do not make the thickness",
+         [](DrawingInput& in) { in.walls[3][0] = 100; }, "「左の壁」の芯から上の面まで（100）"},
         {"shape out of range", [](DrawingInput& in) { in.hasira_sd = 9; }, "柱の位置"},
         {"layer out of range", [](DrawingInput& in) { in.wall.layer = 16; }, "壁のレイヤー"},
         {"colour out of range", [](DrawingInput& in) { in.body.colour = 6; }, "躯体柱の線色"},
@@ -62,10 +68,12 @@ TEST(Refusals, ValuesAJwCadUserMaySetAreAccepted) {
     in.jw.SUNPOSEN2 = -3;  // Jw_cad allows dimension lines on the other side
     in.jw.TENColor = 9;
     in.jw.ShowComma = std::nan("");
-    in.header.Syukusyaku = 0.5;  // 2:1 detail
-    in.HasiraIti_d = 200;        // any other value: lower right
-    in.SunpoIti_d = 0;           // any other value: below and right
-    EXPECT_TRUE(drawing_commands(in).ok());
+    in.header.Syukusyaku = 0.5;            // 2:1 detail
+    in.HasiraIti_d = 200;                  // any other value: lower right
+    in.SunpoIti_d = 0;                     // any other value: below and right
+    in.walls[3] = {300, -180, 120, 0, 0};  // a wall wholly above the reference line
+    in.walls[1] = {0, 0, 0, 0, 0};         // no wall below
+    EXPECT_TRUE(drawing_commands(in).ok()) << drawing_commands(in).message();
 }
 
 }  // namespace

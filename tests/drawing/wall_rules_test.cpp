@@ -111,7 +111,7 @@ TEST(WallFaces, ColumnCentreModeAtTheCrossingUsesBothOffsets) {
     // Shape 4 in column-centre mode measures both faces from the reference line, exactly as
     // wall-centre mode does.
     DrawingInput column_centre = bare_column(4);
-    for (auto& w : column_centre.walls) w = {100, 50, 200, 10, 20};
+    for (auto& w : column_centre.walls) w = {150, 50, 200, 10, 20};
     DrawingInput wall_centre = column_centre;
     wall_centre.optSin_d = 1;
     EXPECT_EQ(*drawing_commands(column_centre), *drawing_commands(wall_centre));

@@ -86,13 +86,15 @@ TEST(DiskFaults, DiskFullHalfWayThroughEachFileNeverLeavesAPartialFile) {
         space += written[failing].size();
         w.click("cmdSakuzu");
 
-        EXPECT_FALSE(w.form().closed);
+        // Without the drawing the window stays open for another try; once the drawing is
+        // out it closes.
+        EXPECT_EQ(w.form().closed, failing > 0);
         const auto messages = w.take_messages();
         ASSERT_EQ(messages.size(), 1u) << ::testing::PrintToString(messages);
         EXPECT_TRUE(mentions(messages, files[failing])) << messages[0];
         // A file written before the failure is complete, and the message says so; the
-        // failing file and those after it hold what they held. Nothing else appeared: no
-        // temporary file survives.
+        // failing file and those after it (the disk is still full) hold what they held.
+        // Nothing else appeared: no temporary file survives.
         if (failing > 0) {
             EXPECT_TRUE(mentions(messages, "JWC_TEMP.TXT に書き出しました")) << messages[0];
         }
@@ -109,6 +111,7 @@ TEST(DiskFaults, DiskFullHalfWayThroughEachFileNeverLeavesAPartialFile) {
                                                    "program/quornel_res.dat"}));
 
         // Space is freed; the same 「作図」 now gives what a clean run gives.
+        if (failing > 0) continue;
         w.fs.repair();
         w.click("cmdSakuzu");
         EXPECT_TRUE(w.form().closed) << ::testing::PrintToString(w.take_messages());

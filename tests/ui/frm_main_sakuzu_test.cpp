@@ -150,6 +150,22 @@ TEST(FrmMainSakuzu, RefusedInputsNameTheBoxAndChangeNothing) {
     EXPECT_EQ(w.dialogs.shown().size(), 2u);
     EXPECT_EQ(w.text("cboKabeSunLeft(2)"), "１５O");
 
+    // A part of a column axis without a total is disabled: the refusal sends the user to the
+    // total, which enables the parts.
+    std::vector<std::string> no_total = crossing_values();
+    no_total[7] = "0";    // HsnXG
+    no_total[8] = "abc";  // HsnXU_0
+    w.dir.write("quornel_res.dat", res_file(no_total));
+    ASSERT_EQ(w.click("cmdResData"), ActResult::Done);
+    ASSERT_FALSE(w.box("cboHsnXU_0").enabled);
+    w.click("cmdSakuzu");
+    EXPECT_NE(w.dialogs.last().text.find("「柱幅 X」を入れ直して"), std::string::npos)
+        << w.dialogs.last().text;
+    EXPECT_EQ(w.form().read_drawing_input().box, ref("cboHsnXG"));
+    EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+    w.set("cboHsnXG", "800");
+    w.click("cmdWriHX");
+
     // A symbol the drawing file cannot hold.
     w.set("cboKabeSunLeft(2)", "150");
     w.click("cmdWriKL");
@@ -175,9 +191,23 @@ TEST(FrmMainSakuzu, RefusedInputsNameTheBoxAndChangeNothing) {
     EXPECT_FALSE(w.form().closed);
     EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
 
-    // Corrected, the drawing is the crossing exactly.
     w.set("cboHsnXU_0", "400");
     EXPECT_EQ(w.text("cboHsnXU_1"), "400");
+
+    // A new wall thickness clears both parts: drawn now, the wall would have no width. The
+    // refusal points at a part the user can type in.
+    w.set("cboKabeSunUp(2)", "200");
+    ASSERT_EQ(w.text("cboKabeSunUp(0)"), "0");
+    w.click("cmdSakuzu");
+    EXPECT_FALSE(w.form().closed);
+    EXPECT_NE(w.dialogs.last().text.find("「上の壁」の芯から左の面まで（0）"), std::string::npos)
+        << w.dialogs.last().text;
+    EXPECT_EQ(w.form().read_drawing_input().box, ref("cboKabeSunUp(0)"));
+    EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+    w.set("cboKabeSunUp(2)", "150");
+    w.click("cmdWriKU");
+
+    // Corrected, the drawing is the crossing exactly.
     w.click("cmdSakuzu");
     EXPECT_TRUE(w.form().closed);
     EXPECT_EQ(w.dir.read("JWC_TEMP.TXT"), source_file("tests/drawing/data/crossing.jwc"));
@@ -188,7 +218,7 @@ TEST(FrmMainSakuzu, RefusedInputsNameTheBoxAndChangeNothing) {
         << saved;
 }
 
-TEST(FrmMainSakuzu, AFileThatCannotBeWrittenKeepsTheWindowOpen) {
+TEST(FrmMainSakuzu, AFailedDrawingKeepsTheWindowOpenAHandedOverOneCloses) {
     Window w;
     test::FakeFileSystem fake;
     fake.put(w.dir.file("TEMP.TXT"), test_header());
@@ -208,19 +238,19 @@ TEST(FrmMainSakuzu, AFileThatCannotBeWrittenKeepsTheWindowOpen) {
     EXPECT_FALSE(fake.get(w.dir.file("quornel_res.dat")).has_value());
     EXPECT_EQ(fake.open_outputs(), 0);
 
-    // The lists cannot be saved: the drawing is out, the user is told, the previous values
-    // stay as they were.
+    // The drawing is out but the lists cannot be saved: the previous values are saved all the
+    // same, one message says what was not, and the window closes, so that 「キャンセル」 can
+    // never follow a drawing Jw_cad is about to read.
     fake.clear_failures();
     fake.fail_commit(w.dir.file("quornel.dat"));
     w.click("cmdSakuzu");
-    EXPECT_FALSE(w.form().closed);
-    EXPECT_NE(w.dialogs.last().text.find("quornel.dat"), std::string::npos);
-    EXPECT_EQ(fake.get(w.dir.file("JWC_TEMP.TXT")), source_file("tests/drawing/data/crossing.jwc"));
-    EXPECT_FALSE(fake.get(w.dir.file("quornel_res.dat")).has_value());
-
-    fake.clear_failures();
-    w.click("cmdSakuzu");
     EXPECT_TRUE(w.form().closed);
+    ASSERT_EQ(w.dialogs.shown().size(), 2u);
+    EXPECT_NE(w.dialogs.last().text.find("JWC_TEMP.TXT"), std::string::npos);
+    EXPECT_NE(w.dialogs.last().text.find("quornel.dat"), std::string::npos);
+    EXPECT_EQ(w.dialogs.last().text.find("quornel_res.dat"), std::string::npos);
+    EXPECT_EQ(fake.get(w.dir.file("JWC_TEMP.TXT")), source_file("tests/drawing/data/crossing.jwc"));
+    EXPECT_EQ(fake.get(w.dir.file("quornel.dat")), source_file("data/quornel.dat"));
     EXPECT_EQ(fake.get(w.dir.file("quornel_res.dat")), res_file(crossing_values()));
 }
 

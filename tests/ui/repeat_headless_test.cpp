@@ -84,6 +84,29 @@ TEST_F(Repeat, DrawsThePreviousDrawingAgainAndLeavesTheDataFilesAsTheyWere) {
     EXPECT_EQ(w.dir.read("quornel_res.dat"), previous);
 }
 
+// 柱芯 at the crossing, a left wall 120 thick whose upper face lies 300 above the column's
+// centre line: the window makes the lower part -180, a wall wholly above the centre line.
+TEST_F(Repeat, AnOffCentreWallIsDrawnAtTheWindowAndAgain) {
+    w.dir.write("off_centre.script",
+                "type cboHsnXG 600\nleave cboHsnXG\nclick cmdWriHX\n"
+                "type cboHsnYG 600\nleave cboHsnYG\nclick cmdWriHY\n"
+                "type cboKabeSunLeft(2) 120\nleave cboKabeSunLeft(2)\n"
+                "type cboKabeSunLeft(0) 300\nleave cboKabeSunLeft(0)\nclick cmdSakuzu\n");
+    ASSERT_EQ(run({"--script", w.dir.file("off_centre.script").string()}), 0) << err_;
+    ASSERT_EQ(out_, "{\"closed\":true}\n");
+    const std::string drawing = w.dir.read("JWC_TEMP.TXT");
+    // Faces at y = 300 and y = 300 - 120 = 180, from the column's left face x = -300 out
+    // to 800 beyond it; the left edge of the structural outline is open between them.
+    const std::string wall_lines = "-300  300 -1100  300 \r\n-300  180 -1100  180 \r\n";
+    EXPECT_NE(drawing.find(wall_lines), std::string::npos) << drawing;
+    EXPECT_NE(drawing.find("-300  300 -300  180 \r\n"), std::string::npos) << drawing;
+    EXPECT_NE(w.dir.read("quornel_res.dat").find("KabeSunLeft_d_1,-180\r\n"), std::string::npos);
+
+    std::filesystem::remove(w.dir.file("JWC_TEMP.TXT"));
+    EXPECT_EQ(run({"--repeat"}), 0) << err_;
+    EXPECT_EQ(w.dir.read("JWC_TEMP.TXT"), drawing);
+}
+
 TEST_F(Repeat, AnyProblemWithThePreviousValuesStopsWithoutOutput) {
     EXPECT_EQ(run({"--repeat"}), 1);  // no quornel_res.dat yet
     EXPECT_NE(err_.find("quornel_res.dat"), std::string::npos) << err_;
@@ -113,6 +136,11 @@ TEST_F(Repeat, AnyProblemWithThePreviousValuesStopsWithoutOutput) {
     w.dir.write("quornel_res.dat", damaged("KabeSunLeft_d_2,150", "KabeSunLeft_d_2,abc"));
     EXPECT_EQ(run({"--repeat"}), 1);
     EXPECT_NE(err_.find("左の壁の壁厚"), std::string::npos) << err_;
+    EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+    // A wall whose parts no longer make its thickness would be drawn narrower than it is.
+    w.dir.write("quornel_res.dat", damaged("KabeSunLeft_d_0,75", "KabeSunLeft_d_0,0"));
+    EXPECT_EQ(run({"--repeat"}), 1);
+    EXPECT_NE(err_.find("「左の壁」の芯から上の面まで（0）"), std::string::npos) << err_;
     EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
 }
 

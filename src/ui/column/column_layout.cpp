@@ -84,51 +84,31 @@ void ResetSchematic(ColumnPanel& column, std::array<WallPanel, 4>& walls, double
 }
 
 // The row of the shape table: which walls the column has and which column face each wall
-// is flush with; a side without a wall loses its picture.
+// is flush with. Where the column stands at the building's edge on a wall's face A the wall
+// is flush with that face of the column (the upper face for a wall to the side, the left face
+// for one above or below), at face B with the opposite one; a wall running past the column
+// stays centred, and a side without a wall loses its picture.
 void apply_shape_row(const Rect& column, std::array<WallPanel, 4>& walls, double cx, double cy,
                      int shape) {
+    if (shape < 0 || shape > 8) return;
     const double W = column.width, H = column.height;
-    auto flush_top = [&](WallSide s) { wall(walls, s).image.rect.top = cy - H / 2; };
-    auto flush_bottom = [&](WallSide s) {
-        Rect& r = wall(walls, s).image.rect;
-        r.top = cy + H / 2 - r.height;
-    };
-    auto flush_left = [&](WallSide s) { wall(walls, s).image.rect.left = cx - W / 2; };
-    auto flush_right = [&](WallSide s) {
-        Rect& r = wall(walls, s).image.rect;
-        r.left = cx + W / 2 - r.width;
-    };
-    auto no_wall = [&](WallSide s) { wall(walls, s).image.picture = ""; };
-    using enum WallSide;
-    switch (shape) {
-        case 0:
-            flush_top(Right), flush_left(DOWN), no_wall(Up), no_wall(Left);
-            break;
-        case 1:
-            flush_top(Left), flush_top(Right), no_wall(Up);
-            break;
-        case 2:
-            flush_top(Left), flush_right(DOWN), no_wall(Up), no_wall(Right);
-            break;
-        case 3:
-            flush_left(Up), flush_left(DOWN), no_wall(Left);
-            break;
-        case 4:
-            break;
-        case 5:
-            flush_right(Up), flush_right(DOWN), no_wall(Right);
-            break;
-        case 6:
-            flush_left(Up), flush_bottom(Right), no_wall(Left), no_wall(DOWN);
-            break;
-        case 7:
-            flush_bottom(Left), flush_bottom(Right), no_wall(DOWN);
-            break;
-        case 8:
-            flush_right(Up), flush_bottom(Left), no_wall(Right), no_wall(DOWN);
-            break;
-        default:
-            break;
+    for (WallSide side : kWallSides) {
+        Picture& image = wall(walls, side).image;
+        Rect& r = image.rect;
+        const bool beside = side == WallSide::Left || side == WallSide::Right;
+        switch (wall_position(side, shape)) {
+            case WallPosition::None:
+                image.picture = "";
+                break;
+            case WallPosition::FaceA:
+                (beside ? r.top : r.left) = beside ? cy - H / 2 : cx - W / 2;
+                break;
+            case WallPosition::FaceB:
+                (beside ? r.top : r.left) = beside ? cy + H / 2 - r.height : cx + W / 2 - r.width;
+                break;
+            case WallPosition::Middle:
+                break;
+        }
     }
 }
 

@@ -28,8 +28,6 @@ struct ColumnPanel {
     Button cmdWriHX, cmdWriHY;
 };
 
-enum class ColumnAxis { X, Y };
-
 // Creates the controls with their names, kinds, containers and design state.
 ColumnPanel make_column_panel();
 

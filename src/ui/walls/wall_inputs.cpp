@@ -26,22 +26,24 @@ void ValidateKabeSun(WallPanel& p, int index, const SchematicState& s) {
         if (!box_is_number(c)) set_box_text(c, "0");
     // Thicknesses are never negative; the part values may be (a reference line outside
     // the wall).
-    for (int k = 2; k < 5; ++k)
-        if (!(box_value(p.cbo[k]) > 0)) set_box_text(p.cbo[k], "0");
+    for (int k = 0; k < 5; ++k)
+        if (!wall_value_may_be_negative(k) && !(box_value(p.cbo[k]) > 0))
+            set_box_text(p.cbo[k], "0");
 
     if (index >= 0 && index < 5 && box_value(p.cbo[index]) != 0)
         RecentListUpdate(p.cbo[index], kRecentLength);
 
-    if (!wall_shown(p.side, s.hasira_sd)) return;
+    const WallPosition position = wall_position(p.side, s.hasira_sd);
+    if (position == WallPosition::None) return;
 
     const bool column_centre = s.optSin_d == 0;
     const double t = box_value(p.cbo[2]);
     if (column_centre) {
-        if (face_a_position(p.side, s.hasira_sd)) {
+        if (position == WallPosition::FaceA) {
             p.cbo[0].enabled = true;
             return;
         }
-        if (face_b_position(p.side, s.hasira_sd)) {
+        if (position == WallPosition::FaceB) {
             p.cbo[1].enabled = true;
             return;
         }
@@ -86,9 +88,10 @@ void KabeWriClick(WallPanel& p, const SchematicState& s, const std::string& part
     auto column_part = [](const std::string& text) {
         return text_is_number(text) ? text : std::string("0");
     };
-    if (column_centre && face_a_position(p.side, s.hasira_sd)) {
+    const WallPosition position = wall_position(p.side, s.hasira_sd);
+    if (column_centre && position == WallPosition::FaceA) {
         set_box_text(p.cbo[0], column_part(part0));
-    } else if (column_centre && face_b_position(p.side, s.hasira_sd)) {
+    } else if (column_centre && position == WallPosition::FaceB) {
         set_box_text(p.cbo[1], column_part(part1));
     } else {
         set_box_number(p.cbo[0], t / 2);

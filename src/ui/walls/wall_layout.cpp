@@ -127,7 +127,8 @@ void place_inputs(WallPanel& p, bool place0, bool place1) {
 void LayoutKabeSun(WallPanel& p, const SchematicState& s) {
     const int sd = s.hasira_sd;
     const bool column_centre = s.optSin_d == 0;
-    const bool shown = wall_shown(p.side, sd);
+    const WallPosition position = wall_position(p.side, sd);
+    const bool shown = position != WallPosition::None;
     const bool first = first_line(p.side, sd);
     const bool third = third_line(p.side, sd);
     const Figure f(p.side, p.image.rect);
@@ -192,11 +193,11 @@ void LayoutKabeSun(WallPanel& p, const SchematicState& s) {
     if (!column_centre) {
         p.cbo[0].enabled = p.cbo[1].enabled = true;
         place_inputs(p, true, true);
-    } else if (face_a_position(p.side, sd)) {
+    } else if (position == WallPosition::FaceA) {
         p.cbo[1].visible = false;
         p.cbo[0].visible = p.cbo[0].enabled = true;
         place_inputs(p, true, false);
-    } else if (face_b_position(p.side, sd)) {
+    } else if (position == WallPosition::FaceB) {
         p.cbo[0].visible = false;
         p.cbo[1].visible = p.cbo[1].enabled = true;
         place_inputs(p, false, true);
@@ -211,7 +212,7 @@ void LayoutKabeSun(WallPanel& p, const SchematicState& s) {
     }
 
     // 9. "面" where the button makes the wall face flush with the column face.
-    const bool flush = face_a_position(p.side, sd) || face_b_position(p.side, sd);
+    const bool flush = position == WallPosition::FaceA || position == WallPosition::FaceB;
     p.cmdWri.caption = column_centre && flush ? "面" : "割";
 }
 

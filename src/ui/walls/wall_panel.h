@@ -4,37 +4,29 @@
 #include <array>
 #include <string>
 
+#include "drawing/input_rules.h"
 #include "platform/dialogs.h"
 #include "ui/controls.h"
 
 namespace quornel {
 
-// Order of the sides as FrmMain stores them.
-enum class WallSide { Up = 0, DOWN = 1, Right = 2, Left = 3 };
-
 struct WallPanel {
     WallSide side = WallSide::Up;
-    Picture image;                 // imgB_ku / imgB_kd / imgB_kr / imgB_kl
-    std::array<ComboBox, 5> cbo;   // cboKabeSunUp(0..4) ...
-    std::array<Line, 6> lin;       // linKabeSunUP(0..5) ...
-    std::array<Shape, 7> dot;      // dotKabeUp(0..6) ...
-    Button cmdWri;                 // cmdWriKU ...
+    Picture image;                // imgB_ku / imgB_kd / imgB_kr / imgB_kl
+    std::array<ComboBox, 5> cbo;  // cboKabeSunUp(0..4) ...
+    std::array<Line, 6> lin;      // linKabeSunUP(0..5) ...
+    std::array<Shape, 7> dot;     // dotKabeUp(0..6) ...
+    Button cmdWri;                // cmdWriKU ...
 };
 
 // What the layouts and validations read besides their own panel.
 struct SchematicState {
-    int optSin_d = 0;    // 0 柱芯, 1 壁芯
-    int hasira_sd = 4;   // column shape 0..8
+    int optSin_d = 0;   // 0 柱芯, 1 壁芯
+    int hasira_sd = 4;  // column shape 0..8
     double DiagramCenterX = 4250;
     long DiagramCenterY = 3750;
-    Rect shpB_ih;        // the column square in Picture2
+    Rect shpB_ih;  // the column square in Picture2
 };
-
-// The position sets of a side.
-bool wall_shown(WallSide side, int hasira_sd);
-bool face_a_position(WallSide side, int hasira_sd);
-bool face_b_position(WallSide side, int hasira_sd);
-bool middle_position(WallSide side, int hasira_sd);
 
 // Creates the controls of one side with their names, kinds, container and design state.
 WallPanel make_wall_panel(WallSide side);

@@ -1,0 +1,187 @@
+#include "drawing/input_rules.h"
+
+#include <cmath>
+
+#include "exchange/number_text.h"
+
+namespace quornel {
+
+namespace {
+
+// The grid rows and columns at whose edge a side has no wall, and the positions at which the
+// column stands at the building's edge on the side of face A or face B. The rest of the
+// shown positions are the middle ones.
+struct SideSets {
+    int none[3];
+    int face_a[2];
+    int face_b[2];
+};
+
+constexpr SideSets kSets[4] = {
+    {{0, 1, 2}, {3, 6}, {5, 8}},  // Up: the top row has no wall above
+    {{6, 7, 8}, {0, 3}, {2, 5}},  // DOWN: the bottom row none below
+    {{2, 5, 8}, {0, 1}, {6, 7}},  // Right: the right column none to the right
+    {{0, 3, 6}, {1, 2}, {7, 8}},  // Left: the left column none to the left
+};
+
+template <std::size_t N>
+bool one_of(int value, const int (&set)[N]) {
+    for (int v : set)
+        if (v == value) return true;
+    return false;
+}
+
+// Walls above and below the column have their faces left and right; walls to the side have
+// them above and below.
+bool faces_left_and_right(WallSide side) {
+    return side == WallSide::Up || side == WallSide::DOWN;
+}
+
+}  // namespace
+
+WallPosition wall_position(WallSide side, int hasira_sd) {
+    if (hasira_sd < 0 || hasira_sd > 8) return WallPosition::None;
+    const SideSets& s = kSets[side_index(side)];
+    if (one_of(hasira_sd, s.none)) return WallPosition::None;
+    if (one_of(hasira_sd, s.face_a)) return WallPosition::FaceA;
+    if (one_of(hasira_sd, s.face_b)) return WallPosition::FaceB;
+    return WallPosition::Middle;
+}
+
+WallUse wall_use(WallSide side, int hasira_sd, int optSin_d, double thickness) {
+    WallUse use;
+    const WallPosition position = wall_position(side, hasira_sd);
+    if (position == WallPosition::None) return use;
+    use.reads[2] = use.reads[3] = use.reads[4] = true;
+    // A wall without thickness is not drawn; the window disables its part boxes.
+    if (thickness == 0) return use;
+    if (optSin_d == 0 && position == WallPosition::FaceA) {
+        use.reads[0] = true;  // face B follows from face A and the thickness
+    } else if (optSin_d == 0 && position == WallPosition::FaceB) {
+        use.reads[1] = true;
+    } else {
+        use.reads[0] = use.reads[1] = true;
+        use.parts_make_thickness = true;
+    }
+    return use;
+}
+
+bool parts_make_total(double a, double b, double total) {
+    return format_number(a + b) == format_number(total);
+}
+
+std::string wall_name(WallSide side) {
+    static const char* const kNames[] = {"上の壁", "下の壁", "右の壁", "左の壁"};
+    return kNames[side_index(side)];
+}
+
+std::string wall_box_label(WallSide side, int index) {
+    static const char* const kAcross[] = {"芯から左の面まで", "芯から右の面まで", "壁厚",
+                                          "左の増打", "右の増打"};
+    static const char* const kAlong[] = {"芯から上の面まで", "芯から下の面まで", "壁厚", "上の増打",
+                                         "下の増打"};
+    if (index < 0 || index > 4) return wall_name(side);
+    return wall_name(side) + "の" + (faces_left_and_right(side) ? kAcross : kAlong)[index];
+}
+
+std::string column_total_label(ColumnAxis axis) {
+    return axis == ColumnAxis::X ? "柱幅 X" : "柱せい Y";
+}
+
+std::string column_part_label(ColumnAxis axis, int part) {
+    static const char* const kX[] = {"の左側", "の右側"};
+    static const char* const kY[] = {"の上側", "の下側"};
+    const int p = part == 0 ? 0 : 1;
+    return column_total_label(axis) + " " + (axis == ColumnAxis::X ? kX : kY)[p];
+}
+
+std::string quoted_start(std::string_view text) {
+    // A pasted page of digits would make a message box taller than the screen.
+    constexpr std::size_t kShown = 20;
+    std::size_t end = 0;
+    for (std::size_t chars = 0; end < text.size() && chars < kShown; ++chars) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    }
+    if (end >= text.size()) return std::string(text);
+    return std::string(text.substr(0, end)) + "…";
+}
+
+InputRefusal not_a_number(const std::string& label, std::string_view text, InputBox box) {
+    return {"「" + label + "」の値「" + quoted_start(text) +
+                "」は数値として読めません。\n"
+                "数値に直してから、もう一度「作図」を押してください。",
+            box};
+}
+
+std::optional<InputRefusal> judge_length(double value, bool may_be_negative,
+                                         const std::string& label, InputBox box) {
+    if (!std::isfinite(value)) {
+        return InputRefusal{"「" + label +
+                                "」の値が数ではありません。\n"
+                                "数値に直してから、もう一度「作図」を押してください。",
+                            box};
+    }
+    if (std::fabs(value) > kMaxDrawingLength) {
+        return InputRefusal{"「" + label + "」の値（" + quoted_start(format_number(value)) +
+                                "）が大きすぎます。\n"
+                                "10 km（10000000）までの値に直してから、もう一度「作図」を"
+                                "押してください。",
+                            box};
+    }
+    if (value < 0 && !may_be_negative) {
+        return InputRefusal{"「" + label + "」に負の値（" + format_number(value) +
+                                "）は使えません。\n"
+                                "0 以上の値に直してから、もう一度「作図」を押してください。",
+                            box};
+    }
+    return std::nullopt;
+}
+
+std::optional<InputRefusal> judge_wall(WallSide side, const WallValues& values, int hasira_sd,
+                                       int optSin_d) {
+    const WallUse use = wall_use(side, hasira_sd, optSin_d, values[kWallThickness]);
+    // The thickness first: whether the parts are read at all depends on it.
+    for (int i : {2, 0, 1, 3, 4}) {
+        if (!use.reads[i]) continue;
+        const InputBox box{.kind = InputBox::Kind::Wall, .side = side, .index = i};
+        if (auto r = judge_length(values[i], wall_value_may_be_negative(i), wall_box_label(side, i),
+                                  box))
+            return r;
+    }
+    if (use.parts_make_thickness && !parts_make_total(values[0], values[1], values[2])) {
+        const bool across = faces_left_and_right(side);
+        const std::string a = across ? "芯から左の面まで" : "芯から上の面まで";
+        const std::string b = across ? "芯から右の面まで" : "芯から下の面まで";
+        return InputRefusal{
+            "「" + wall_name(side) + "」の" + a + "（" + format_number(values[0]) + "）と" + b +
+                "（" + format_number(values[1]) + "）を足すと " +
+                format_number(values[0] + values[1]) + " になり、壁厚（" +
+                format_number(values[2]) +
+                "）と合いません。\n"
+                "「割」を押すか、芯から面までの寸法をどちらか入れ直してから、もう一度「作図」を"
+                "押してください。",
+            InputBox{.kind = InputBox::Kind::Wall, .side = side, .index = 0}};
+    }
+    return std::nullopt;
+}
+
+std::optional<InputRefusal> judge_column_axis(ColumnAxis axis, double total, double part0,
+                                              double part1) {
+    const InputBox total_box{.kind = InputBox::Kind::ColumnTotal, .axis = axis};
+    if (auto r = judge_length(total, false, column_total_label(axis), total_box)) return r;
+    // A total whose parts do not add up to it (right after a new total cleared them) would
+    // draw a column of the wrong size.
+    if (total != 0 && !parts_make_total(part0, part1, total)) {
+        const std::string parts = axis == ColumnAxis::X ? "左右" : "上下";
+        const std::string name = column_total_label(axis);
+        return InputRefusal{name + " の" + parts + "の寸法（" + format_number(part0) + " と " +
+                                format_number(part1) + "）の合計が " + name + "（" +
+                                format_number(total) + "）と合いません。\n「割」を押すか" + parts +
+                                "の寸法を入れてから、もう一度「作図」を押してください。",
+                            total_box};
+    }
+    return std::nullopt;
+}
+
+}  // namespace quornel

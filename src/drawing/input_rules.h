@@ -1,0 +1,132 @@
+#pragma once
+// The rules for the drawing's inputs, kept in one place: which walls a column shape has, how
+// each wall meets the column, which of a side's five values the drawing reads, what each
+// value may hold, and how each box is named to the user. The wall panels of the window,
+// 「作図」 and the drawing's own check all ask here, so what the window accepts is what the
+// drawing draws.
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quornel {
+
+// ---- the four sides ------------------------------------------------------------------------
+
+enum class WallSide { Up, DOWN, Right, Left };
+
+// The order in which the sides are laid out, checked and drawn.
+inline constexpr std::array<WallSide, 4> kWallSides = {WallSide::Up, WallSide::DOWN,
+                                                       WallSide::Right, WallSide::Left};
+
+constexpr std::size_t side_index(WallSide side) {
+    return static_cast<std::size_t>(side);
+}
+
+// The five values of one side, by box index: 0 and 1 the distances from the reference line
+// to face A and face B, 2 the structural thickness, 3 and 4 the extra thickness outside face
+// A and face B. Face A is the left face of a wall above or below the column and the upper
+// face of a wall to its side.
+using WallValues = std::array<double, 5>;
+inline constexpr int kWallThickness = 2;
+
+// ---- where the column stands -----------------------------------------------------------------
+
+// The column's place relative to one side's wall, from the column shape (hasira_sd 0..8,
+// 3 × row + column of the column's place in its wall grid).
+enum class WallPosition {
+    None,    // the column stands at that edge of the grid: no wall on this side
+    FaceA,   // at the building's edge on face A's side: the wall is set out from face A
+    FaceB,   // the same on face B's side
+    Middle,  // the wall runs on past the column: both faces are measured from the reference
+};
+
+WallPosition wall_position(WallSide side, int hasira_sd);
+inline bool wall_shown(WallSide side, int hasira_sd) {
+    return wall_position(side, hasira_sd) != WallPosition::None;
+}
+
+// ---- what the drawing reads --------------------------------------------------------------
+
+// Which of a side's five values the drawing reads. A value it does not read counts as 0:
+// the boxes of a side the shape lacks, the part box the window hides at an edge position in
+// 「柱芯」, and the two part boxes of a wall without thickness, which the window disables.
+struct WallUse {
+    std::array<bool, 5> reads{};
+    // Both parts set the wall's faces, so together they must make its thickness.
+    bool parts_make_thickness = false;
+};
+
+// `optSin_d` 0 is 「柱芯」 (reference lines through the column), any other value 「壁芯」.
+WallUse wall_use(WallSide side, int hasira_sd, int optSin_d, double thickness);
+
+// Whether two parts make their total as the window writes numbers, so that 75.1 + 75.1 makes
+// 150.2 although the doubles differ in their last bit.
+bool parts_make_total(double a, double b, double total);
+
+// ---- what each value may hold ------------------------------------------------------------
+
+// The largest length accepted in drawing units (millimetres): 10 km.
+inline constexpr double kMaxDrawingLength = 1e7;
+
+// Wall parts may be negative or zero: a wall may lie wholly on one side of its reference
+// line. Thicknesses and every column value are never negative.
+inline bool wall_value_may_be_negative(int index) {
+    return index < kWallThickness;
+}
+
+// ---- names of the boxes ------------------------------------------------------------------
+
+enum class ColumnAxis { X, Y };
+
+// 「左の壁」
+std::string wall_name(WallSide side);
+// 「左の壁の芯から上の面まで」, 「上の壁の壁厚」, 「右の壁の下の増打」
+std::string wall_box_label(WallSide side, int index);
+// 「柱幅 X」, 「柱せい Y」
+std::string column_total_label(ColumnAxis axis);
+// 「柱幅 X の左側」, 「柱せい Y の下側」
+std::string column_part_label(ColumnAxis axis, int part);
+inline constexpr std::string_view kColumnMasiLabel = "柱増打";
+inline constexpr std::string_view kSymbolLabel = "柱記号";
+
+// ---- refusals ------------------------------------------------------------------------------
+
+// The box a refused value sits in, in the drawing's terms; the window turns it into its
+// control. Kind::None for values the user does not type (TEMP.TXT, Jw_cad's settings).
+struct InputBox {
+    enum class Kind { None, ColumnTotal, ColumnPart, ColumnMasi, Wall, Symbol };
+    Kind kind = Kind::None;
+    ColumnAxis axis = ColumnAxis::X;  // ColumnTotal, ColumnPart, ColumnMasi
+    WallSide side = WallSide::Up;     // Wall
+    int index = 0;                    // the part (0, 1) or the wall value (0..4)
+};
+
+struct InputRefusal {
+    std::string message;  // in the window's words, ending with what to do
+    InputBox box;
+};
+
+// A box's text that is no number. Long texts are quoted by their start only.
+InputRefusal not_a_number(const std::string& label, std::string_view text, InputBox box);
+
+// A length as the box allows it: finite, within kMaxDrawingLength, not negative unless
+// `may_be_negative`. nullopt when it is usable.
+std::optional<InputRefusal> judge_length(double value, bool may_be_negative,
+                                         const std::string& label, InputBox box);
+
+// A side's values as the drawing reads them: each value read within its limits, and the
+// parts of a wall drawn from both of them making its thickness.
+std::optional<InputRefusal> judge_wall(WallSide side, const WallValues& values, int hasira_sd,
+                                       int optSin_d);
+
+// A column axis's total, and its parts against it when it is set. The parts themselves are
+// judged with the drawing's other values.
+std::optional<InputRefusal> judge_column_axis(ColumnAxis axis, double total, double part0,
+                                              double part1);
+
+// The start of a long text and "…", for quoting what the user typed in a message box.
+std::string quoted_start(std::string_view text);
+
+}  // namespace quornel

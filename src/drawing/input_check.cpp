@@ -47,38 +47,20 @@ bool has_control_character(const std::string& text) {
 }
 
 std::optional<InputRefusal> column(const DrawingInput& in) {
-    const struct {
-        double v;
-        InputBox box;
-        std::string label;
-    } values[] = {
-        {in.XU0,
-         {.kind = InputBox::Kind::ColumnPart, .axis = ColumnAxis::X, .index = 0},
-         column_part_label(ColumnAxis::X, 0)},
-        {in.XU1,
-         {.kind = InputBox::Kind::ColumnPart, .axis = ColumnAxis::X, .index = 1},
-         column_part_label(ColumnAxis::X, 1)},
-        {in.YU0,
-         {.kind = InputBox::Kind::ColumnPart, .axis = ColumnAxis::Y, .index = 0},
-         column_part_label(ColumnAxis::Y, 0)},
-        {in.YU1,
-         {.kind = InputBox::Kind::ColumnPart, .axis = ColumnAxis::Y, .index = 1},
-         column_part_label(ColumnAxis::Y, 1)},
-        {in.XM0,
-         {.kind = InputBox::Kind::ColumnMasi, .axis = ColumnAxis::X, .index = 0},
-         std::string(kColumnMasiLabel)},
-        {in.XM1,
-         {.kind = InputBox::Kind::ColumnMasi, .axis = ColumnAxis::X, .index = 1},
-         std::string(kColumnMasiLabel)},
-        {in.YM0,
-         {.kind = InputBox::Kind::ColumnMasi, .axis = ColumnAxis::Y, .index = 0},
-         std::string(kColumnMasiLabel)},
-        {in.YM1,
-         {.kind = InputBox::Kind::ColumnMasi, .axis = ColumnAxis::Y, .index = 1},
-         std::string(kColumnMasiLabel)},
-    };
-    for (const auto& c : values)
-        if (auto r = judge_length(c.v, false, c.label, c.box)) return r;
+    for (ColumnAxis axis : {ColumnAxis::X, ColumnAxis::Y}) {
+        const bool x = axis == ColumnAxis::X;
+        const double parts[] = {x ? in.XU0 : in.YU0, x ? in.XU1 : in.YU1};
+        const double masi[] = {x ? in.XM0 : in.YM0, x ? in.XM1 : in.YM1};
+        for (int i = 0; i < 2; ++i) {
+            using enum InputBox::Kind;
+            if (auto r = judge_length(parts[i], false, column_part_label(axis, i),
+                                      {.kind = ColumnPart, .axis = axis, .index = i}))
+                return r;
+            if (auto r = judge_length(masi[i], false, std::string(kColumnMasiLabel),
+                                      {.kind = ColumnMasi, .axis = axis, .index = i}))
+                return r;
+        }
+    }
     return std::nullopt;
 }
 

@@ -15,10 +15,12 @@ if(WIN32)
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/res
       COMMAND ${QUORNEL_HOST_CXX} -std=c++20 -O1 -I${CMAKE_SOURCE_DIR}/src
               ${QUORNEL_RES_DIR}/make_icon.cpp ${CMAKE_SOURCE_DIR}/src/ui/pictures.cpp
+              ${CMAKE_SOURCE_DIR}/src/drawing/input_rules.cpp
+              ${CMAKE_SOURCE_DIR}/src/exchange/number_text.cpp
               -o ${CMAKE_BINARY_DIR}/res/make_icon
       COMMAND ${CMAKE_BINARY_DIR}/res/make_icon ${QUORNEL_ICON}
       DEPENDS ${QUORNEL_RES_DIR}/make_icon.cpp ${CMAKE_SOURCE_DIR}/src/ui/pictures.cpp
-              ${CMAKE_SOURCE_DIR}/src/ui/pictures.h
+              ${CMAKE_SOURCE_DIR}/src/ui/pictures.h ${CMAKE_SOURCE_DIR}/src/drawing/input_rules.cpp
       COMMENT "Drawing the program icon")
     set(QUORNEL_ICON_LINE "1 ICON \"${QUORNEL_ICON}\"")
   else()

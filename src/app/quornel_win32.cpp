@@ -17,6 +17,7 @@
 #include "ui/headless_run.h"
 #include "win32/frm_main_view.h"
 #include "win32/message_box_dialogs.h"
+#include "win32/system_dll.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -49,6 +50,7 @@ int run_without_window(const std::vector<std::string>& args) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    quornel::win::load_dlls_from_system_folder_only();
     const std::vector<std::string> args = utf8_arguments();
     if (quornel::is_headless_request(args)) return run_without_window(args);
 

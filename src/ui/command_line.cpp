@@ -22,7 +22,7 @@ std::string version_text() {
 namespace {
 
 struct UsageLine {
-    const char* command;  // ASCII, so that padding lines it up
+    const char* command;
     const char* meaning;
 };
 
@@ -38,10 +38,10 @@ constexpr UsageLine kUsage[] = {
 
 std::string usage_text() {
     std::string text = "使い方:\n";
+    // The meaning under the command rather than beside it: it reads the same in a
+    // terminal and in a message box, whose font does not keep columns.
     for (const UsageLine& line : kUsage) {
-        std::string command = line.command;
-        command.resize(35, ' ');
-        text += "  " + command + line.meaning + "\n";
+        text += std::string("  ") + line.command + "\n      " + line.meaning + "\n";
     }
     text += "DIR: TEMP.TXT と設定ファイルのあるフォルダー（省略時は quornel のフォルダー）\n";
     return text;

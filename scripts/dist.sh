@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Assembles the release folder from the Windows build, ready to zip:
 #   quornel.exe, uninstall.exe, quornel.dat, quornel_d.dat   (from the build)
-#   quornel.bat, quornel_repeat.bat, readme.txt              (from dist/, as they ship)
+#   quornel.bat, quornel_repeat.bat                          (from dist/, as they ship)
+#   readme.txt                     (from dist/, with @VERSION@ replaced by the file VERSION)
 #
 #   scripts/dist.sh [BUILD_DIR [OUT_DIR]]   defaults: build/windows, dist/quornel
 #
@@ -14,10 +15,12 @@ out="${2:-$root/dist/quornel}"
 
 from_build=(quornel.exe uninstall.exe quornel.dat quornel_d.dat)
 from_dist=(quornel.bat quornel_repeat.bat readme.txt)
+version="$(head -n 1 "$root/VERSION" 2>/dev/null || true)"
 
 missing=()
 for f in "${from_build[@]}"; do [ -f "$build/$f" ] || missing+=("$build/$f"); done
 for f in "${from_dist[@]}"; do [ -f "$root/dist/$f" ] || missing+=("$root/dist/$f"); done
+[ -n "$version" ] || missing+=("$root/VERSION")
 if [ ${#missing[@]} -gt 0 ]; then
     echo "dist: cannot assemble $out; missing:" >&2
     printf '  %s\n' "${missing[@]}" >&2
@@ -30,6 +33,8 @@ staging="$(mktemp -d "$(dirname "$out")/.quornel-dist.XXXXXX")"
 trap 'rm -rf "$staging"' EXIT
 for f in "${from_build[@]}"; do cp "$build/$f" "$staging/$f"; done
 for f in "${from_dist[@]}"; do cp "$root/dist/$f" "$staging/$f"; done
+# Byte for byte apart from the placeholder: the readme is CP932 with CR LF.
+LC_ALL=C sed "s/@VERSION@/$version/g" "$root/dist/readme.txt" >"$staging/readme.txt"
 chmod 755 "$staging"
 rm -rf "$out"
 mv "$staging" "$out"

@@ -1,5 +1,6 @@
 // quornel.exe: the window that Jw_cad's external-transform batch file starts. With
-// --repeat (or --script) it runs without a window, its messages in message boxes.
+// --repeat (or --script) it runs without a window, its messages in message boxes; --help and
+// --version print their text for whoever started it.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -13,10 +14,12 @@
 #include "platform/file_system.h"
 #include "platform/program_dir.h"
 #include "platform/registry.h"
+#include "ui/command_line.h"
 #include "ui/frm_main.h"
 #include "ui/headless_run.h"
 #include "win32/frm_main_view.h"
 #include "win32/message_box_dialogs.h"
+#include "win32/system_dll.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -46,10 +49,55 @@ int run_without_window(const std::vector<std::string>& args) {
     return status;
 }
 
+bool write_console(HANDLE console, const std::string& utf8) {
+    const std::wstring text = quornel::widen(utf8);
+    DWORD written = 0;
+    return WriteConsoleW(console, text.data(), static_cast<DWORD>(text.size()), &written,
+                         nullptr) != 0;
+}
+
+// A window program has no console of its own. The text goes to standard output where the
+// caller gave one (a redirection or a pipe, a terminal under Wine); else to the console of
+// the command prompt that started quornel.exe (which does not wait for a window program,
+// so the text comes after its next prompt); else, started from Explorer or a shortcut,
+// into a message box.
+void show_info(const std::string& utf8) {
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (out && out != INVALID_HANDLE_VALUE && GetFileType(out) != FILE_TYPE_UNKNOWN) {
+        DWORD mode = 0;
+        if (GetConsoleMode(out, &mode)) {
+            if (write_console(out, utf8)) return;
+        } else {
+            std::cout << utf8 << std::flush;
+            if (std::cout) return;
+            std::cout.clear();
+        }
+    }
+    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+        HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE,
+                                     nullptr, OPEN_EXISTING, 0, nullptr);
+        bool shown = false;
+        if (console != INVALID_HANDLE_VALUE) {
+            shown = write_console(console, "\n" + utf8);
+            CloseHandle(console);
+        }
+        FreeConsole();
+        if (shown) return;
+    }
+    quornel::MessageBoxDialogs().show(utf8, "quornel", quornel::DialogButtons::Ok,
+                                      quornel::DialogIcon::None);
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    quornel::win::load_dlls_from_system_folder_only();
     const std::vector<std::string> args = utf8_arguments();
+    if (const quornel::InfoRequest info = quornel::info_request(args);
+        info != quornel::InfoRequest::None) {
+        show_info(quornel::info_text(info));
+        return 0;
+    }
     if (quornel::is_headless_request(args)) return run_without_window(args);
 
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};

@@ -6,8 +6,10 @@
 #include "platform/registry.h"
 #include "win32/form1_view.h"
 #include "win32/message_box_dialogs.h"
+#include "win32/system_dll.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    quornel::win::load_dlls_from_system_folder_only();
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 

@@ -28,9 +28,14 @@ if(WIN32)
     set(QUORNEL_ICON_LINE "")
   endif()
 
+  # DESCRIPTION is the Japanese line Explorer shows as the file's description.
   function(quornel_windows_resources program description out_var)
     set(PROGRAM ${program})
     set(DESCRIPTION ${description})
+    set(VERSION ${PROJECT_VERSION})
+    set(VERSION_FOUR ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0)
+    set(VERSION_COMMAS
+        ${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0)
     set(MANIFEST ${CMAKE_BINARY_DIR}/res/${program}.manifest)
     set(ICON_LINE ${QUORNEL_ICON_LINE})
     configure_file(${QUORNEL_RES_DIR}/app.manifest ${MANIFEST} @ONLY)
@@ -44,13 +49,13 @@ if(WIN32)
     set(${out_var} ${CMAKE_BINARY_DIR}/res/${program}.rc PARENT_SCOPE)
   endfunction()
 
-  quornel_windows_resources(quornel "quornel" quornel_rc)
+  quornel_windows_resources(quornel "柱・壁の作図（Jw_cad 外部変形）" quornel_rc)
   add_executable(quornel WIN32 ${CMAKE_CURRENT_LIST_DIR}/quornel_win32.cpp ${quornel_rc})
   target_link_libraries(quornel PRIVATE quornel_win32 quornel_ui)
   # Release builds drop the symbol tables: half the size, nothing the user needs.
   target_link_options(quornel PRIVATE -municode -mwindows $<$<CONFIG:Release,MinSizeRel>:-s>)
 
-  quornel_windows_resources(uninstall "quornel registry cleanup" uninstall_rc)
+  quornel_windows_resources(uninstall "quornel アンインストール（設定の削除）" uninstall_rc)
   add_executable(uninstall WIN32 ${CMAKE_CURRENT_LIST_DIR}/uninstall_win32.cpp ${uninstall_rc})
   target_link_libraries(uninstall PRIVATE quornel_win32 quornel_uninstall)
   target_link_options(uninstall PRIVATE -municode -mwindows $<$<CONFIG:Release,MinSizeRel>:-s>)

@@ -7,6 +7,7 @@
 #include "platform/file_system.h"
 #include "platform/program_dir.h"
 #include "platform/registry.h"
+#include "ui/command_line.h"
 #include "ui/frm_main.h"
 #include "ui/script_runner.h"
 
@@ -62,8 +63,7 @@ int run_headless(const std::vector<std::string>& args, Dialogs& dialogs, std::os
                  std::ostream& err) {
     const Request request = parse(args);
     if (!request.error.empty()) {
-        err << "quornel: " << request.error << "\n"
-            << "使い方: quornel --repeat [--dir DIR] | quornel --script FILE [--dir DIR]\n";
+        err << "quornel: " << request.error << "\n" << usage_text();
         return 2;
     }
     const std::filesystem::path dir = request.dir ? utf8_path(*request.dir) : executable_dir();

@@ -1,8 +1,7 @@
 #include "win32/canvas.h"
 
-#include <uxtheme.h>
-
 #include "win32/gdi_object.h"
+#include "win32/ux_theme.h"
 
 namespace quornel::win {
 
@@ -22,8 +21,7 @@ void Canvas::redraw() {
 
 void Canvas::paint_to(HDC dc, const RECT& client) {
     if (background_ == CLR_INVALID) {
-        RECT area = client;
-        DrawThemeParentBackground(hwnd(), dc, &area);
+        draw_parent_background(hwnd(), dc, &client);
     } else {
         GdiObject<HBRUSH> brush(CreateSolidBrush(background_));
         FillRect(dc, &client, brush.get());
@@ -42,12 +40,10 @@ LRESULT Canvas::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_ERASEBKGND:
             return 1;  // painted with everything else in WM_PAINT
         case WM_PAINT:
-            paint_buffered(hwnd, [&](HDC dc, const RECT& client) {
-                paint_to(dc, client);
-            });
+            paint_buffered(hwnd, [&](HDC dc, const RECT& client) { paint_to(dc, client); });
             return 0;
         case WM_PRINTCLIENT: {
-            // Children ask for the background they stand on (DrawThemeParentBackground).
+            // Children ask for the background they stand on (draw_parent_background).
             RECT client;
             GetClientRect(hwnd, &client);
             paint_to(reinterpret_cast<HDC>(wp), client);

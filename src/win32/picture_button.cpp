@@ -1,9 +1,9 @@
 #include "win32/picture_button.h"
 
-#include <uxtheme.h>
 #include <windowsx.h>
 
 #include "win32/gdi_object.h"
+#include "win32/ux_theme.h"
 
 namespace quornel::win {
 
@@ -24,8 +24,7 @@ LRESULT PictureButton::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return 1;
         case WM_PAINT:
             paint_buffered(hwnd, [&](HDC dc, const RECT& client) {
-                RECT area = client;  // the theme API takes a mutable rectangle
-                DrawThemeParentBackground(hwnd, dc, &area);
+                draw_parent_background(hwnd, dc, &client);
                 if (paint) paint(dc, client);
             });
             return 0;

@@ -1,8 +1,8 @@
 #include "win32/wnd.h"
 
 #include <commctrl.h>
-#include <uxtheme.h>
 
+#include "win32/ux_theme.h"
 #include "win32/wide_text.h"
 
 namespace quornel::win {
@@ -133,7 +133,7 @@ bool reflect_to_child(HWND parent, UINT msg, WPARAM wp, LPARAM lp, LRESULT* resu
             if (!child || !child->transparent_background()) return false;
             // The parent's own background (themed tab page, frame, schematic) shows through.
             auto dc = reinterpret_cast<HDC>(wp);
-            DrawThemeParentBackground(child_hwnd, dc, nullptr);
+            draw_parent_background(child_hwnd, dc, nullptr);
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
             *result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));

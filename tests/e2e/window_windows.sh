@@ -11,16 +11,6 @@ wine_window_setup "$1" "$2" window
 
 snapshot() { rm -rf "$2"; cp -r "$1" "$2"; }
 
-# Self-contained: the executables need no DLL that Windows does not have.
-objdump="$(command -v x86_64-w64-mingw32-objdump || true)"
-if [ -n "$objdump" ]; then
-    for exe in quornel.exe uninstall.exe; do
-        foreign="$("$objdump" -p "$WW_BUILD/$exe" | sed -n 's/^\s*DLL Name: //p' |
-            grep -viE '^(kernel32|user32|gdi32|advapi32|shell32|comctl32|uxtheme|msvcrt|ole32|oleaut32|comdlg32|imm32|version|ws2_32|ntdll)\.dll$' || true)"
-        ww_check "$exe needs only Windows' own DLLs${foreign:+ (not: $foreign)}" test -z "$foreign"
-    done
-fi
-
 compare_outputs() {  # WHAT WINDOW_FOLDER REFERENCE_FOLDER
     local f
     for f in JWC_TEMP.TXT quornel.dat quornel_res.dat; do

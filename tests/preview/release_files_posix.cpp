@@ -42,6 +42,12 @@ std::vector<std::string> crlf_lines(const std::string& bytes, const std::string&
     return lines;
 }
 
+// The version as the file VERSION defines it, for the programs and the release folder.
+std::string defined_version() {
+    std::string text = read_file(kSource + "/VERSION");
+    return text.substr(0, text.find('\n'));
+}
+
 bool is_ascii(const std::string& s) {
     for (unsigned char c : s)
         if (c >= 0x80) return false;
@@ -117,6 +123,13 @@ TEST(ReleaseReadme, JapaneseInCp932NamingEveryShippedFile) {
         EXPECT_NE(text.find(name), std::string::npos) << name;
 }
 
+TEST(ReleaseVersion, TheReadmeNamesTheDefinedVersion) {
+    const std::string version = defined_version();
+    ASSERT_FALSE(version.empty());
+    EXPECT_NE(read_file(kSource + "/README.md").find("Version " + version + "."), std::string::npos)
+        << version;
+}
+
 class DistScript : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -145,9 +158,14 @@ TEST_F(DistScript, AssemblesTheReleaseFolder) {
                                                "quornel_d.dat", "quornel_repeat.bat", "readme.txt",
                                                "uninstall.exe"}));
     EXPECT_EQ(dir_.read("dist/quornel/uninstall.exe"), "bytes of uninstall.exe");
-    // The batch files ship byte for byte, CR LF and CP932 included.
+    // The batch files ship byte for byte, CR LF and CP932 included; the readme too, with
+    // the version filled in.
     EXPECT_EQ(dir_.read("dist/quornel/quornel.bat"), read_file(kSource + "/dist/quornel.bat"));
-    EXPECT_EQ(dir_.read("dist/quornel/readme.txt"), read_file(kSource + "/dist/readme.txt"));
+    std::string readme = read_file(kSource + "/dist/readme.txt");
+    const std::size_t placeholder = readme.find("@VERSION@");
+    ASSERT_NE(placeholder, std::string::npos);
+    readme.replace(placeholder, 9, defined_version());
+    EXPECT_EQ(dir_.read("dist/quornel/readme.txt"), readme);
     // Nothing else is left beside the folder.
     EXPECT_EQ(dir_.entries().size(), 2u);  // build, dist
 }

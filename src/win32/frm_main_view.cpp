@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 
+#include "ui/startup_trace.h"
 #include "win32/button.h"
 #include "win32/canvas.h"
 #include "win32/combo_box.h"
@@ -70,7 +71,9 @@ HWND FrmMainView::native(const ControlRef& ref) const {
 bool FrmMainView::create() {
     if (!window_.create(model_.form.caption)) return false;
     dpi_ = window_dpi(hwnd());
+    startup_trace().phase("window");
     font_ = std::make_unique<UiFont>(dpi_);
+    startup_trace().phase("font");
     window_.on_close = [this] {
         // Closing the window is not leaving a box: nothing is validated or written.
         focus_moved_ = false;
@@ -89,7 +92,9 @@ bool FrmMainView::create() {
     window_.set_outer_size_centred(model_.form.width, model_.form.height);
     dialogs_.set_owner(hwnd());
     dialogs_.before_show = [this] { show_model_state(); };
+    startup_trace().phase("control list");
     refresh();
+    startup_trace().phase("control creation");
     return true;
 }
 
@@ -314,9 +319,12 @@ void FrmMainView::wire_events(Native& n) {
 void FrmMainView::show() {
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
+    startup_trace().phase("show");
     if (model_.focus().empty()) model_.user_focus(ControlRef{"cboM_h", -1});
     refresh();
+    startup_trace().phase("focus");
     UpdateWindow(hwnd());
+    startup_trace().phase("first paint");
 }
 
 FrmMainView::Native* FrmMainView::native_with_focus() {

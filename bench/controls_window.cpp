@@ -9,6 +9,8 @@
 
 #include <cwchar>
 
+#include "floor_trace.h"
+
 namespace {
 
 constexpr int kCombos = 29;
@@ -36,6 +38,7 @@ HWND child(const wchar_t* cls, const wchar_t* text, DWORD style, HWND parent, in
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    floor_trace(false);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
@@ -84,6 +87,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
+    floor_trace(true);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (!IsDialogMessageW(hwnd, &msg)) {

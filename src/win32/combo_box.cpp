@@ -58,14 +58,23 @@ void ComboBox::set_box_bounds(const RECT& rect) {
 
 void ComboBox::set_items(const std::vector<std::string>& items) {
     if (!hwnd()) return;
+    auto add_all = [&] {
+        for (const std::string& entry : items) {
+            std::wstring w = widen(entry);
+            SendMessageW(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(w.c_str()));
+        }
+    };
+    // The first filling of a box just made (most boxes at start-up): nothing is shown from
+    // the list yet, so there is nothing to clear, keep or repaint.
+    if (SendMessageW(hwnd(), CB_GETCOUNT, 0, 0) == 0) {
+        add_all();
+        return;
+    }
     // Resetting the list of an editable box clears its text too; keep what the box shows.
     std::string shown = editable() ? text() : std::string();
     SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0);
     SendMessageW(hwnd(), CB_RESETCONTENT, 0, 0);
-    for (const std::string& entry : items) {
-        std::wstring w = widen(entry);
-        SendMessageW(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(w.c_str()));
-    }
+    add_all();
     if (editable()) set_text(shown);
     SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd(), nullptr, TRUE);

@@ -182,14 +182,19 @@ bool FrmMainView::realize(Native& n) {
         n.wnd.reset();
         return false;
     }
-    // Keep the tab order of the layout: after the nearest sibling made before.
+    // Keep the tab order of the layout: after the nearest sibling made before. At start-up
+    // the controls are made in that order and a new window already stands there; asking
+    // is much cheaper than moving it (under Wine every move is a round trip with messages).
     HWND after = HWND_TOP;
     for (auto& other : natives_) {
         if (other.get() == &n) break;
         if (other->parent == n.parent && other->wnd) after = other->wnd->hwnd();
     }
-    SetWindowPos(n.wnd->hwnd(), after, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+    const HWND before_it = GetWindow(n.wnd->hwnd(), GW_HWNDPREV);
+    if (before_it != (after == HWND_TOP ? nullptr : after)) {
+        SetWindowPos(n.wnd->hwnd(), after, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+    }
     wire_events(n);
     by_hwnd_[n.wnd->hwnd()] = &n;
     return true;

@@ -222,6 +222,11 @@ TEST(FrmMainSakuzu, AFileThatCannotBeWrittenKeepsTheWindowOpen) {
     w.click("cmdSakuzu");
     EXPECT_TRUE(w.form().closed);
     EXPECT_EQ(fake.get(w.dir.file("quornel_res.dat")), res_file(crossing_values()));
+    // Only the hand-over file is left to the system to write out; the files the user keeps
+    // are on the disk before they replace the old ones.
+    EXPECT_EQ(fake.durability(w.dir.file("JWC_TEMP.TXT")), Durability::Unflushed);
+    EXPECT_EQ(fake.durability(w.dir.file("quornel.dat")), Durability::Flushed);
+    EXPECT_EQ(fake.durability(w.dir.file("quornel_res.dat")), Durability::Flushed);
 }
 
 }  // namespace

@@ -7,15 +7,54 @@
 namespace quornel::win {
 namespace {
 
-constexpr UINT_PTR kEditSubclassId = 2;
 // Room for the drop-down list below the closed box (the recent lists have 5 or 10
 // entries, the pen lists up to 16).
 constexpr int kDropDownItems = 10;
 
 }  // namespace
 
-ComboBox::~ComboBox() {
-    if (edit_ && IsWindow(edit_)) RemoveWindowSubclass(edit_, edit_proc, kEditSubclassId);
+// The edit control inside an editable box: Enter is caught here and reported instead of
+// reaching the combo box, and the focus arriving here counts as the box's.
+class ComboBox::Edit : public Wnd {
+  public:
+    Edit(ComboBox& box, HWND edit) : box_(box) {
+        owns_window_ = false;  // the combo box makes and destroys it
+        attach(edit);
+    }
+
+  protected:
+    LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
+        switch (msg) {
+            case WM_GETDLGCODE: {
+                const auto* m = reinterpret_cast<const MSG*>(lp);
+                if (m && (m->message == WM_KEYDOWN || m->message == WM_CHAR) &&
+                    m->wParam == VK_RETURN)
+                    return default_proc(hwnd, msg, wp, lp) | DLGC_WANTALLKEYS;
+                break;
+            }
+            case WM_KILLFOCUS:
+                // No highlighted text left behind in a box the user has left (some combo
+                // boxes keep showing their selection without the focus).
+                SendMessageW(hwnd, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+                break;
+            default: {
+                LRESULT result = 0;
+                if (box_.handle_key_message(msg, wp, lp, &result)) return result;
+                break;
+            }
+        }
+        return default_proc(hwnd, msg, wp, lp);
+    }
+
+  private:
+    ComboBox& box_;
+};
+
+ComboBox::ComboBox() = default;
+ComboBox::~ComboBox() = default;
+
+HWND ComboBox::edit() const {
+    return edit_ ? edit_->hwnd() : nullptr;
 }
 
 bool ComboBox::create(HWND parent, bool editable, const Placement& at) {
@@ -30,9 +69,12 @@ bool ComboBox::create(HWND parent, bool editable, const Placement& at) {
     if (editable) {
         COMBOBOXINFO info{};
         info.cbSize = sizeof(info);
-        if (GetComboBoxInfo(hwnd, &info)) edit_ = info.hwndItem;
-        if (edit_)
-            SetWindowSubclass(edit_, edit_proc, kEditSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        if (GetComboBoxInfo(hwnd, &info) && info.hwndItem) {
+            edit_ = std::make_unique<Edit>(*this, info.hwndItem);
+            edit_->on_focus = [this] {
+                if (on_focus) on_focus();
+            };
+        }
     }
     return true;
 }
@@ -100,13 +142,14 @@ std::string ComboBox::item(int index) const {
 
 bool ComboBox::has_focus() const {
     HWND focus = GetFocus();
-    return focus && (focus == hwnd() || focus == edit_);
+    return focus && (focus == hwnd() || focus == edit());
 }
 
 void ComboBox::focus() {
     if (!hwnd()) return;
-    SetFocus(edit_ ? edit_ : hwnd());
-    if (edit_) SendMessageW(edit_, EM_SETSEL, 0, -1);
+    const HWND edit_control = edit();
+    SetFocus(edit_control ? edit_control : hwnd());
+    if (edit_control) SendMessageW(edit_control, EM_SETSEL, 0, -1);
 }
 
 void ComboBox::on_command(WORD code) {
@@ -124,40 +167,9 @@ bool ComboBox::handle_key_message(UINT msg, WPARAM wp, LPARAM lp, LRESULT* resul
     return false;
 }
 
-LRESULT CALLBACK ComboBox::edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                     DWORD_PTR self_ptr) {
-    auto* self = reinterpret_cast<ComboBox*>(self_ptr);
-    switch (msg) {
-        case WM_GETDLGCODE: {
-            const auto* m = reinterpret_cast<const MSG*>(lp);
-            if (m && (m->message == WM_KEYDOWN || m->message == WM_CHAR) && m->wParam == VK_RETURN)
-                return DefSubclassProc(hwnd, msg, wp, lp) | DLGC_WANTALLKEYS;
-            break;
-        }
-        case WM_SETFOCUS:
-            if (self->on_focus) self->on_focus();
-            break;
-        case WM_KILLFOCUS:
-            // No highlighted text left behind in a box the user has left (some combo
-            // boxes keep showing their selection without the focus).
-            SendMessageW(hwnd, EM_SETSEL, static_cast<WPARAM>(-1), 0);
-            break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, edit_proc, kEditSubclassId);
-            self->edit_ = nullptr;
-            break;
-        default: {
-            LRESULT result = 0;
-            if (self->handle_key_message(msg, wp, lp, &result)) return result;
-            break;
-        }
-    }
-    return DefSubclassProc(hwnd, msg, wp, lp);
-}
-
 LRESULT ComboBox::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     // A drop-down list has no edit control: it takes the focus and the keys itself.
-    if (!edit_) {
+    if (!editable()) {
         LRESULT result = 0;
         if (handle_key_message(msg, wp, lp, &result)) return result;
     }

@@ -6,8 +6,8 @@
 # JWC_TEMP.TXT (the header echo is the whole buffer again). Goals: wall time within 1.5x of
 # `cp` of the same file, peak memory under 1.3x the file size.
 #
-# Usage: bench/run.sh [QUORNEL_BINARY] [SIZE_MIB]
-# Needs hyperfine and /usr/bin/time (Debian packages hyperfine, time).
+# Usage: RUNS=15 bench/run.sh [QUORNEL_BINARY] [SIZE_MIB]
+# Needs /usr/bin/time (Debian package time).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,9 +25,7 @@ if [[ -z $binary || ! -x $binary ]]; then
     echo "bench: no quornel binary; build it first (cmake --preset native && cmake --build build/native --target quornel)" >&2
     exit 1
 fi
-for tool in hyperfine /usr/bin/time; do
-    command -v "$tool" >/dev/null || { echo "bench: $tool is missing (apt-get install hyperfine time)" >&2; exit 1; }
-done
+command -v /usr/bin/time >/dev/null || { echo "bench: /usr/bin/time is missing (apt-get install time)" >&2; exit 1; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quornel-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -74,10 +72,34 @@ echo "TEMP.TXT: $size bytes ($(numfmt --to=iec "$size"))"
 out_size=$(stat -c %s "$dir/JWC_TEMP.TXT")
 echo "JWC_TEMP.TXT: $out_size bytes"
 
-hyperfine --warmup 2 --runs "${RUNS:-10}" --export-markdown "$work/times.md" \
-    -n "quornel --repeat" "'$binary' --repeat --dir '$dir'" \
-    -n "cp" "cp '$dir/TEMP.TXT' '$dir/copy.TXT'"
-cat "$work/times.md"
+# Paired runs: quornel, then cp of the same file, then the same copy flushed to the disk
+# (what quornel did before it left JWC_TEMP.TXT to the system), in turn, so that other
+# work on the machine and the system's own write-back fall on all three alike.
+ms_of() {  # COMMAND...: runs it, prints its wall time in milliseconds
+    local start end
+    start=$(date +%s%N)
+    "$@" >/dev/null 2>&1 || { echo "bench: $* failed" >&2; exit 1; }
+    end=$(date +%s%N)
+    awk -v ns=$((end - start)) 'BEGIN { printf "%.1f\n", ns / 1e6 }'
+}
+median() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2 ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2) }'; }
+runs=${RUNS:-15}
+q=() c=() d=()
+for ((i = 0; i < runs + 2; i++)); do
+    tq=$(ms_of "$binary" --repeat --dir "$dir")
+    tc=$(ms_of cp "$dir/TEMP.TXT" "$dir/copy.TXT")
+    td=$(ms_of dd if="$dir/TEMP.TXT" of="$dir/copy.TXT" bs=1M conv=fsync)
+    ((i < 2)) && continue  # two rounds to warm the caches
+    q+=("$tq") c+=("$tc") d+=("$td")
+done
+q_med=$(printf '%s\n' "${q[@]}" | median)
+c_med=$(printf '%s\n' "${c[@]}" | median)
+d_med=$(printf '%s\n' "${d[@]}" | median)
+echo "runs: $runs, paired ($(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg))"
+echo "quornel --repeat:        median $q_med ms  (all: ${q[*]})"
+echo "cp:                      median $c_med ms  (all: ${c[*]})"
+echo "dd conv=fsync (flushed): median $d_med ms  (all: ${d[*]})"
+awk -v q="$q_med" -v c="$c_med" 'BEGIN { printf "quornel / cp: %.2f (goal 1.5)\n", q / c }'
 
 /usr/bin/time -v "$binary" --repeat --dir "$dir" 2>"$work/time.txt" >/dev/null
 peak_kib=$(awk -F: '/Maximum resident set size/ {gsub(/ /, "", $2); print $2}' "$work/time.txt")

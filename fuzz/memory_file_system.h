@@ -22,8 +22,8 @@ class MemoryFileSystem : public FileSystem {
         return it->second;
     }
 
-    Result<std::unique_ptr<OutputFile>> create_replacing(
-        const std::filesystem::path& path) override {
+    Result<std::unique_ptr<OutputFile>> create_replacing(const std::filesystem::path& path,
+                                                         Durability) override {
         return std::unique_ptr<OutputFile>(new Output(*this, path));
     }
 

@@ -17,8 +17,10 @@
 #include "ui/command_line.h"
 #include "ui/frm_main.h"
 #include "ui/headless_run.h"
+#include "ui/startup_trace.h"
 #include "win32/frm_main_view.h"
 #include "win32/message_box_dialogs.h"
+#include "win32/startup_trace_file.h"
 #include "win32/system_dll.h"
 #include "win32/wide_text.h"
 
@@ -100,13 +102,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
     if (quornel::is_headless_request(args)) return run_without_window(args);
 
+    quornel::start_startup_trace_if_asked();
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    quornel::startup_trace().phase("common controls");
 
     auto registry = quornel::open_user_registry();
     quornel::MessageBoxDialogs dialogs;
     quornel::FrmMain model(quornel::FrmMainEnv{quornel::real_file_system(), *registry, dialogs,
                                                quornel::executable_dir()});
+    quornel::startup_trace().phase("model");
     // Form_Load runs before the window is first shown; when it cannot go on (no exchange
     // header) it has told the user and the program ends.
     model.Form_Load();
@@ -119,6 +124,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         return 1;
     }
     view.show();
+    quornel::write_startup_trace();
     view.run();
     return 0;
 }

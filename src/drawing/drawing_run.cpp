@@ -39,7 +39,9 @@ Status write_drawing(FileSystem& fs, const std::filesystem::path& program_dir,
     if (!commands) return commands.status();
     const HeaderEcho echo = header_echo(header_buffer);
 
-    auto file = fs.create_replacing(program_dir / "JWC_TEMP.TXT");
+    // Jw_cad reads the hand-over file the moment quornel ends, and every run writes it anew:
+    // it is replaced whole, but not waited for on the disk.
+    auto file = fs.create_replacing(program_dir / "JWC_TEMP.TXT", Durability::Unflushed);
     if (!file) return file.status();
     OutputFile& out = **file;
     for (std::string_view part :

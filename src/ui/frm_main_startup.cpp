@@ -3,6 +3,7 @@
 
 #include "settings/registry_settings.h"
 #include "ui/frm_main.h"
+#include "ui/startup_trace.h"
 
 namespace quornel {
 
@@ -37,7 +38,9 @@ void FrmMain::Form_Load() {
         // the first entry.
         set_list_index(box, p >= 0 && p < static_cast<int>(box.items.size()) ? p : 0);
     }
+    startup_trace().phase("registry");
     const Status header_status = read_header();
+    startup_trace().phase("header");
     if (!header_status) {
         if (!loaded_once_) {
             // Without the header's scale and text sizes nothing can be drawn.
@@ -61,7 +64,9 @@ void FrmMain::Form_Load() {
     for (WallSide side : kWallSides) {
         LayoutKabeSun(wall(side), state);
     }
+    startup_trace().phase("layout");
     list_data_load(report_list_problems_);
+    startup_trace().phase("pick lists");
     loaded_once_ = true;
     loading_ = false;
 }

@@ -7,15 +7,54 @@
 namespace quornel::win {
 namespace {
 
-constexpr UINT_PTR kEditSubclassId = 2;
 // Room for the drop-down list below the closed box (the recent lists have 5 or 10
 // entries, the pen lists up to 16).
 constexpr int kDropDownItems = 10;
 
 }  // namespace
 
-ComboBox::~ComboBox() {
-    if (edit_ && IsWindow(edit_)) RemoveWindowSubclass(edit_, edit_proc, kEditSubclassId);
+// The edit control inside an editable box: Enter is caught here and reported instead of
+// reaching the combo box, and the focus arriving here counts as the box's.
+class ComboBox::Edit : public Wnd {
+  public:
+    Edit(ComboBox& box, HWND edit) : box_(box) {
+        owns_window_ = false;  // the combo box makes and destroys it
+        attach(edit);
+    }
+
+  protected:
+    LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
+        switch (msg) {
+            case WM_GETDLGCODE: {
+                const auto* m = reinterpret_cast<const MSG*>(lp);
+                if (m && (m->message == WM_KEYDOWN || m->message == WM_CHAR) &&
+                    m->wParam == VK_RETURN)
+                    return default_proc(hwnd, msg, wp, lp) | DLGC_WANTALLKEYS;
+                break;
+            }
+            case WM_KILLFOCUS:
+                // No highlighted text left behind in a box the user has left (some combo
+                // boxes keep showing their selection without the focus).
+                SendMessageW(hwnd, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+                break;
+            default: {
+                LRESULT result = 0;
+                if (box_.handle_key_message(msg, wp, lp, &result)) return result;
+                break;
+            }
+        }
+        return default_proc(hwnd, msg, wp, lp);
+    }
+
+  private:
+    ComboBox& box_;
+};
+
+ComboBox::ComboBox() = default;
+ComboBox::~ComboBox() = default;
+
+HWND ComboBox::edit() const {
+    return edit_ ? edit_->hwnd() : nullptr;
 }
 
 bool ComboBox::create(HWND parent, bool editable, const Placement& at) {
@@ -30,9 +69,12 @@ bool ComboBox::create(HWND parent, bool editable, const Placement& at) {
     if (editable) {
         COMBOBOXINFO info{};
         info.cbSize = sizeof(info);
-        if (GetComboBoxInfo(hwnd, &info)) edit_ = info.hwndItem;
-        if (edit_)
-            SetWindowSubclass(edit_, edit_proc, kEditSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        if (GetComboBoxInfo(hwnd, &info) && info.hwndItem) {
+            edit_ = std::make_unique<Edit>(*this, info.hwndItem);
+            edit_->on_focus = [this] {
+                if (on_focus) on_focus();
+            };
+        }
     }
     return true;
 }
@@ -58,14 +100,23 @@ void ComboBox::set_box_bounds(const RECT& rect) {
 
 void ComboBox::set_items(const std::vector<std::string>& items) {
     if (!hwnd()) return;
+    auto add_all = [&] {
+        for (const std::string& entry : items) {
+            std::wstring w = widen(entry);
+            SendMessageW(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(w.c_str()));
+        }
+    };
+    // The first filling of a box just made (most boxes at start-up): nothing is shown from
+    // the list yet, so there is nothing to clear, keep or repaint.
+    if (SendMessageW(hwnd(), CB_GETCOUNT, 0, 0) == 0) {
+        add_all();
+        return;
+    }
     // Resetting the list of an editable box clears its text too; keep what the box shows.
     std::string shown = editable() ? text() : std::string();
     SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0);
     SendMessageW(hwnd(), CB_RESETCONTENT, 0, 0);
-    for (const std::string& entry : items) {
-        std::wstring w = widen(entry);
-        SendMessageW(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(w.c_str()));
-    }
+    add_all();
     if (editable()) set_text(shown);
     SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd(), nullptr, TRUE);
@@ -91,13 +142,14 @@ std::string ComboBox::item(int index) const {
 
 bool ComboBox::has_focus() const {
     HWND focus = GetFocus();
-    return focus && (focus == hwnd() || focus == edit_);
+    return focus && (focus == hwnd() || focus == edit());
 }
 
 void ComboBox::focus() {
     if (!hwnd()) return;
-    SetFocus(edit_ ? edit_ : hwnd());
-    if (edit_) SendMessageW(edit_, EM_SETSEL, 0, -1);
+    const HWND edit_control = edit();
+    SetFocus(edit_control ? edit_control : hwnd());
+    if (edit_control) SendMessageW(edit_control, EM_SETSEL, 0, -1);
 }
 
 void ComboBox::on_command(WORD code) {
@@ -115,40 +167,9 @@ bool ComboBox::handle_key_message(UINT msg, WPARAM wp, LPARAM lp, LRESULT* resul
     return false;
 }
 
-LRESULT CALLBACK ComboBox::edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                     DWORD_PTR self_ptr) {
-    auto* self = reinterpret_cast<ComboBox*>(self_ptr);
-    switch (msg) {
-        case WM_GETDLGCODE: {
-            const auto* m = reinterpret_cast<const MSG*>(lp);
-            if (m && (m->message == WM_KEYDOWN || m->message == WM_CHAR) && m->wParam == VK_RETURN)
-                return DefSubclassProc(hwnd, msg, wp, lp) | DLGC_WANTALLKEYS;
-            break;
-        }
-        case WM_SETFOCUS:
-            if (self->on_focus) self->on_focus();
-            break;
-        case WM_KILLFOCUS:
-            // No highlighted text left behind in a box the user has left (some combo
-            // boxes keep showing their selection without the focus).
-            SendMessageW(hwnd, EM_SETSEL, static_cast<WPARAM>(-1), 0);
-            break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, edit_proc, kEditSubclassId);
-            self->edit_ = nullptr;
-            break;
-        default: {
-            LRESULT result = 0;
-            if (self->handle_key_message(msg, wp, lp, &result)) return result;
-            break;
-        }
-    }
-    return DefSubclassProc(hwnd, msg, wp, lp);
-}
-
 LRESULT ComboBox::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     // A drop-down list has no edit control: it takes the focus and the keys itself.
-    if (!edit_) {
+    if (!editable()) {
         LRESULT result = 0;
         if (handle_key_message(msg, wp, lp, &result)) return result;
     }

@@ -3,6 +3,7 @@
 // lists. Enter in an editable box is caught in its edit control and reported instead of
 // reaching the combo box; the focus arriving in the edit control counts as the box's.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,12 +13,13 @@ namespace quornel::win {
 
 class ComboBox : public Wnd {
   public:
+    ComboBox();
     ~ComboBox() override;
     // `at.rect` is the closed box.
     bool create(HWND parent, bool editable, const Placement& at = {});
-    bool editable() const { return edit_ != nullptr; }
+    bool editable() const { return edit() != nullptr; }
     // The edit control of an editable box (it holds the focus while the user types).
-    HWND edit() const { return edit_; }
+    HWND edit() const;
 
     // The closed box's rectangle; the drop-down list opens below it.
     void set_box_bounds(const RECT& rect);
@@ -46,10 +48,10 @@ class ComboBox : public Wnd {
     // leaves room for the drop-down list below it.
     void fit_field(int height);
     int dropped_height(int height) const;
-    static LRESULT CALLBACK edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                      DWORD_PTR self);
     bool handle_key_message(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
-    HWND edit_ = nullptr;
+
+    class Edit;
+    std::unique_ptr<Edit> edit_;  // the edit control of an editable box
 };
 
 }  // namespace quornel::win

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 
+#include "ui/startup_trace.h"
 #include "win32/button.h"
 #include "win32/canvas.h"
 #include "win32/combo_box.h"
@@ -70,7 +71,9 @@ HWND FrmMainView::native(const ControlRef& ref) const {
 bool FrmMainView::create() {
     if (!window_.create(model_.form.caption)) return false;
     dpi_ = window_dpi(hwnd());
+    startup_trace().phase("window");
     font_ = std::make_unique<UiFont>(dpi_);
+    startup_trace().phase("font");
     window_.on_close = [this] {
         // Closing the window is not leaving a box: nothing is validated or written.
         focus_moved_ = false;
@@ -89,7 +92,9 @@ bool FrmMainView::create() {
     window_.set_outer_size_centred(model_.form.width, model_.form.height);
     dialogs_.set_owner(hwnd());
     dialogs_.before_show = [this] { show_model_state(); };
+    startup_trace().phase("control list");
     refresh();
+    startup_trace().phase("control creation");
     return true;
 }
 
@@ -177,14 +182,19 @@ bool FrmMainView::realize(Native& n) {
         n.wnd.reset();
         return false;
     }
-    // Keep the tab order of the layout: after the nearest sibling made before.
+    // Keep the tab order of the layout: after the nearest sibling made before. At start-up
+    // the controls are made in that order and a new window already stands there; asking
+    // is much cheaper than moving it (under Wine every move is a round trip with messages).
     HWND after = HWND_TOP;
     for (auto& other : natives_) {
         if (other.get() == &n) break;
         if (other->parent == n.parent && other->wnd) after = other->wnd->hwnd();
     }
-    SetWindowPos(n.wnd->hwnd(), after, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+    const HWND before_it = GetWindow(n.wnd->hwnd(), GW_HWNDPREV);
+    if (before_it != (after == HWND_TOP ? nullptr : after)) {
+        SetWindowPos(n.wnd->hwnd(), after, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+    }
     wire_events(n);
     by_hwnd_[n.wnd->hwnd()] = &n;
     return true;
@@ -314,9 +324,12 @@ void FrmMainView::wire_events(Native& n) {
 void FrmMainView::show() {
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
+    startup_trace().phase("show");
     if (model_.focus().empty()) model_.user_focus(ControlRef{"cboM_h", -1});
     refresh();
+    startup_trace().phase("focus");
     UpdateWindow(hwnd());
+    startup_trace().phase("first paint");
 }
 
 FrmMainView::Native* FrmMainView::native_with_focus() {

@@ -66,6 +66,39 @@ class BackBuffer {
     int width_, height_;
 };
 
+// A client area painted once and copied as often as it is asked for: for a parent whose
+// children draw it as their own background (DrawThemeParentBackground sends the parent
+// WM_PRINTCLIENT for every child at every paint of the child).
+class PaintedCopy {
+  public:
+    PaintedCopy() = default;
+    ~PaintedCopy();
+    PaintedCopy(const PaintedCopy&) = delete;
+    PaintedCopy& operator=(const PaintedCopy&) = delete;
+
+    bool valid() const { return valid_; }
+    // What it shows has changed; the next copy paints it anew.
+    void invalidate() { valid_ = false; }
+    // Paints the copy anew with `paint(dc)`, `width` × `height` pixels.
+    template <class Paint>
+    void repaint(int width, int height, Paint&& paint) {
+        if (!prepare(width, height)) return;
+        paint(dc_);
+        valid_ = true;
+    }
+    // Copies it onto `target` at (0, 0).
+    void copy_to(HDC target) const;
+
+  private:
+    bool prepare(int width, int height);
+
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    int width_ = 0, height_ = 0;
+    bool valid_ = false;
+};
+
 // Answers WM_PAINT through a BackBuffer: `paint(dc, client)` draws the whole client area.
 template <class Paint>
 void paint_buffered(HWND hwnd, Paint&& paint) {

@@ -28,15 +28,22 @@ int TabControl::selected() const {
 }
 
 void TabControl::select(int page) {
-    if (selected() != page) SendMessageW(hwnd(), TCM_SETCURSEL, page, 0);
+    if (selected() != page) {
+        SendMessageW(hwnd(), TCM_SETCURSEL, page, 0);
+        page_.invalidate();
+    }
 }
 
 void TabControl::redraw() {
+    page_.invalidate();
     if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 LRESULT TabControl::on_notify(NMHDR* header) {
-    if (header->code == TCN_SELCHANGE && on_select) on_select(selected());
+    if (header->code == TCN_SELCHANGE) {
+        page_.invalidate();
+        if (on_select) on_select(selected());
+    }
     return 0;
 }
 
@@ -49,23 +56,48 @@ void TabControl::paint_to(HDC dc) {
     if (paint) paint(dc);
 }
 
+void TabControl::paint_page(HDC dc, bool fresh) {
+    if (fresh || !page_.valid()) {
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        page_.repaint(client.right, client.bottom, [&](HDC page) { paint_to(page); });
+    }
+    if (page_.valid())
+        page_.copy_to(dc);
+    else
+        paint_to(dc);  // no memory for the copy: straight onto the target
+}
+
 LRESULT TabControl::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = 0;
     if (reflect_to_child(hwnd, msg, wp, lp, &result)) return result;
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT:
-            paint_buffered(hwnd, [&](HDC dc, const RECT& client) {
-                paint_to(dc);
-            });
+        case WM_PAINT: {
+            // Painted anew each time (the tabs show focus and hover), into the copy that
+            // the children then take their background from.
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd, &ps);
+            paint_page(dc, true);
+            EndPaint(hwnd, &ps);
             return 0;
+        }
         case WM_PRINTCLIENT:
-            paint_to(reinterpret_cast<HDC>(wp));
+            paint_page(reinterpret_cast<HDC>(wp), false);
             return 0;
+        case WM_SIZE:
+        case WM_SETFONT:
+        case WM_THEMECHANGED:
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+        case WM_DPICHANGED_AFTERPARENT:
+            page_.invalidate();
+            break;
         default:
-            return default_proc(hwnd, msg, wp, lp);
+            break;
     }
+    return default_proc(hwnd, msg, wp, lp);
 }
 
 }  // namespace quornel::win

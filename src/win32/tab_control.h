@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "win32/gdi_object.h"
 #include "win32/wnd.h"
 
 namespace quornel::win {
@@ -32,6 +33,13 @@ class TabControl : public Wnd {
 
   private:
     void paint_to(HDC dc);
+    // Copies the page onto `dc`, painting it anew first when `fresh` or when it changed.
+    void paint_page(HDC dc, bool fresh);
+
+    // The page as last painted: every child with a see-through background asks for it
+    // at each of its paints, and painting the tab control anew for each was most of the
+    // time the window took to appear.
+    PaintedCopy page_;
 };
 
 }  // namespace quornel::win

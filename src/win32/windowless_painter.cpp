@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/startup_trace.h"
 #include "win32/dpi.h"
 #include "win32/gdi_object.h"
 #include "win32/wide_text.h"
@@ -77,7 +78,10 @@ void paint_label(HDC dc, const Label& label, unsigned dpi, HFONT font) {
 const Bitmap* PictureCache::get(const std::string& id) {
     if (id.empty()) return nullptr;
     auto it = cache_.find(id);
-    if (it == cache_.end()) it = cache_.emplace(id, picture_for(id)).first;
+    if (it == cache_.end()) {
+        StartupTrace::Part made(startup_trace(), "pictures");
+        it = cache_.emplace(id, picture_for(id)).first;
+    }
     return it->second ? &*it->second : nullptr;
 }
 

@@ -2,47 +2,64 @@
 
 #include <commctrl.h>
 
+#include <unordered_map>
+
 #include "win32/ux_theme.h"
 #include "win32/wide_text.h"
 
 namespace quornel::win {
 namespace {
 
-const wchar_t kWrapperProp[] = L"quornel.wnd";
-constexpr UINT_PTR kSubclassId = 1;
+// The wrappers by window. One thread makes and runs every window of the program, so a
+// plain map serves; it stands in for window properties and comctl32's subclassing, which
+// under Wine ask the window server at every single message.
+std::unordered_map<HWND, Wnd*>& wrappers() {
+    static std::unordered_map<HWND, Wnd*> map;
+    return map;
+}
 
 }  // namespace
 
 Wnd::~Wnd() {
-    if (hwnd_) {
-        HWND h = hwnd_;
-        RemoveWindowSubclass(h, subclass_proc, kSubclassId);
-        RemovePropW(h, kWrapperProp);
-        hwnd_ = nullptr;
-        DestroyWindow(h);
-    }
+    if (!hwnd_) return;
+    const HWND h = hwnd_;
+    detach();
+    if (owns_window_) DestroyWindow(h);
 }
 
 Wnd* Wnd::from(HWND hwnd) {
-    return hwnd ? static_cast<Wnd*>(GetPropW(hwnd, kWrapperProp)) : nullptr;
+    if (!hwnd) return nullptr;
+    const auto& map = wrappers();
+    auto it = map.find(hwnd);
+    return it == map.end() ? nullptr : it->second;
 }
 
 void Wnd::attach(HWND hwnd) {
     hwnd_ = hwnd;
     if (!hwnd) return;
-    SetPropW(hwnd, kWrapperProp, this);
-    SetWindowSubclass(hwnd, subclass_proc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    wrappers()[hwnd] = this;
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Wnd::route)));
 }
 
-LRESULT CALLBACK Wnd::subclass_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                    DWORD_PTR self_ptr) {
-    auto* self = reinterpret_cast<Wnd*>(self_ptr);
+void Wnd::detach() {
+    if (!hwnd_) return;
+    const HWND h = hwnd_;
+    hwnd_ = nullptr;
+    wrappers().erase(h);
+    // Only when the procedure is still ours: a later subclass keeps its own chain.
+    if (original_ && GetWindowLongPtrW(h, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Wnd::route))
+        SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+}
+
+LRESULT CALLBACK Wnd::route(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    Wnd* self = from(hwnd);
+    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);  // not reached: detach restores
     if (msg == WM_NCDESTROY) {
         // The window goes first (its parent is being destroyed): forget it, keep the object.
-        RemoveWindowSubclass(hwnd, subclass_proc, kSubclassId);
-        RemovePropW(hwnd, kWrapperProp);
-        self->hwnd_ = nullptr;
-        return DefSubclassProc(hwnd, msg, wp, lp);
+        const WNDPROC original = self->original_;
+        self->detach();
+        return CallWindowProcW(original, hwnd, msg, wp, lp);
     }
     if (msg == WM_SETFOCUS && self->on_focus) self->on_focus();
     return self->window_proc(hwnd, msg, wp, lp);
@@ -53,7 +70,8 @@ LRESULT Wnd::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT Wnd::default_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return original_ ? CallWindowProcW(original_, hwnd, msg, wp, lp)
+                     : DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 void Wnd::set_bounds(const RECT& r) {

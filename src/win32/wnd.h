@@ -57,14 +57,19 @@ class Wnd {
   protected:
     // Takes over a freshly created window: its messages go through window_proc from now on.
     void attach(HWND hwnd);
+    // Gives the window back to its own procedure and forgets it (it is not destroyed).
+    void detach();
     virtual LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     // The window's own behaviour for a message.
-    static LRESULT default_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT default_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    // False for a wrapper of a window that belongs to another (a combo box's edit
+    // control): the wrapper then only lets go of it.
+    bool owns_window_ = true;
 
   private:
-    static LRESULT CALLBACK subclass_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                          DWORD_PTR self);
+    static LRESULT CALLBACK route(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     HWND hwnd_ = nullptr;
+    WNDPROC original_ = nullptr;
 };
 
 // For container window procedures: passes WM_COMMAND, WM_NOTIFY and the colour messages of

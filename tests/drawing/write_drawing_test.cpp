@@ -112,8 +112,9 @@ class FailingFileSystem : public FileSystem {
         return real_file_system().read_all(p);
     }
     bool exists(const std::filesystem::path& p) override { return real_file_system().exists(p); }
-    Result<std::unique_ptr<OutputFile>> create_replacing(const std::filesystem::path& p) override {
-        auto inner = real_file_system().create_replacing(p);
+    Result<std::unique_ptr<OutputFile>> create_replacing(const std::filesystem::path& p,
+                                                         Durability durability) override {
+        auto inner = real_file_system().create_replacing(p, durability);
         if (!inner) return inner.status();
         return std::unique_ptr<OutputFile>(new Failing(std::move(*inner), fail_at_, p));
     }

@@ -56,22 +56,23 @@ ww_require() {
 }
 
 ww_start_display() {
-    local n
-    for n in $(seq 91 199); do
-        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-            WW_XVFB_PID=$!
-            export DISPLAY=":$n"
-            local i
-            for i in $(seq 1 50); do
-                if xdotool getdisplaygeometry >/dev/null 2>&1; then return 0; fi
-                sleep 0.1
-            done
-            kill "$WW_XVFB_PID" 2>/dev/null
-            WW_XVFB_PID=""
+    # Xvfb picks a free display itself and reports it (-displayfd): two tests that start
+    # at the same moment never share one, as they could when each probed for a free number
+    # and the loser's checks then reached the winner's server.
+    local number_file="$WW_WORK/display-number" i
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    WW_XVFB_PID=$!
+    for i in $(seq 1 100); do
+        if [ -s "$number_file" ]; then
+            export DISPLAY=":$(tr -dc '0-9' <"$number_file")"
+            if xdotool getdisplaygeometry >/dev/null 2>&1; then return 0; fi
         fi
+        kill -0 "$WW_XVFB_PID" 2>/dev/null || break
+        sleep 0.1
     done
-    ww_log "no free X display"
+    kill "$WW_XVFB_PID" 2>/dev/null
+    WW_XVFB_PID=""
+    ww_log "no X display"
     exit 1
 }
 

@@ -67,10 +67,10 @@ Result<std::string> FaultyFileSystem::read_all(const std::filesystem::path& path
 }
 
 Result<std::unique_ptr<OutputFile>> FaultyFileSystem::create_replacing(
-    const std::filesystem::path& path) {
+    const std::filesystem::path& path, Durability durability) {
     if (read_only_ && inside(path, *read_only_))
         return Result<std::unique_ptr<OutputFile>>::failure(message_file_unwritable(path));
-    auto real = real_file_system().create_replacing(path);
+    auto real = real_file_system().create_replacing(path, durability);
     if (!real) return real.status();
     return std::unique_ptr<OutputFile>(new FaultyOutput(*this, path, std::move(*real)));
 }

@@ -37,8 +37,8 @@ class FaultyFileSystem : public FileSystem {
     }
 
     Result<std::string> read_all(const std::filesystem::path& path) override;
-    Result<std::unique_ptr<OutputFile>> create_replacing(
-        const std::filesystem::path& path) override;
+    Result<std::unique_ptr<OutputFile>> create_replacing(const std::filesystem::path& path,
+                                                         Durability durability) override;
     bool exists(const std::filesystem::path& path) override;
 
   private:

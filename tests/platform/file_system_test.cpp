@@ -26,14 +26,14 @@ TEST(FileSystem, UncommittedOutputLeavesTheOldFile) {
     const auto file = dir.file("JWC_TEMP.TXT");
     dir.write("JWC_TEMP.TXT", "old");
     {
-        auto out = fs.create_replacing(file);
+        auto out = fs.create_replacing(file, Durability::Unflushed);
         ASSERT_TRUE(out);
         ASSERT_TRUE((*out)->write("half of the new"));
     }  // abandoned, as when a run fails midway
     EXPECT_EQ(dir.read("JWC_TEMP.TXT"), "old");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"JWC_TEMP.TXT"});
 
-    auto out = fs.create_replacing(file);
+    auto out = fs.create_replacing(file, Durability::Unflushed);
     ASSERT_TRUE(out);
     ASSERT_TRUE((*out)->write("new"));
     ASSERT_TRUE((*out)->commit());

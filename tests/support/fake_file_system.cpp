@@ -4,9 +4,13 @@ namespace quornel::test {
 
 class FakeOutputFile : public OutputFile {
   public:
-    FakeOutputFile(FakeFileSystem& fs, std::filesystem::path path, std::optional<std::size_t> limit,
-                   bool fail_commit)
-        : fs_(fs), path_(std::move(path)), limit_(limit), fail_commit_(fail_commit) {
+    FakeOutputFile(FakeFileSystem& fs, std::filesystem::path path, Durability durability,
+                   std::optional<std::size_t> limit, bool fail_commit)
+        : fs_(fs),
+          path_(std::move(path)),
+          durability_(durability),
+          limit_(limit),
+          fail_commit_(fail_commit) {
         ++fs_.open_outputs_;
     }
     ~FakeOutputFile() override { --fs_.open_outputs_; }
@@ -30,12 +34,14 @@ class FakeOutputFile : public OutputFile {
         committed_ = true;
         fs_.files_[FakeFileSystem::key(path_)] = pending_;
         ++fs_.commits_[FakeFileSystem::key(path_)];
+        fs_.durability_[FakeFileSystem::key(path_)] = durability_;
         return Status::success();
     }
 
   private:
     FakeFileSystem& fs_;
     std::filesystem::path path_;
+    Durability durability_;
     std::optional<std::size_t> limit_;
     bool fail_commit_;
     std::string pending_;
@@ -88,6 +94,12 @@ int FakeFileSystem::commits(const std::filesystem::path& path) const {
     return it == commits_.end() ? 0 : it->second;
 }
 
+std::optional<Durability> FakeFileSystem::durability(const std::filesystem::path& path) const {
+    auto it = durability_.find(key(path));
+    if (it == durability_.end()) return std::nullopt;
+    return it->second;
+}
+
 Result<std::string> FakeFileSystem::read_all(const std::filesystem::path& path) {
     ++reads_[key(path)];
     if (auto f = failures_.find(key(path)); f != failures_.end() && f->second.reads)
@@ -98,12 +110,13 @@ Result<std::string> FakeFileSystem::read_all(const std::filesystem::path& path) 
 }
 
 Result<std::unique_ptr<OutputFile>> FakeFileSystem::create_replacing(
-    const std::filesystem::path& path) {
+    const std::filesystem::path& path, Durability durability) {
     Failures f;
     if (auto it = failures_.find(key(path)); it != failures_.end()) f = it->second;
     if (f.create)
         return Result<std::unique_ptr<OutputFile>>::failure(message_file_unwritable(path));
-    return std::unique_ptr<OutputFile>(new FakeOutputFile(*this, path, f.write_limit, f.commit));
+    return std::unique_ptr<OutputFile>(
+        new FakeOutputFile(*this, path, durability, f.write_limit, f.commit));
 }
 
 bool FakeFileSystem::exists(const std::filesystem::path& path) {

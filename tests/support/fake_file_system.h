@@ -35,12 +35,14 @@ class FakeFileSystem : public FileSystem {
     // How often a read was attempted, and how often a replacement committed.
     int reads(const std::filesystem::path& path) const;
     int commits(const std::filesystem::path& path) const;
+    // How durable the last committed replacement was asked to be; nullopt before any.
+    std::optional<Durability> durability(const std::filesystem::path& path) const;
     // Outputs created but neither committed nor yet discarded.
     int open_outputs() const { return open_outputs_; }
 
     Result<std::string> read_all(const std::filesystem::path& path) override;
-    Result<std::unique_ptr<OutputFile>> create_replacing(
-        const std::filesystem::path& path) override;
+    Result<std::unique_ptr<OutputFile>> create_replacing(const std::filesystem::path& path,
+                                                         Durability durability) override;
     bool exists(const std::filesystem::path& path) override;
 
   private:
@@ -58,6 +60,7 @@ class FakeFileSystem : public FileSystem {
     std::map<std::string, Failures> failures_;
     std::map<std::string, int> reads_;
     std::map<std::string, int> commits_;
+    std::map<std::string, Durability> durability_;
     int open_outputs_ = 0;
 };
 

@@ -252,6 +252,11 @@ TEST(FrmMainSakuzu, AFailedDrawingKeepsTheWindowOpenAHandedOverOneCloses) {
     EXPECT_EQ(fake.get(w.dir.file("JWC_TEMP.TXT")), source_file("tests/drawing/data/crossing.jwc"));
     EXPECT_EQ(fake.get(w.dir.file("quornel.dat")), source_file("data/quornel.dat"));
     EXPECT_EQ(fake.get(w.dir.file("quornel_res.dat")), res_file(crossing_values()));
+    // Only the hand-over file is left to the system to write out; the files the user keeps
+    // are on the disk before they replace the old ones.
+    EXPECT_EQ(fake.durability(w.dir.file("JWC_TEMP.TXT")), Durability::Unflushed);
+    EXPECT_EQ(fake.durability(w.dir.file("quornel.dat")), Durability::Flushed);
+    EXPECT_EQ(fake.durability(w.dir.file("quornel_res.dat")), Durability::Flushed);
 }
 
 }  // namespace

@@ -1,0 +1,100 @@
+// The fair floor for the start-up benchmark: a plain Win32 program that shows the native
+// controls quornel's first page shows and nothing else. A tab control with two pages, 29
+// editable combo boxes holding five entries each, 20 buttons, the Japanese UI font, in a
+// window of quornel's size; built the same way (static, GUI subsystem). Whatever quornel
+// needs beyond this is its own work: reading its files, the model, the pictures, layout.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cwchar>
+
+#include "floor_trace.h"
+
+namespace {
+
+constexpr int kCombos = 29;
+constexpr int kButtons = 20;
+
+HFONT ui_font() {
+    LOGFONTW lf{};
+    HDC screen = GetDC(nullptr);
+    lf.lfHeight = -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(lf.lfFaceName, L"MS UI Gothic", LF_FACESIZE);
+    return CreateFontIndirectW(&lf);
+}
+
+HWND child(const wchar_t* cls, const wchar_t* text, DWORD style, HWND parent, int x, int y, int w,
+           int h, HFONT font) {
+    HWND hwnd = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x, y, w,
+                                h, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return hwnd;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    floor_trace(false);
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+        if (msg == WM_DESTROY) PostQuitMessage(0);
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    };
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = L"ControlsWindow";
+    RegisterClassExW(&wc);
+    HWND hwnd =
+        CreateWindowExW(WS_EX_CONTROLPARENT, wc.lpszClassName, L"controls",
+                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 780, 617, nullptr, nullptr, instance, nullptr);
+    HFONT font = ui_font();
+
+    HWND tab =
+        child(WC_TABCONTROLW, L"", WS_CLIPCHILDREN | WS_CLIPSIBLINGS, hwnd, 8, 8, 761, 577, font);
+    const wchar_t* pages[] = {L"作図", L"基本設定"};
+    for (int i = 0; i < 2; ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(pages[i]);
+        SendMessageW(tab, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+
+    // Laid out in a grid over the page, each box with a list of five recent values.
+    for (int i = 0; i < kCombos; ++i) {
+        HWND box = child(WC_COMBOBOXW, L"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, tab,
+                         170 + (i % 6) * 95, 40 + (i / 6) * 60, 60, 20 + 10 * 16, font);
+        for (int entry = 0; entry < 5; ++entry) {
+            wchar_t text[16];
+            std::swprintf(text, 16, L"%d", (entry + 1) * 150);
+            SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        }
+        SetWindowTextW(box, L"150");
+    }
+    for (int i = 0; i < kButtons; ++i) {
+        child(WC_BUTTONW, L"作図", BS_PUSHBUTTON, tab, 20 + (i % 10) * 72, 480 + (i / 10) * 36, 64,
+              25, font);
+    }
+
+    ShowWindow(hwnd, SW_SHOW);
+    UpdateWindow(hwnd);
+    floor_trace(true);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageW(hwnd, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    DeleteObject(font);
+    return 0;
+}

@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include "platform/registry.h"
-#include "win32/form1_view.h"
+#include "win32/uninstall_view.h"
 #include "win32/message_box_dialogs.h"
 #include "win32/system_dll.h"
 

@@ -1,7 +1,7 @@
 #include "settings/list_data.h"
 
 #include "platform/text_codec.h"
-#include "settings/text_lines.h"
+#include "settings/data_file_lines.h"
 
 namespace quornel {
 namespace {

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/text_codec.h"
-#include "settings/text_lines.h"
+#include "settings/data_file_lines.h"
 
 namespace quornel {
 

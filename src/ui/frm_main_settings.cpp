@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/module1.h"
+#include "settings/registry_values.h"
 #include "settings/registry_settings.h"
 #include "ui/frm_main.h"
 

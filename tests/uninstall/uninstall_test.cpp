@@ -4,8 +4,8 @@
 
 #include "support/scripted_dialogs.h"
 #include "support/test_registry.h"
-#include "uninstall/form1.h"
-#include "uninstall/module1.h"
+#include "uninstall/uninstall_window.h"
+#include "uninstall/key_deletion.h"
 
 namespace quornel::uninstall {
 namespace {

@@ -1,4 +1,4 @@
-#include "settings/text_lines.h"
+#include "settings/data_file_lines.h"
 
 namespace quornel {
 

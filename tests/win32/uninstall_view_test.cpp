@@ -5,7 +5,7 @@
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 #include "win32/dpi.h"
-#include "win32/form1_view.h"
+#include "win32/uninstall_view.h"
 #include "window_driver.h"
 
 namespace quornel::test {

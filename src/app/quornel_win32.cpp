@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/dialogs_win32.h"
 #include "platform/file_system.h"
 #include "platform/program_dir.h"
 #include "platform/registry.h"
@@ -18,7 +19,6 @@
 #include "ui/frm_main.h"
 #include "ui/headless_run.h"
 #include "win32/frm_main_view.h"
-#include "win32/message_box_dialogs.h"
 #include "win32/system_dll.h"
 #include "win32/wide_text.h"
 

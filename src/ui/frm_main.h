@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "drawing/drawing_run.h"
+#include "drawing/drawing_input.h"
 #include "exchange/host_header.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"

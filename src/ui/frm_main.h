@@ -243,9 +243,9 @@ class FrmMain {
     std::array<Picture, 5> pic_S_PenStyle;
     Button cmdS_hozon, cmdS_reset;
     // Row captions, column headings and the static illustrations of tab 1.
-    std::vector<Label> tab1_labels;
-    std::vector<Shape> tab1_shapes;
-    std::vector<Line> tab1_lines;
+    std::array<Label, 22> tab1_labels;
+    std::array<Shape, 6> tab1_shapes;
+    std::array<Line, 10> tab1_lines;
 
     // ---- module values of the window ---------------------------------------------------
     SchematicState state;  // hasira_sd, optSin_d, DiagramCenterX/Y, the column square

@@ -20,4 +20,18 @@ std::string line_numbers_text(const std::vector<int>& numbers) {
     return out;
 }
 
+std::string unread_lines_text(int expected, std::size_t present, const std::vector<int>& unusable,
+                              std::string_view unusable_rule) {
+    std::string details;
+    if (present < static_cast<std::size_t>(expected)) {
+        details =
+            std::to_string(expected) + "行のうち" + std::to_string(present) + "行しかありません";
+    }
+    if (!unusable.empty()) {
+        if (!details.empty()) details += "。また、";
+        details += line_numbers_text(unusable) + std::string(unusable_rule);
+    }
+    return details;
+}
+
 }  // namespace quornel

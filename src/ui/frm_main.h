@@ -265,6 +265,8 @@ class FrmMain {
         std::function<void()> enter;  // KeyPress with key 13
         std::function<void()> click;  // Click (lists: Click or Change)
     };
+    // The control's container; null on the form itself (or when the container is unknown).
+    const Control* container_of(const Control& control) const;
     bool visible_on(const Control& control, bool any_page) const;
     bool enabled_within(const Control& control) const;
     void build_inventory();
@@ -275,6 +277,9 @@ class FrmMain {
     // Focus moves to `target` (empty: nowhere); the control losing it runs LostFocus when
     // a person could still be in it.
     void move_focus(const ControlRef& target);
+    // A person goes to the control to act on it: the focus moves there. False when it cannot
+    // be acted on, before the move or after it.
+    bool move_to(const ControlRef& ref, const Control& control);
     void run_lost_focus(const ControlRef& ref);
 
     std::array<ComboBox*, 15> settei_boxes();    // the tab-1 lists in registry order

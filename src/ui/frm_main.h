@@ -178,7 +178,9 @@ class FrmMain {
     // Procedures of the window used by the handlers above.
     void ResDataLoad();
     void RestoreColumnShape();
-    void ListDataLoad();
+    // Fills the pick lists from quornel.dat (quornel_d.dat after 「リセット」) and clears the
+    // boxes; `report_problem`: a file that cannot be read completely is named to the user.
+    void ListDataLoad(bool report_problem);
     Status ListDataSave();
     Status ResDataSave();
 
@@ -292,7 +294,6 @@ class FrmMain {
     std::vector<ListLine> list_lines();
     Status read_header();
     void apply_pen_sample(const ComboBox& list, Picture& sample, const char* store);
-    void list_data_load(bool report_problem);
     void show_warning(const std::string& text);
     // 「作図」's reading of one box, the box behind a value of the drawing, and a refusal
     // pointed at a box the user can act on.

@@ -57,7 +57,7 @@ void FrmMain::cmdReset_Click() {
         return;
     }
     UseDefaultLists = 1;
-    list_data_load(true);
+    ListDataLoad(true);
     // Start-up reads the same default lists again; one message about them is enough.
     report_list_problems_ = false;
     Form_Load();

@@ -61,7 +61,7 @@ void FrmMain::Form_Load() {
     for (WallSide side : kWallSides) {
         LayoutKabeSun(wall(side), state);
     }
-    list_data_load(report_list_problems_);
+    ListDataLoad(report_list_problems_);
     loaded_once_ = true;
     loading_ = false;
 }

@@ -89,11 +89,6 @@ std::string ComboBox::item(int index) const {
     return narrow(buf);
 }
 
-bool ComboBox::has_focus() const {
-    HWND focus = GetFocus();
-    return focus && (focus == hwnd() || focus == edit_);
-}
-
 void ComboBox::focus() {
     if (!hwnd()) return;
     SetFocus(edit_ ? edit_ : hwnd());

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/registry_values.h"
 #include "settings/registry_settings.h"
+#include "settings/registry_values.h"
 #include "ui/frm_main.h"
 
 namespace quornel {

@@ -6,15 +6,15 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "memory_file_system.h"
 #include "settings/list_data.h"
 #include "utf8_check.h"
+#include "written_back.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::filesystem::path file = "/program/quornel.dat";
-    quornel::fuzz::MemoryFileSystem fs;
+    quornel::test::FakeFileSystem fs;
     std::string original(reinterpret_cast<const char*>(data), size);
-    fs.files[file.generic_string()] = original;
+    fs.put(file, original);
     const auto& layout = quornel::list_data_layout();
 
     quornel::ListDataRead read = quornel::read_list_data(fs, file);
@@ -37,22 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(all == read.problem.empty());
     if (!all) FUZZ_CHECK(read.problem.find("quornel.dat") != std::string::npos);
 
-    quornel::Status written = quornel::write_list_data(fs, file, entries);
-    if (!written) {
-        FUZZ_CHECK(written.message().find("quornel.dat") != std::string::npos);
-        FUZZ_CHECK(fs.files[file.generic_string()] == original);
-        return 0;
-    }
-    const std::string bytes = fs.files[file.generic_string()];
-    FUZZ_CHECK(crlf_lines(bytes) == quornel::kListDataLines);
-
-    quornel::ListDataRead again = quornel::read_list_data(fs, file);
-    FUZZ_CHECK(again.problem.empty());
-    for (int i = 0; i < quornel::kListDataLines; ++i) {
-        FUZZ_CHECK(again.lines[i].has_value());
-        FUZZ_CHECK(*again.lines[i] == entries[i]);
-    }
-    FUZZ_CHECK(quornel::write_list_data(fs, file, entries).ok());
-    FUZZ_CHECK(fs.files[file.generic_string()] == bytes);
+    check_written_back(
+        fs, file, original, quornel::kListDataLines,
+        [&] { return quornel::write_list_data(fs, file, entries); },
+        [&] {
+            const auto again = quornel::read_list_data(fs, file);
+            FUZZ_CHECK(again.problem.empty());
+            for (int i = 0; i < quornel::kListDataLines; ++i)
+                FUZZ_CHECK(again.lines[i] == entries[i]);
+        });
     return 0;
 }

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "memory_file_system.h"
 #include "platform/reg_file_format.h"
 #include "platform/registry.h"
 #include "platform/registry_file.h"
+#include "support/fake_file_system.h"
 
 namespace {
 
@@ -52,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const std::filesystem::path file = "/config/quornel/registry.reg";
-    quornel::fuzz::MemoryFileSystem fs;
-    fs.files[file.generic_string()] = original;
+    quornel::test::FakeFileSystem fs;
+    fs.put(file, original);
     auto registry = quornel::open_reg_file_registry(fs, file);
 
     std::vector<std::optional<quornel::RegData>> before;
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (parsed.damaged()) {
         FUZZ_CHECK(!wrote_dword && !wrote_text);
-        FUZZ_CHECK(fs.files[file.generic_string()] == original);
+        FUZZ_CHECK(fs.get(file) == original);
         return 0;
     }
     FUZZ_CHECK(wrote_dword && wrote_text);

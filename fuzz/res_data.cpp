@@ -7,16 +7,16 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "memory_file_system.h"
 #include "settings/res_data.h"
 #include "utf8_check.h"
+#include "written_back.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::filesystem::path dir = "/program";
     const std::string file = "/program/quornel_res.dat";
-    quornel::fuzz::MemoryFileSystem fs;
+    quornel::test::FakeFileSystem fs;
     std::string original(reinterpret_cast<const char*>(data), size);
-    fs.files[file] = original;
+    fs.put(file, original);
 
     quornel::ResDataRead read = quornel::read_res_data(fs, dir);
     bool all = true;
@@ -34,25 +34,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(all == read.problem.empty());
     if (!all) FUZZ_CHECK(read.problem.find("quornel_res.dat") != std::string::npos);
 
-    quornel::Status written = quornel::write_res_data(fs, dir, values);
-    if (!written) {
-        FUZZ_CHECK(written.message().find("quornel_res.dat") != std::string::npos);
-        FUZZ_CHECK(fs.files[file] == original);
-        return 0;
-    }
-    const std::string& bytes = fs.files[file];
-    // 37 lines, each ended by CR LF, nothing else.
-    FUZZ_CHECK(crlf_lines(bytes) == quornel::kResDataLines);
-    FUZZ_CHECK(bytes.size() >= 2 && bytes.compare(bytes.size() - 2, 2, "\r\n") == 0);
-
-    quornel::ResDataRead again = quornel::read_res_data(fs, dir);
-    FUZZ_CHECK(again.problem.empty());
-    for (int i = 0; i < quornel::kResDataLines; ++i) {
-        FUZZ_CHECK(again.values[i].has_value());
-        FUZZ_CHECK(*again.values[i] == values[i]);
-    }
-    // Writing what was read back gives the same bytes: a repeat run changes nothing.
-    FUZZ_CHECK(quornel::write_res_data(fs, dir, values).ok());
-    FUZZ_CHECK(fs.files[file] == bytes);
+    check_written_back(
+        fs, file, original, quornel::kResDataLines,
+        [&] { return quornel::write_res_data(fs, dir, values); },
+        [&] {
+            const auto again = quornel::read_res_data(fs, dir);
+            FUZZ_CHECK(again.problem.empty());
+            for (int i = 0; i < quornel::kResDataLines; ++i)
+                FUZZ_CHECK(again.values[i] == values[i]);
+        });
     return 0;
 }

@@ -9,18 +9,18 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "fuzz_check.h"
-#include "memory_file_system.h"
 #include "platform/registry_file.h"
 #include "platform/text_codec.h"
 #include "settings/list_data.h"
 #include "settings/res_data.h"
+#include "support/fake_dialogs.h"
+#include "support/fake_file_system.h"
 #include "ui/frm_main.h"
 #include "utf8_check.h"
 
@@ -120,22 +120,14 @@ class Input {
     std::size_t pos_ = 0;
 };
 
-class FuzzDialogs : public Dialogs {
-  public:
-    std::deque<DialogAnswer> answers;
-    int shown = 0;
-    DialogAnswer show(const std::string& text, const std::string& title, DialogButtons buttons,
-                      DialogIcon) override {
-        ++shown;
-        FUZZ_CHECK(!text.empty() && !title.empty());
-        FUZZ_CHECK(fuzz::valid_utf8(text) && fuzz::valid_utf8(title));
-        if (buttons == DialogButtons::Ok) return DialogAnswer::Ok;
-        if (answers.empty()) return DialogAnswer::No;
-        DialogAnswer a = answers.front();
-        answers.pop_front();
-        return a;
+// Every message box shown since `from`: a text and a title, both clean UTF-8.
+void check_messages(const test::FakeDialogs& dialogs, std::size_t from) {
+    const auto& shown = dialogs.shown();
+    for (std::size_t i = from; i < shown.size(); ++i) {
+        FUZZ_CHECK(!shown[i].text.empty() && !shown[i].title.empty());
+        FUZZ_CHECK(fuzz::valid_utf8(shown[i].text) && fuzz::valid_utf8(shown[i].title));
     }
-};
+}
 
 bool finite(double v) {
     return std::isfinite(v);
@@ -195,14 +187,13 @@ std::vector<int> pen_positions(const FrmMain& f) {
 const std::string kDir = "/program";
 const std::string kRegistry = "/config/registry.reg";
 
-std::string file(const fuzz::MemoryFileSystem& fs, const std::string& name) {
-    auto it = fs.files.find(kDir + "/" + name);
-    return it == fs.files.end() ? std::string("<none>") : it->second;
+std::string file(const test::FakeFileSystem& fs, const std::string& name) {
+    return fs.get(kDir + "/" + name).value_or("<none>");
 }
 
 // A repeat run over what the completed drawing left: 前回値 restores every line, and
 // drawing again stores the same previous values and pick lists.
-void check_repeat(fuzz::MemoryFileSystem& fs, Registry& registry, const FrmMain& first) {
+void check_repeat(test::FakeFileSystem& fs, Registry& registry, const FrmMain& first) {
     const std::string previous = file(fs, "quornel_res.dat");
     const std::string lists = file(fs, "quornel.dat");
     const std::string drawing = file(fs, "JWC_TEMP.TXT");
@@ -211,7 +202,7 @@ void check_repeat(fuzz::MemoryFileSystem& fs, Registry& registry, const FrmMain&
     // The header comes back first, less "hq" and the character after it.
     FUZZ_CHECK(drawing.rfind(std::string(kHeader).substr(3), 0) == 0);
 
-    FuzzDialogs dialogs;
+    test::FakeDialogs dialogs;
     FrmMain again(FrmMainEnv{fs, registry, dialogs, kDir});
     again.Form_Load();
     FUZZ_CHECK(!again.closed);
@@ -219,6 +210,7 @@ void check_repeat(fuzz::MemoryFileSystem& fs, Registry& registry, const FrmMain&
     again.cmdResData_Click();
     FUZZ_CHECK(again.last_restore_complete());
     again.cmdSakuzu_Click();
+    check_messages(dialogs, 0);
     if (!again.closed) return;  // refused as the first run could have been; nothing written
     FUZZ_CHECK(file(fs, "quornel_res.dat") == previous);
     FUZZ_CHECK(file(fs, "quornel.dat") == lists);
@@ -229,17 +221,18 @@ void check_repeat(fuzz::MemoryFileSystem& fs, Registry& registry, const FrmMain&
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    fuzz::MemoryFileSystem fs;
-    fs.files[kDir + "/TEMP.TXT"] = kHeader;
-    fs.files[kDir + "/quornel.dat"] = pick_lists();
-    fs.files[kDir + "/quornel_d.dat"] = pick_lists();
-    fs.files[kDir + "/quornel_res.dat"] = previous_values();
+    test::FakeFileSystem fs;
+    fs.put(kDir + "/TEMP.TXT", kHeader);
+    fs.put(kDir + "/quornel.dat", pick_lists());
+    fs.put(kDir + "/quornel_d.dat", pick_lists());
+    fs.put(kDir + "/quornel_res.dat", previous_values());
     auto registry = open_reg_file_registry(fs, kRegistry);
-    FuzzDialogs dialogs;
+    test::FakeDialogs dialogs;  // Yes/No answered from the input, else No
     FrmMain f(FrmMainEnv{fs, *registry, dialogs, kDir});
     f.Form_Load();
     FUZZ_CHECK(!f.closed);
     check_consistent(f);
+    check_messages(dialogs, 0);
 
     std::vector<ControlRef> targets;
     for (const Control* c : f.controls()) {
@@ -259,14 +252,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     targets.push_back(ControlRef{"SSTab1", 1});
 
     Input in(data, size);
-    const auto files_at_start = fs.files;
+    const auto files_at_start = fs.files();
     // FUZZ_TRACE=1 prints the actions of one input, to read a reproducer as a scenario.
     static const bool trace = std::getenv("FUZZ_TRACE") != nullptr;
     for (int step = 0; step < 200 && !in.done() && !f.closed; ++step) {
         const std::uint8_t op = in.byte();
         const ControlRef& target = targets[in.byte() % targets.size()];
-        const auto before = fs.files;
-        const int shown_before = dialogs.shown;
+        const auto before = fs.files();
+        const std::size_t shown_before = dialogs.shown().size();
         const bool saving_pens = target.name == "cmdS_hozon";
         const bool drawing = target.name == "cmdSakuzu";
         std::string what;
@@ -301,57 +294,60 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             case 7: {
                 const bool yes = in.byte() & 1;
                 what = yes ? "answer yes" : "answer no";
-                dialogs.answers.push_back(yes ? DialogAnswer::Yes : DialogAnswer::No);
+                dialogs.answer(yes ? DialogAnswer::Yes : DialogAnswer::No);
                 break;
             }
         }
         if (trace) {
-            std::fprintf(stderr, "%s%s (messages %d)\n", what.c_str(),
-                         result == ActResult::Done ? "" : "  [refused]", dialogs.shown);
+            std::fprintf(stderr, "%s%s (messages %zu)\n", what.c_str(),
+                         result == ActResult::Done ? "" : "  [refused]", dialogs.shown().size());
         }
         check_consistent(f);
+        check_messages(dialogs, shown_before);
         const bool acted = (op % 8 == 3 || op % 8 == 4 || op % 8 == 5) && result == ActResult::Done;
         // Only 「基本設定保存」 writes the registry, only 「作図」 the program folder.
         auto reg_before = before.find(kRegistry);
-        auto reg_after = fs.files.find(kRegistry);
+        const auto& after = fs.files();
+        auto reg_after = after.find(kRegistry);
         bool registry_changed =
-            (reg_before == before.end()) != (reg_after == fs.files.end()) ||
+            (reg_before == before.end()) != (reg_after == after.end()) ||
             (reg_before != before.end() && reg_before->second != reg_after->second);
         if (registry_changed) FUZZ_CHECK(acted && saving_pens);
-        for (const auto& [name, bytes] : fs.files) {
+        for (const auto& [name, bytes] : after) {
             if (name == kRegistry) continue;
             auto old = before.find(name);
             if (old == before.end() || old->second != bytes)
                 FUZZ_CHECK(acted && drawing && f.closed);
         }
         if (acted && drawing && !f.closed) {
-            FUZZ_CHECK(dialogs.shown > shown_before);
+            FUZZ_CHECK(dialogs.shown().size() > shown_before);
             check_refusal(f);
         }
         if (f.closed && !drawing) {
             // 「キャンセル」: nothing written by this run.
             for (const auto& [name, bytes] : files_at_start)
-                if (name != kRegistry) FUZZ_CHECK(fs.files.at(name) == bytes);
+                if (name != kRegistry) FUZZ_CHECK(fs.get(name) == bytes);
         }
     }
 
     if (!f.closed) {
         // The user goes back to tab 0 and presses 「作図」.
         f.user_click(ControlRef{"SSTab1", 0});
-        const auto before = fs.files;
-        const int shown_before = dialogs.shown;
+        const auto before = fs.files();
+        const std::size_t shown_before = dialogs.shown().size();
         f.user_click(ControlRef{"cmdSakuzu", -1});
         check_consistent(f);
+        check_messages(dialogs, shown_before);
         if (!f.closed) {
-            FUZZ_CHECK(dialogs.shown > shown_before);
-            FUZZ_CHECK(fs.files == before);
+            FUZZ_CHECK(dialogs.shown().size() > shown_before);
+            FUZZ_CHECK(fs.files() == before);
             check_refusal(f);
             return 0;
         }
     }
     if (trace)
         std::fprintf(stderr, "closed %d, drawing %d\n", f.closed,
-                     static_cast<int>(fs.files.count(kDir + "/JWC_TEMP.TXT")));
-    if (f.closed && fs.files.count(kDir + "/JWC_TEMP.TXT")) check_repeat(fs, *registry, f);
+                     static_cast<int>(fs.exists(kDir + "/JWC_TEMP.TXT")));
+    if (f.closed && fs.exists(kDir + "/JWC_TEMP.TXT")) check_repeat(fs, *registry, f);
     return 0;
 }

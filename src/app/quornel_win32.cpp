@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/dialogs_win32.h"
 #include "platform/file_system.h"
 #include "platform/program_dir.h"
 #include "platform/registry.h"
@@ -19,7 +20,6 @@
 #include "ui/headless_run.h"
 #include "ui/startup_trace.h"
 #include "win32/frm_main_view.h"
-#include "win32/message_box_dialogs.h"
 #include "win32/startup_trace_file.h"
 #include "win32/system_dll.h"
 #include "win32/wide_text.h"

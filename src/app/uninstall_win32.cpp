@@ -3,10 +3,10 @@
 
 #include <commctrl.h>
 
+#include "platform/dialogs_win32.h"
 #include "platform/registry.h"
-#include "win32/form1_view.h"
-#include "win32/message_box_dialogs.h"
 #include "win32/system_dll.h"
+#include "win32/uninstall_view.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     quornel::win::load_dlls_from_system_folder_only();

@@ -3,7 +3,7 @@
 // the structural section (構造柱), the column body (躯体柱) and the faces of each wall.
 #include <array>
 
-#include "drawing/drawing_run.h"
+#include "drawing/drawing_input.h"
 #include "drawing/input_rules.h"
 
 namespace quornel {

@@ -1,7 +1,7 @@
 #pragma once
 // The two dimension chains of the column body, in Jw_cad's own dimension style.
 #include "drawing/column_geometry.h"
-#include "drawing/drawing_run.h"
+#include "drawing/drawing_input.h"
 #include "exchange/command_stream.h"
 
 namespace quornel {

@@ -1,46 +1,15 @@
 #pragma once
 // The drawing run: from one column's inputs to the command stream of JWC_TEMP.TXT.
 // A function of plain values; the window and the headless run feed it.
-#include <array>
-#include <cstdint>
+#include <filesystem>
 #include <string>
+#include <string_view>
 
-#include "drawing/input_rules.h"
-#include "exchange/host_header.h"
+#include "drawing/drawing_input.h"
 #include "platform/file_system.h"
 #include "platform/result.h"
 
 namespace quornel {
-
-// List positions of one row of pickers.
-struct PenSpec {
-    int layer = 0;      // 0..15
-    int colour = 0;     // 0..5  -> lc1..lc6
-    int line_type = 0;  // 0..8  -> lt1..lt9
-};
-
-struct DrawingInput {
-    double XU0 = 0, XU1 = 0, YU0 = 0, YU1 = 0;  // column parts
-    double XM0 = 0, XM1 = 0, YM0 = 0, YM1 = 0;  // column extra thicknesses
-    // Indexed by side_index(). Values the drawing does not read (wall_use) count as 0,
-    // whatever the boxes behind them still hold.
-    std::array<WallValues, 4> walls{};
-    int optSin_d = 0;
-    int hasira_sd = 4;
-    int SunpoIti_d = 4;
-    int HasiraIti_d = 4;
-    std::string symbol;        // UTF-8; empty = no symbol
-    std::string symbol_ansi;   // the same text in the ANSI code page; converted when empty
-    PenSpec body;              // 躯体柱   cbo_h_*
-    PenSpec cross;             // 構造クロス cbo_x_*
-    PenSpec structural;        // 構造柱   cbo_kh_*
-    PenSpec wall;              // 壁      cbo_k_*
-    int symbol_layer = 0;      // cbo_hm_ly position
-    int symbol_text_type = 0;  // cbo_hm_cn position (0..9)
-    int dimension_layer = 0;   // cbo_sun_ly position
-    HostHeader header;
-    DimensionSettings jw;
-};
 
 // The whole command stream after the header echo: every line with its CR LF.
 // Checks the inputs first (finite, within drawing sizes); never changes `input`.

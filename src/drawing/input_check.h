@@ -2,7 +2,7 @@
 // The drawing refuses what it cannot draw sensibly before anything is written.
 #include <optional>
 
-#include "drawing/drawing_run.h"
+#include "drawing/drawing_input.h"
 #include "drawing/input_rules.h"
 #include "platform/result.h"
 

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "drawing/column_geometry.h"
-#include "drawing/drawing_run.h"
+#include "drawing/drawing_input.h"
 #include "exchange/command_stream.h"
 
 namespace quornel {

@@ -1,7 +1,7 @@
 #include "settings/list_data.h"
 
 #include "platform/text_codec.h"
-#include "settings/text_lines.h"
+#include "settings/data_file_lines.h"
 
 namespace quornel {
 namespace {
@@ -72,38 +72,24 @@ ListDataRead read_list_data(FileSystem& fs, const std::filesystem::path& file) {
         result.problem = bytes.message();
         return result;
     }
-    auto lines = split_lines(*bytes);
-    std::vector<int> unusable;
-    for (int i = 0; i < kListDataLines; ++i) {
-        if (i >= static_cast<int>(lines.size())) {
-            unusable.push_back(i + 1);
-            continue;
-        }
-        auto fields = split_fields(lines[i]);
+    const auto lines = split_lines(*bytes);
+    std::vector<int> too_few_entries;
+    for (int i = 0; i < kListDataLines && i < static_cast<int>(lines.size()); ++i) {
+        const auto fields = split_fields(lines[i]);
         const int count = list_data_layout()[i].entries;
         if (static_cast<int>(fields.size()) < count + 1) {
-            unusable.push_back(i + 1);
+            too_few_entries.push_back(i + 1);
             continue;
         }
         std::vector<std::string> entries;
         for (int e = 1; e <= count; ++e) entries.push_back(ansi_to_utf8(fields[e]));
         result.lines[i] = std::move(entries);
     }
-    if (!unusable.empty()) {
-        std::string details = lines.size() < static_cast<std::size_t>(kListDataLines)
-                                  ? std::to_string(kListDataLines) + "行のうち" +
-                                        std::to_string(lines.size()) + "行しかありません"
-                                  : line_numbers_text(unusable) + "の項目が足りません";
-        if (lines.size() < static_cast<std::size_t>(kListDataLines)) {
-            std::vector<int> short_lines;
-            for (int n : unusable)
-                if (n <= static_cast<int>(lines.size())) short_lines.push_back(n);
-            if (!short_lines.empty())
-                details += "。また、" + line_numbers_text(short_lines) + "の項目が足りません";
-        }
+    const std::string details =
+        unread_lines_text(kListDataLines, lines.size(), too_few_entries, "の項目が足りません");
+    if (!details.empty()) {
         result.problem = "リストのファイル「" + display_name(file) +
-                         "」の一部が読めませんでした（" + details +
-                         "）。";
+                         "」の一部が読めませんでした（" + details + "）。";
     }
     return result;
 }

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "exchange/number_text.h"
-#include "settings/module1.h"
+#include "settings/registry_values.h"
 
 namespace quornel {
 namespace {

@@ -9,7 +9,6 @@ namespace quornel {
 
 inline constexpr const char* kSetteiKey = "Software\\Norvale\\quornel\\SETTEI";
 inline constexpr const char* kSunpoKey = "Software\\Jw_cad\\jw_win\\SUNPO";
-inline constexpr const char* kProductParentKey = "Software\\Norvale";
 inline constexpr const char* kProductKey = "Software\\Norvale\\quornel";
 
 inline constexpr int kSetteiValues = 15;

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/text_codec.h"
-#include "settings/text_lines.h"
+#include "settings/data_file_lines.h"
 
 namespace quornel {
 
@@ -95,15 +95,8 @@ ResDataRead read_res_data(FileSystem& fs, const std::filesystem::path& program_d
         // Everything after the first comma: a value typed with a comma comes back whole.
         result.values[i] = ansi_to_utf8(line.substr(comma + 1));
     }
-    std::string details;
-    if (lines.size() < static_cast<std::size_t>(kResDataLines)) {
-        details = std::to_string(kResDataLines) + "行のうち" + std::to_string(lines.size()) +
-                  "行しかありません";
-    }
-    if (!without_comma.empty()) {
-        if (!details.empty()) details += "。また、";
-        details += line_numbers_text(without_comma) + "に「,」がありません";
-    }
+    const std::string details =
+        unread_lines_text(kResDataLines, lines.size(), without_comma, "に「,」がありません");
     if (!details.empty()) {
         result.problem = "前回値のファイル「" + display_name(file) +
                          "」の一部が読めませんでした（" + details +

@@ -113,6 +113,12 @@ FrmMain::Binding* FrmMain::binding_for(const ControlRef& ref) {
     return control ? binding_for(*control) : nullptr;
 }
 
+const Control* FrmMain::container_of(const Control& control) const {
+    if (control.container == "frmMain" || control.container.empty()) return nullptr;
+    if (control.container == "SSTab1") return &SSTab1;
+    return find_control(control.container, -1);
+}
+
 // Walks from the control to the form: every container must be visible, and a control on
 // the tab control shows only with its page.
 bool FrmMain::is_shown(const Control& control) const {
@@ -123,10 +129,7 @@ bool FrmMain::visible_on(const Control& control, bool any_page) const {
     const Control* current = &control;
     for (int depth = 0; depth < 8; ++depth) {
         if (!current->visible) return false;
-        if (current->container == "frmMain" || current->container.empty()) return true;
-        const Control* parent = current->container == "SSTab1"
-                                    ? static_cast<const Control*>(&SSTab1)
-                                    : find_control(current->container, -1);
+        const Control* parent = container_of(*current);
         if (!parent) return true;
         if (!any_page && parent == &SSTab1 && current->tab_page >= 0 &&
             current->tab_page != SSTab1.tab) {
@@ -149,10 +152,7 @@ bool FrmMain::enabled_within(const Control& control) const {
     const Control* current = &control;
     for (int depth = 0; depth < 8; ++depth) {
         if (!current->enabled) return false;
-        if (current->container == "frmMain" || current->container.empty()) return true;
-        const Control* parent = current->container == "SSTab1"
-                                    ? static_cast<const Control*>(&SSTab1)
-                                    : find_control(current->container, -1);
+        const Control* parent = container_of(*current);
         if (!parent) return true;
         current = parent;
     }
@@ -176,6 +176,13 @@ void FrmMain::move_focus(const ControlRef& target) {
     focus_ = target;
 }
 
+bool FrmMain::move_to(const ControlRef& ref, const Control& control) {
+    if (!can_act_on(control)) return false;
+    move_focus(ref);
+    // Leaving the previous box may have changed this one (a new total disables its parts).
+    return can_act_on(control);
+}
+
 ActResult FrmMain::user_focus(const ControlRef& ref) {
     Control* control = find_control(ref.name, ref.index);
     if (!control) return ActResult::Unknown;
@@ -190,20 +197,14 @@ ActResult FrmMain::user_type(const ControlRef& ref, const std::string& text) {
     if (!control) return ActResult::Unknown;
     if (control->kind == ControlKind::DropDownList) return ActResult::Refused;
     if (control->kind != ControlKind::ComboBox) return ActResult::NotApplicable;
-    if (!can_act_on(*control)) return ActResult::Refused;
-    move_focus(ref);
-    // Leaving the previous box may have changed this one (a new total disables its parts).
-    if (!can_act_on(*control)) return ActResult::Refused;
+    if (!move_to(ref, *control)) return ActResult::Refused;
     set_box_text(static_cast<ComboBox&>(*control), text);
     return ActResult::Done;
 }
 
 ActResult FrmMain::user_leave(const ControlRef& ref) {
-    Control* control = find_control(ref.name, ref.index);
-    if (!control) return ActResult::Unknown;
-    if (!takes_focus(control->kind)) return ActResult::NotApplicable;
-    if (!can_act_on(*control)) return ActResult::Refused;
-    move_focus(ref);
+    const ActResult focused = user_focus(ref);
+    if (focused != ActResult::Done) return focused;
     move_focus(ControlRef{});
     return ActResult::Done;
 }
@@ -216,9 +217,7 @@ ActResult FrmMain::user_enter(const ControlRef& ref) {
         kind != ControlKind::Button) {
         return ActResult::NotApplicable;
     }
-    if (!can_act_on(*control)) return ActResult::Refused;
-    move_focus(ref);
-    if (!can_act_on(*control)) return ActResult::Refused;
+    if (!move_to(ref, *control)) return ActResult::Refused;
     Binding* binding = binding_for(*control);
     if (binding && binding->enter) binding->enter();
     return ActResult::Done;
@@ -248,17 +247,13 @@ ActResult FrmMain::user_click(const ControlRef& ref) {
             return ActResult::Done;
         }
         case ControlKind::Button: {
-            if (!can_act_on(*control)) return ActResult::Refused;
-            move_focus(ref);
-            if (!can_act_on(*control)) return ActResult::Refused;
+            if (!move_to(ref, *control)) return ActResult::Refused;
             Binding* binding = binding_for(*control);
             if (binding && binding->click) binding->click();
             return ActResult::Done;
         }
         case ControlKind::OptionButton: {
-            if (!can_act_on(*control)) return ActResult::Refused;
-            move_focus(ref);
-            if (!can_act_on(*control)) return ActResult::Refused;
+            if (!move_to(ref, *control)) return ActResult::Refused;
             select_option(static_cast<OptionButton&>(*control));
             return ActResult::Done;
         }

@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "drawing/drawing_run.h"
+#include "drawing/drawing_input.h"
 #include "exchange/host_header.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
@@ -178,7 +178,9 @@ class FrmMain {
     // Procedures of the window used by the handlers above.
     void ResDataLoad();
     void RestoreColumnShape();
-    void ListDataLoad();
+    // Fills the pick lists from quornel.dat (quornel_d.dat after 「リセット」) and clears the
+    // boxes; `report_problem`: a file that cannot be read completely is named to the user.
+    void ListDataLoad(bool report_problem);
     Status ListDataSave();
     Status ResDataSave();
 
@@ -243,9 +245,9 @@ class FrmMain {
     std::array<Picture, 5> pic_S_PenStyle;
     Button cmdS_hozon, cmdS_reset;
     // Row captions, column headings and the static illustrations of tab 1.
-    std::vector<Label> tab1_labels;
-    std::vector<Shape> tab1_shapes;
-    std::vector<Line> tab1_lines;
+    std::array<Label, 22> tab1_labels;
+    std::array<Shape, 6> tab1_shapes;
+    std::array<Line, 10> tab1_lines;
 
     // ---- module values of the window ---------------------------------------------------
     SchematicState state;  // hasira_sd, optSin_d, DiagramCenterX/Y, the column square
@@ -265,6 +267,8 @@ class FrmMain {
         std::function<void()> enter;  // KeyPress with key 13
         std::function<void()> click;  // Click (lists: Click or Change)
     };
+    // The control's container; null on the form itself (or when the container is unknown).
+    const Control* container_of(const Control& control) const;
     bool visible_on(const Control& control, bool any_page) const;
     bool enabled_within(const Control& control) const;
     void build_inventory();
@@ -275,6 +279,9 @@ class FrmMain {
     // Focus moves to `target` (empty: nowhere); the control losing it runs LostFocus when
     // a person could still be in it.
     void move_focus(const ControlRef& target);
+    // A person goes to the control to act on it: the focus moves there. False when it cannot
+    // be acted on, before the move or after it.
+    bool move_to(const ControlRef& ref, const Control& control);
     void run_lost_focus(const ControlRef& ref);
 
     std::array<ComboBox*, 15> settei_boxes();    // the tab-1 lists in registry order
@@ -287,7 +294,6 @@ class FrmMain {
     std::vector<ListLine> list_lines();
     Status read_header();
     void apply_pen_sample(const ComboBox& list, Picture& sample, const char* store);
-    void list_data_load(bool report_problem);
     void show_warning(const std::string& text);
     // 「作図」's reading of one box, the box behind a value of the drawing, and a refusal
     // pointed at a box the user can act on.

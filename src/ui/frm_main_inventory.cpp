@@ -1,6 +1,12 @@
-// The window's controls as designed: names, kinds, containers, pages, rectangles in twips,
-// captions, texts and list items. Start-up (Form_Load) moves some of them afterwards.
+// The window's controls as designed, one row each (or one row for a run of array elements):
+// name, index, kind, container, page, rectangle in twips, caption or text, list items. The
+// rows stand in the order of controls(), containers before their contents; start-up
+// (Form_Load) moves some of the controls afterwards. The schematic's own controls are made
+// with their panels (column/column_make.cpp, walls/wall_make.cpp) and only take their place
+// in the order here.
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "ui/frm_main.h"
 
@@ -8,373 +14,446 @@ namespace quornel {
 
 namespace {
 
-constexpr int kDrawingPage = 0;   // "作図"
-constexpr int kSettingsPage = 1;  // "基本設定"
+using K = ControlKind;
 
-void place(Control& c, std::string name, int index, ControlKind kind, std::string container,
-           int tab_page, Rect rect) {
-    c.name = std::move(name);
-    c.index = index;
-    c.kind = kind;
-    c.container = std::move(container);
-    c.tab_page = tab_page;
-    c.rect = rect;
+// Where a row's control lives in FrmMain: a member, the elements of an array member, one
+// element of it, or the same in the column panel or a wall panel.
+using Slot = Control& (*)(FrmMain& form, int element);
+
+template <auto Member>
+Control& one(FrmMain& f, int) {
+    return f.*Member;
+}
+template <auto Member>
+Control& each(FrmMain& f, int n) {
+    return (f.*Member)[static_cast<std::size_t>(n)];
+}
+template <int N, auto Member>
+Control& nth(FrmMain& f, int) {
+    return (f.*Member)[N];
+}
+template <auto Member>
+Control& column_one(FrmMain& f, int) {
+    return f.column.*Member;
+}
+template <auto Member>
+Control& column_each(FrmMain& f, int n) {
+    return (f.column.*Member)[static_cast<std::size_t>(n)];
+}
+template <WallSide S, auto Member>
+Control& wall_one(FrmMain& f, int) {
+    return f.wall(S).*Member;
+}
+template <WallSide S, auto Member>
+Control& wall_each(FrmMain& f, int n) {
+    return (f.wall(S).*Member)[static_cast<std::size_t>(n)];
 }
 
-Label make_label(std::string name, std::string caption, std::string container, int tab_page,
-                 Rect rect) {
-    Label l;
-    place(l, std::move(name), -1, ControlKind::Label, std::move(container), tab_page, rect);
-    l.caption = std::move(caption);
-    return l;
+// A member and its name, written once.
+#define CONTROL(member) one<&FrmMain::member>, #member, -1
+#define ARRAY(member) each<&FrmMain::member>, #member, 0
+#define ELEMENT(member, n) nth<n, &FrmMain::member>, #member, n
+
+struct Place {
+    const char* container;
+    int tab_page;  // of SSTab1; -1 elsewhere
+};
+constexpr Place kForm{"frmMain", -1};
+constexpr Place kDrawingTab{"SSTab1", 0};   // "作図"
+constexpr Place kSettingsTab{"SSTab1", 1};  // "基本設定"
+constexpr Place kFrame1{"Frame1", -1};
+constexpr Place kFrame2{"Frame2", -1};
+constexpr Place kFrame3{"Frame3", -1};
+
+enum class Items { None, Pages, Layers, Colours, LineTypes, TextTypes };
+
+struct Row {
+    Slot slot;
+    const char* name;  // nullptr: made with its panel, only registered here
+    int index = -1;    // the first element's; -1 outside a control array
+    K kind = K::Label;
+    Place place = kForm;
+    Rect rect{};            // the first element's; a line's x1, y1, x2, y2
+    const char* text = "";  // caption, or a box's text
+    Items items = Items::None;
+    bool hidden = false;
+    bool store = false;     // a hidden picture store: keeps its own picture
+    bool selected = false;  // an option button's value
+    int count = 1;          // elements in the row, each `step` further right
+    double step = 0;
+
+    // The row with one more property.
+    constexpr Row with(const char* t) const {
+        Row r = *this;
+        r.text = t;
+        return r;
+    }
+    constexpr Row with(Items i) const {
+        Row r = *this;
+        r.items = i;
+        return r;
+    }
+    constexpr Row invisible() const {
+        Row r = *this;
+        r.hidden = true;
+        return r;
+    }
+    constexpr Row chosen() const {
+        Row r = *this;
+        r.selected = true;
+        return r;
+    }
+    constexpr Row elements(int n, double dx) const {
+        Row r = *this;
+        r.count = n;
+        r.step = dx;
+        return r;
+    }
+};
+
+constexpr Row at(Slot slot, const char* name, int index, K kind, Place place, Rect rect) {
+    return Row{slot, name, index, kind, place, rect};
+}
+constexpr Row store(Slot slot, const char* name, int index, K kind, Rect rect) {
+    Row r = at(slot, name, index, kind, kForm, rect).invisible();
+    r.store = true;
+    return r;
+}
+constexpr Row line(Slot slot, const char* name, int index, Place place, double x1, double y1,
+                   double x2, double y2) {
+    return at(slot, name, index, K::Line, place, {x1, y1, x2, y2});
+}
+constexpr Row list(Slot slot, const char* name, int index, double left, double top, Items items) {
+    return at(slot, name, index, K::DropDownList, kSettingsTab, {left, top, 1335, 300}).with(items);
+}
+constexpr Row registered(Slot slot, int count = 1) {
+    Row r{slot, nullptr};
+    r.count = count;
+    return r;
 }
 
-Line make_line(std::string name, std::string container, int tab_page, double x1, double y1,
-               double x2, double y2) {
-    Line l;
-    place(l, std::move(name), -1, ControlKind::Line, std::move(container), tab_page, {});
-    l.x1 = x1;
-    l.y1 = y1;
-    l.x2 = x2;
-    l.y2 = y2;
-    return l;
-}
+template <int N>
+constexpr Slot kMark = nth<N, &FrmMain::Frame2_lines>;
+template <int N>
+constexpr Slot kTab1Label = nth<N, &FrmMain::tab1_labels>;
+template <int N>
+constexpr Slot kTab1Shape = nth<N, &FrmMain::tab1_shapes>;
+template <int N>
+constexpr Slot kTab1Line = nth<N, &FrmMain::tab1_lines>;
 
-Shape make_shape(std::string name, std::string container, int tab_page, Rect rect) {
-    Shape s;
-    place(s, std::move(name), -1, ControlKind::Shape, std::move(container), tab_page, rect);
-    return s;
-}
+// clang-format off
+constexpr Row kInventory[] = {
+    // ---- top level and the hidden stores ----
+    at(one<&FrmMain::SSTab1>, "SSTab1", 1, K::TabControl, kForm, {120, 120, 11415, 8655})
+        .with(Items::Pages),
+    at(CONTROL(Text1), K::TextBox, kForm, {6360, 10200, 2055, 270}).with("Text1").invisible(),
+    at(ARRAY(Command1), K::Button, kForm, {6600, 9240, 375, 375}).elements(3, 360).invisible(),
+    store(CONTROL(pic_ku), K::PictureBox, {4800, 8880, 375, 495}),
+    store(CONTROL(pic_kd), K::PictureBox, {4800, 10320, 375, 495}),
+    store(CONTROL(pic_kl), K::PictureBox, {3840, 9960, 375, 495}),
+    store(CONTROL(pic_kr), K::PictureBox, {5880, 9960, 375, 495}),
+    store(CONTROL(pic_lt), K::PictureBox, {4920, 9480, 135, 615}),
+    store(CONTROL(pic_ly), K::PictureBox, {4320, 10080, 1335, 135}),
+    // The stores below have no design position of their own; they sit in the strip below
+    // the tab control that the start-up size cuts off.
+    store(ARRAY(pic_nPenStyle), K::PictureBox, {120, 10560, 855, 135}).elements(9, 900),
+    store(ARRAY(pic_nPenColor), K::PictureBox, {6600, 10800, 885, 90}).elements(6, 960),
+    store(ARRAY(img_botanU), K::Image, {120, 8880, 465, 465}).elements(9, 480),
+    store(ARRAY(img_botanD), K::Image, {120, 9480, 465, 465}).elements(9, 480),
 
-// A hidden picture store: it keeps its own picture for the program's life.
-void make_store(Picture& p, std::string name, int index, ControlKind kind, Rect rect) {
-    place(p, name, index, kind, "frmMain", -1, rect);
-    p.picture = index >= 0 ? name + "(" + std::to_string(index) + ")" : name;
-    p.visible = false;
-}
+    // ---- tab 0 "作図" ----
+    at(CONTROL(lbl_hasira_s), K::Label, kDrawingTab, {720, 600, 1005, 255}).with("柱・壁 配置"),
+    registered(column_each<&ColumnPanel::img_hasira_s>, 9),
+    at(CONTROL(Frame1), K::Frame, kDrawingTab, {360, 1080, 1695, 255}),
+    at(ELEMENT(optSin, 0), K::OptionButton, kFrame1, {0, 0, 735, 255}).with("柱芯").chosen(),
+    at(ELEMENT(optSin, 1), K::OptionButton, kFrame1, {960, 0, 735, 255}).with("壁芯"),
+    at(CONTROL(Label28), K::Label, kDrawingTab, {480, 3720, 615, 255}).with("柱増打"),
+    at(CONTROL(Label29), K::Label, kDrawingTab, {1440, 3720, 615, 255}).with("壁増打"),
+    at(CONTROL(cboM_h), K::ComboBox, kDrawingTab, {480, 4200, 615, 300}).with("0"),
+    at(CONTROL(cboM_k), K::ComboBox, kDrawingTab, {1440, 4200, 615, 300}).with("0"),
 
-void make_combo(ComboBox& c, std::string name, std::string container, int tab_page, Rect rect,
-                std::string text) {
-    place(c, std::move(name), -1, ControlKind::ComboBox, std::move(container), tab_page, rect);
-    c.text = std::move(text);
-}
+    at(CONTROL(Label2), K::Label, kDrawingTab, {720, 4680, 975, 255}).with("寸法位置"),
+    at(CONTROL(Frame2), K::Frame, kDrawingTab, {240, 4920, 1815, 1815}),
+    at(CONTROL(Shape14), K::Shape, kFrame2, {360, 360, 495, 495}),
+    at(CONTROL(Shape13), K::Shape, kFrame2, {960, 360, 495, 495}),
+    at(CONTROL(Shape12), K::Shape, kFrame2, {360, 960, 495, 495}),
+    at(CONTROL(Shape11), K::Shape, kFrame2, {960, 960, 495, 495}),
+    // Dimension marks around the 2 × 2 block: per outer side and square, a 480-long
+    // dimension line 240 outside the squares between two 120-long ticks.
+    line(kMark<0>, "Line35", -1, kFrame2, 360, 120, 840, 120),  // top
+    line(kMark<1>, "Line36", -1, kFrame2, 360, 60, 360, 180),
+    line(kMark<2>, "Line37", -1, kFrame2, 840, 60, 840, 180),
+    line(kMark<3>, "Line38", -1, kFrame2, 960, 120, 1440, 120),
+    line(kMark<4>, "Line39", -1, kFrame2, 960, 60, 960, 180),
+    line(kMark<5>, "Line40", -1, kFrame2, 1440, 60, 1440, 180),
+    line(kMark<6>, "Line41", -1, kFrame2, 360, 1680, 840, 1680),  // bottom
+    line(kMark<7>, "Line42", -1, kFrame2, 360, 1620, 360, 1740),
+    line(kMark<8>, "Line43", -1, kFrame2, 840, 1620, 840, 1740),
+    line(kMark<9>, "Line44", -1, kFrame2, 960, 1680, 1440, 1680),
+    line(kMark<10>, "Line45", -1, kFrame2, 960, 1620, 960, 1740),
+    line(kMark<11>, "Line46", -1, kFrame2, 1440, 1620, 1440, 1740),
+    line(kMark<12>, "Line47", -1, kFrame2, 120, 360, 120, 840),  // left
+    line(kMark<13>, "Line48", -1, kFrame2, 60, 360, 180, 360),
+    line(kMark<14>, "Line49", -1, kFrame2, 60, 840, 180, 840),
+    line(kMark<15>, "Line50", -1, kFrame2, 120, 960, 120, 1440),
+    line(kMark<16>, "Line51", -1, kFrame2, 60, 960, 180, 960),
+    line(kMark<17>, "Line52", -1, kFrame2, 60, 1440, 180, 1440),
+    line(kMark<18>, "Line53", -1, kFrame2, 1680, 360, 1680, 840),  // right
+    line(kMark<19>, "Line54", -1, kFrame2, 1620, 360, 1740, 360),
+    line(kMark<20>, "Line55", -1, kFrame2, 1620, 840, 1740, 840),
+    line(kMark<21>, "Line56", -1, kFrame2, 1680, 960, 1680, 1440),
+    line(kMark<22>, "Line57", -1, kFrame2, 1620, 960, 1740, 960),
+    line(kMark<23>, "Line58", -1, kFrame2, 1620, 1440, 1740, 1440),
+    // The corner buttons are elements 1 to 4; there is no element 0.
+    at(nth<0, &FrmMain::optSunpoIti_elements>, "optSunpoIti", 1, K::OptionButton, kFrame2,
+       {480, 480, 255, 255}),
+    at(nth<1, &FrmMain::optSunpoIti_elements>, "optSunpoIti", 2, K::OptionButton, kFrame2,
+       {1080, 480, 255, 255}),
+    at(nth<2, &FrmMain::optSunpoIti_elements>, "optSunpoIti", 3, K::OptionButton, kFrame2,
+       {480, 1080, 255, 255}),
+    at(nth<3, &FrmMain::optSunpoIti_elements>, "optSunpoIti", 4, K::OptionButton, kFrame2,
+       {1080, 1080, 255, 255}).chosen(),
 
-void make_button(Button& b, std::string name, int index, std::string caption, std::string container,
-                 int tab_page, Rect rect) {
-    place(b, std::move(name), index, ControlKind::Button, std::move(container), tab_page, rect);
-    b.caption = std::move(caption);
-}
+    at(CONTROL(Label12), K::Label, kDrawingTab, {720, 6840, 975, 255}).with("柱記号位置"),
+    at(CONTROL(Frame3), K::Frame, kDrawingTab, {480, 7080, 1455, 1455}),
+    at(CONTROL(Shape8), K::Shape, kFrame3, {120, 240, 1095, 1095}),
+    line(CONTROL(Line13), kFrame3, 1200, 240, 120, 1320),
+    line(CONTROL(Line14), kFrame3, 120, 240, 1200, 1320),
+    at(ELEMENT(optHasiraMoji, 0), K::OptionButton, kFrame3, {240, 360, 255, 255}).with("C"),
+    at(ELEMENT(optHasiraMoji, 1), K::OptionButton, kFrame3, {840, 360, 255, 255}).with("C"),
+    at(ELEMENT(optHasiraMoji, 2), K::OptionButton, kFrame3, {520, 660, 255, 255}).with("C"),
+    at(ELEMENT(optHasiraMoji, 3), K::OptionButton, kFrame3, {240, 960, 255, 255}).with("C"),
+    at(ELEMENT(optHasiraMoji, 4), K::OptionButton, kFrame3, {840, 960, 255, 255}).with("C")
+        .chosen(),
+    at(CONTROL(Label14), K::Label, kDrawingTab, {1920, 7800, 615, 255}).with("柱記号"),
+    at(CONTROL(cboHasiraKigou), K::ComboBox, kDrawingTab, {1920, 8160, 1095, 300}).with("C1"),
 
-std::vector<std::string> layer_items() {
+    // The schematic: the column first, then the wall panels (Up, DOWN, Right, Left).
+    at(CONTROL(Picture2), K::PictureBox, kDrawingTab, {2760, 480, 7980, 7500}),
+    registered(column_one<&ColumnPanel::shpB_kh>),
+    registered(column_one<&ColumnPanel::shpB_ih>),
+    registered(column_one<&ColumnPanel::imgB_lt>),
+    registered(column_one<&ColumnPanel::imgB_ly>),
+    registered(wall_one<WallSide::Up, &WallPanel::image>),
+    registered(wall_one<WallSide::DOWN, &WallPanel::image>),
+    registered(wall_one<WallSide::Right, &WallPanel::image>),
+    registered(wall_one<WallSide::Left, &WallPanel::image>),
+    registered(column_each<&ColumnPanel::linSun_tt>, 2),
+    registered(column_each<&ColumnPanel::linSun_ty>, 4),
+    registered(column_each<&ColumnPanel::linSun_yy>, 2),
+    registered(column_each<&ColumnPanel::linSun_yt>, 4),
+    registered(column_each<&ColumnPanel::dot1>, 7),
+    registered(column_each<&ColumnPanel::dot2>, 7),
+    registered(column_one<&ColumnPanel::cboHsnXG>),
+    registered(column_one<&ColumnPanel::cboHsnXU_0>),
+    registered(column_one<&ColumnPanel::cboHsnXU_1>),
+    registered(column_each<&ColumnPanel::cboHsnXM>, 2),
+    registered(column_one<&ColumnPanel::cboHsnYG>),
+    registered(column_one<&ColumnPanel::cboHsnYU_0>),
+    registered(column_one<&ColumnPanel::cboHsnYU_1>),
+    registered(column_each<&ColumnPanel::cboHsnYM>, 2),
+    registered(column_one<&ColumnPanel::cmdWriHX>),
+    registered(column_one<&ColumnPanel::cmdWriHY>),
+    registered(wall_each<WallSide::Up, &WallPanel::cbo>, 5),
+    registered(wall_each<WallSide::Up, &WallPanel::lin>, 6),
+    registered(wall_each<WallSide::Up, &WallPanel::dot>, 7),
+    registered(wall_one<WallSide::Up, &WallPanel::cmdWri>),
+    registered(wall_each<WallSide::DOWN, &WallPanel::cbo>, 5),
+    registered(wall_each<WallSide::DOWN, &WallPanel::lin>, 6),
+    registered(wall_each<WallSide::DOWN, &WallPanel::dot>, 7),
+    registered(wall_one<WallSide::DOWN, &WallPanel::cmdWri>),
+    registered(wall_each<WallSide::Right, &WallPanel::cbo>, 5),
+    registered(wall_each<WallSide::Right, &WallPanel::lin>, 6),
+    registered(wall_each<WallSide::Right, &WallPanel::dot>, 7),
+    registered(wall_one<WallSide::Right, &WallPanel::cmdWri>),
+    registered(wall_each<WallSide::Left, &WallPanel::cbo>, 5),
+    registered(wall_each<WallSide::Left, &WallPanel::lin>, 6),
+    registered(wall_each<WallSide::Left, &WallPanel::dot>, 7),
+    registered(wall_one<WallSide::Left, &WallPanel::cmdWri>),
+
+    at(CONTROL(cmdResData), K::Button, kDrawingTab, {4440, 8160, 1095, 375}).with("前回値"),
+    at(CONTROL(cmdSakuzu), K::Button, kDrawingTab, {7560, 8160, 1095, 375}).with("作図"),
+    at(CONTROL(cmdReset), K::Button, kDrawingTab, {8880, 8160, 1095, 375}).with("リセット"),
+    at(CONTROL(cmdClose), K::Button, kDrawingTab, {10200, 8160, 1095, 375}).with("キャンセル"),
+
+    // ---- tab 1 "基本設定" ----
+    // The column headings and the row captions, the headings repeated 240 above each row's
+    // boxes.
+    at(kTab1Label<0>, "Label13", -1, K::Label, kSettingsTab, {3240, 960, 975, 255}).with("レイヤー"),
+    at(kTab1Label<1>, "Label3", -1, K::Label, kSettingsTab, {5040, 960, 975, 255}).with("線色"),
+    at(kTab1Label<2>, "Label4", -1, K::Label, kSettingsTab, {7080, 960, 975, 255}).with("線種"),
+    at(kTab1Label<3>, "Label5", -1, K::Label, kSettingsTab, {480, 1200, 1095, 255}).with("躯体柱"),
+    at(kTab1Label<4>, "Label6", -1, K::Label, kSettingsTab, {480, 2280, 1095, 255})
+        .with("構造クロス"),
+    at(kTab1Label<5>, "Label7", -1, K::Label, kSettingsTab, {480, 3120, 1095, 255}).with("壁"),
+    at(kTab1Label<6>, "Label8", -1, K::Label, kSettingsTab, {480, 4200, 1095, 255}).with("構造柱"),
+    at(kTab1Label<7>, "Label9", -1, K::Label, kSettingsTab, {480, 5160, 1095, 255}).with("柱記号"),
+    at(kTab1Label<8>, "Label11", -1, K::Label, kSettingsTab, {480, 6360, 1095, 255}).with("寸法"),
+    at(kTab1Label<9>, "Label15", -1, K::Label, kSettingsTab, {3240, 1920, 975, 255})
+        .with("レイヤー"),
+    at(kTab1Label<10>, "Label16", -1, K::Label, kSettingsTab, {3240, 2880, 975, 255})
+        .with("レイヤー"),
+    at(kTab1Label<11>, "Label17", -1, K::Label, kSettingsTab, {3240, 3840, 975, 255})
+        .with("レイヤー"),
+    at(kTab1Label<12>, "Label18", -1, K::Label, kSettingsTab, {3240, 4800, 975, 255})
+        .with("レイヤー"),
+    at(kTab1Label<13>, "Label19", -1, K::Label, kSettingsTab, {3240, 6000, 975, 255})
+        .with("レイヤー"),
+    at(kTab1Label<14>, "Label20", -1, K::Label, kSettingsTab, {5040, 1920, 975, 255}).with("線色"),
+    at(kTab1Label<15>, "Label24", -1, K::Label, kSettingsTab, {7080, 1920, 975, 255}).with("線種"),
+    at(kTab1Label<16>, "Label21", -1, K::Label, kSettingsTab, {5040, 2880, 975, 255}).with("線色"),
+    at(kTab1Label<17>, "Label25", -1, K::Label, kSettingsTab, {7080, 2880, 975, 255}).with("線種"),
+    at(kTab1Label<18>, "Label22", -1, K::Label, kSettingsTab, {5040, 3840, 975, 255}).with("線色"),
+    at(kTab1Label<19>, "Label26", -1, K::Label, kSettingsTab, {7080, 3840, 975, 255}).with("線種"),
+    at(kTab1Label<20>, "Label10", -1, K::Label, kSettingsTab, {7080, 4800, 975, 255})
+        .with("文字種"),
+    at(kTab1Label<21>, "Label1", -1, K::Label, kSettingsTab, {1920, 5100, 255, 255}).with("C"),
+    // Static illustrations left of the rows.
+    at(kTab1Shape<0>, "Shape2", -1, K::Shape, kSettingsTab, {1680, 1020, 615, 615}),
+    at(kTab1Shape<1>, "Shape3", -1, K::Shape, kSettingsTab, {1680, 2040, 615, 615}),
+    at(kTab1Shape<2>, "Shape4", -1, K::Shape, kSettingsTab, {1680, 2940, 615, 615}),
+    at(kTab1Shape<3>, "Shape5", -1, K::Shape, kSettingsTab, {1680, 3960, 615, 615}),
+    at(kTab1Shape<4>, "Shape6", -1, K::Shape, kSettingsTab, {1680, 4920, 615, 615}),
+    at(kTab1Shape<5>, "Shape7", -1, K::Shape, kSettingsTab, {1680, 6000, 615, 615}),
+    // 構造クロス: the diagonals; 壁: a wall leaving the column; 寸法: two dimension lines
+    // with their ticks.
+    line(kTab1Line<0>, "Line1", -1, kSettingsTab, 1680, 2040, 2295, 2655),
+    line(kTab1Line<1>, "Line2", -1, kSettingsTab, 2295, 2040, 1680, 2655),
+    line(kTab1Line<2>, "Line3", -1, kSettingsTab, 1380, 3090, 1680, 3090),
+    line(kTab1Line<3>, "Line4", -1, kSettingsTab, 1380, 3405, 1680, 3405),
+    line(kTab1Line<4>, "Line5", -1, kSettingsTab, 1680, 6735, 2295, 6735),
+    line(kTab1Line<5>, "Line6", -1, kSettingsTab, 1680, 6675, 1680, 6795),
+    line(kTab1Line<6>, "Line7", -1, kSettingsTab, 2295, 6675, 2295, 6795),
+    line(kTab1Line<7>, "Line8", -1, kSettingsTab, 2415, 6000, 2415, 6615),
+    line(kTab1Line<8>, "Line9", -1, kSettingsTab, 2355, 6000, 2475, 6000),
+    line(kTab1Line<9>, "Line10", -1, kSettingsTab, 2355, 6615, 2475, 6615),
+    // The pickers, row by row: layer, line colour, line type (the symbol: layer, text type).
+    list(CONTROL(cbo_h_ly), 3240, 1200, Items::Layers),
+    list(CONTROL(cbo_h_nPenColor), 5040, 1200, Items::Colours),
+    list(CONTROL(cbo_h_nPenStyle), 7080, 1200, Items::LineTypes),
+    list(CONTROL(cbo_x_ly), 3240, 2160, Items::Layers),
+    list(CONTROL(cbo_x_nPenColor), 5040, 2160, Items::Colours),
+    list(CONTROL(cbo_x_nPenStyle), 7080, 2160, Items::LineTypes),
+    list(CONTROL(cbo_k_ly), 3240, 3120, Items::Layers),
+    list(CONTROL(cbo_k_nPenColor), 5040, 3120, Items::Colours),
+    list(CONTROL(cbo_k_nPenStyle), 7080, 3120, Items::LineTypes),
+    list(CONTROL(cbo_kh_ly), 3240, 4080, Items::Layers),
+    list(CONTROL(cbo_kh_nPenColor), 5040, 4080, Items::Colours),
+    list(CONTROL(cbo_kh_nPenStyle), 7080, 4080, Items::LineTypes),
+    list(CONTROL(cbo_hm_ly), 3240, 5040, Items::Layers),
+    list(CONTROL(cbo_hm_cn), 7080, 5040, Items::TextTypes),
+    list(CONTROL(cbo_sun_ly), 3240, 6240, Items::Layers),
+    // The pen samples below the colour and line type lists.
+    at(ELEMENT(pic_S_PenColor, 0), K::PictureBox, kSettingsTab, {5040, 1680, 975, 135}),
+    at(ELEMENT(pic_S_PenColor, 1), K::PictureBox, kSettingsTab, {5040, 2640, 975, 135}),
+    at(ELEMENT(pic_S_PenColor, 2), K::PictureBox, kSettingsTab, {5040, 3600, 975, 135}),
+    at(ELEMENT(pic_S_PenColor, 3), K::PictureBox, kSettingsTab, {5040, 4560, 975, 135}),
+    at(ELEMENT(pic_S_PenColor, 4), K::PictureBox, kSettingsTab, {5040, 6120, 975, 135}),
+    at(ELEMENT(pic_S_PenStyle, 0), K::PictureBox, kSettingsTab, {7080, 1680, 1095, 135}),
+    at(ELEMENT(pic_S_PenStyle, 1), K::PictureBox, kSettingsTab, {7080, 2640, 1095, 135}),
+    at(ELEMENT(pic_S_PenStyle, 2), K::PictureBox, kSettingsTab, {7080, 3600, 975, 135}),
+    at(ELEMENT(pic_S_PenStyle, 3), K::PictureBox, kSettingsTab, {7080, 4560, 975, 135}),
+    at(ELEMENT(pic_S_PenStyle, 4), K::PictureBox, kSettingsTab, {7080, 6120, 975, 135}),
+    at(CONTROL(cmdS_hozon), K::Button, kSettingsTab, {7440, 7920, 1575, 375}).with("基本設定保存"),
+    at(CONTROL(cmdS_reset), K::Button, kSettingsTab, {9240, 7920, 1575, 375}).with("リセット"),
+};
+// clang-format on
+
+#undef CONTROL
+#undef ARRAY
+#undef ELEMENT
+
+std::vector<std::string> items_of(Items items) {
     static const char* const digits[] = {"０", "１", "２", "３", "４", "５", "６", "７",
                                          "８", "９", "Ａ", "Ｂ", "Ｃ", "Ｄ", "Ｅ", "Ｆ"};
-    std::vector<std::string> items;
-    for (const char* d : digits) items.push_back(std::string("レイヤー　") + d);
-    return items;
+    switch (items) {
+        case Items::Pages:
+            return {"作図", "基本設定"};
+        case Items::Layers: {
+            std::vector<std::string> layers;
+            for (const char* d : digits) layers.push_back(std::string("レイヤー　") + d);
+            return layers;
+        }
+        case Items::Colours:
+            return {"線色　１", "線色　２", "線色　３", "線色　４", "線色　５", "線色　６"};
+        case Items::LineTypes:
+            return {"実線　１",   "点線　１",   "点線　２",   "点線　３", "一点鎖　１",
+                    "一点鎖　２", "二点鎖　１", "二点鎖　２", "補助線種"};
+        case Items::TextTypes:
+            return {"文字種　１", "文字種　２", "文字種　３", "文字種　４", "文字種　５",
+                    "文字種　６", "文字種　７", "文字種　８", "文字種　９", "文字種　10"};
+        case Items::None:
+            break;
+    }
+    return {};
 }
 
-std::vector<std::string> colour_items() {
-    return {"線色　１", "線色　２", "線色　３", "線色　４", "線色　５", "線色　６"};
-}
-
-std::vector<std::string> line_type_items() {
-    return {"実線　１",   "点線　１",   "点線　２",   "点線　３", "一点鎖　１",
-            "一点鎖　２", "二点鎖　１", "二点鎖　２", "補助線種"};
-}
-
-std::vector<std::string> text_type_items() {
-    return {"文字種　１", "文字種　２", "文字種　３", "文字種　４", "文字種　５",
-            "文字種　６", "文字種　７", "文字種　８", "文字種　９", "文字種　10"};
-}
-
-void make_list(ComboBox& c, std::string name, double left, double top,
-               std::vector<std::string> items) {
-    place(c, std::move(name), -1, ControlKind::DropDownList, "SSTab1", kSettingsPage,
-          {left, top, 1335, 300});
-    c.items = std::move(items);
+// Element `n` of the row as designed.
+void design(Control& c, const Row& row, int n) {
+    c.name = row.name;
+    c.index = row.index < 0 ? -1 : row.index + n;
+    c.kind = row.kind;
+    c.container = row.place.container;
+    c.tab_page = row.place.tab_page;
+    c.visible = !row.hidden;
+    const Rect& r = row.rect;
+    if (row.kind == K::Line) {
+        auto& l = static_cast<Line&>(c);
+        l.x1 = r.left;
+        l.y1 = r.top;
+        l.x2 = r.width;
+        l.y2 = r.height;
+    } else {
+        c.rect = {r.left + row.step * n, r.top, r.width, r.height};
+    }
+    switch (row.kind) {
+        case K::Label:
+            static_cast<Label&>(c).caption = row.text;
+            break;
+        case K::Button:
+            static_cast<Button&>(c).caption = row.text;
+            break;
+        case K::OptionButton:
+            static_cast<OptionButton&>(c).caption = row.text;
+            static_cast<OptionButton&>(c).value = row.selected;
+            break;
+        case K::ComboBox:
+            static_cast<ComboBox&>(c).text = row.text;
+            break;
+        case K::DropDownList:
+            static_cast<ComboBox&>(c).items = items_of(row.items);
+            break;
+        case K::TextBox:
+            static_cast<TextBox&>(c).text = row.text;
+            break;
+        case K::TabControl:
+            static_cast<TabControl&>(c).tabs = items_of(row.items);
+            break;
+        case K::PictureBox:
+        case K::Image:
+            if (row.store) {
+                static_cast<Picture&>(c).picture =
+                    c.index >= 0 ? c.name + "(" + std::to_string(c.index) + ")" : c.name;
+            }
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace
 
 void FrmMain::build_inventory() {
-    // ---- top level and the hidden stores ----
-    place(SSTab1, "SSTab1", 1, ControlKind::TabControl, "frmMain", -1, {120, 120, 11415, 8655});
-    SSTab1.tabs = {"作図", "基本設定"};
-    register_control(SSTab1);
-
-    place(Text1, "Text1", -1, ControlKind::TextBox, "frmMain", -1, {6360, 10200, 2055, 270});
-    Text1.text = "Text1";
-    Text1.visible = false;
-    register_control(Text1);
-
-    for (int i = 0; i < 3; ++i) {
-        make_button(Command1[i], "Command1", i, "", "frmMain", -1,
-                    {6600.0 + 360 * i, 9240, 375, 375});
-        Command1[i].visible = false;
-        register_control(Command1[i]);
-    }
-    make_store(pic_ku, "pic_ku", -1, ControlKind::PictureBox, {4800, 8880, 375, 495});
-    make_store(pic_kd, "pic_kd", -1, ControlKind::PictureBox, {4800, 10320, 375, 495});
-    make_store(pic_kl, "pic_kl", -1, ControlKind::PictureBox, {3840, 9960, 375, 495});
-    make_store(pic_kr, "pic_kr", -1, ControlKind::PictureBox, {5880, 9960, 375, 495});
-    make_store(pic_lt, "pic_lt", -1, ControlKind::PictureBox, {4920, 9480, 135, 615});
-    make_store(pic_ly, "pic_ly", -1, ControlKind::PictureBox, {4320, 10080, 1335, 135});
-    for (Picture* p : {&pic_ku, &pic_kd, &pic_kl, &pic_kr, &pic_lt, &pic_ly}) register_control(*p);
-    // The stores below have no design position of their own; they sit in the strip below
-    // the tab control that the start-up size cuts off.
-    for (int i = 0; i < 9; ++i) {
-        make_store(pic_nPenStyle[i], "pic_nPenStyle", i, ControlKind::PictureBox,
-                   {120.0 + 900 * i, 10560, 855, 135});
-        register_control(pic_nPenStyle[i]);
-    }
-    for (int i = 0; i < 6; ++i) {
-        make_store(pic_nPenColor[i], "pic_nPenColor", i, ControlKind::PictureBox,
-                   {6600.0 + 960 * i, 10800, 885, 90});
-        register_control(pic_nPenColor[i]);
-    }
-    for (int i = 0; i < 9; ++i) {
-        make_store(img_botanU[i], "img_botanU", i, ControlKind::Image,
-                   {120.0 + 480 * i, 8880, 465, 465});
-        register_control(img_botanU[i]);
-    }
-    for (int i = 0; i < 9; ++i) {
-        make_store(img_botanD[i], "img_botanD", i, ControlKind::Image,
-                   {120.0 + 480 * i, 9480, 465, 465});
-        register_control(img_botanD[i]);
-    }
-
-    // ---- tab 0 "作図" ----
-    lbl_hasira_s =
-        make_label("lbl_hasira_s", "柱・壁 配置", "SSTab1", kDrawingPage, {720, 600, 1005, 255});
-    register_control(lbl_hasira_s);
-
     column = make_column_panel();
     walls = {make_wall_panel(WallSide::Up), make_wall_panel(WallSide::DOWN),
              make_wall_panel(WallSide::Right), make_wall_panel(WallSide::Left)};
-    for (Picture& b : column.img_hasira_s) register_control(b);
-
-    place(Frame1, "Frame1", -1, ControlKind::Frame, "SSTab1", kDrawingPage, {360, 1080, 1695, 255});
-    register_control(Frame1);
-    const char* const sin_captions[] = {"柱芯", "壁芯"};
-    for (int i = 0; i < 2; ++i) {
-        place(optSin[i], "optSin", i, ControlKind::OptionButton, "Frame1", -1,
-              {960.0 * i, 0, 735, 255});
-        optSin[i].caption = sin_captions[i];
-        register_control(optSin[i]);
-    }
-    optSin[0].value = true;
-
-    Label28 = make_label("Label28", "柱増打", "SSTab1", kDrawingPage, {480, 3720, 615, 255});
-    Label29 = make_label("Label29", "壁増打", "SSTab1", kDrawingPage, {1440, 3720, 615, 255});
-    register_control(Label28);
-    register_control(Label29);
-    make_combo(cboM_h, "cboM_h", "SSTab1", kDrawingPage, {480, 4200, 615, 300}, "0");
-    make_combo(cboM_k, "cboM_k", "SSTab1", kDrawingPage, {1440, 4200, 615, 300}, "0");
-    register_control(cboM_h);
-    register_control(cboM_k);
-
-    Label2 = make_label("Label2", "寸法位置", "SSTab1", kDrawingPage, {720, 4680, 975, 255});
-    register_control(Label2);
-    place(Frame2, "Frame2", -1, ControlKind::Frame, "SSTab1", kDrawingPage,
-          {240, 4920, 1815, 1815});
-    register_control(Frame2);
-    Shape14 = make_shape("Shape14", "Frame2", -1, {360, 360, 495, 495});
-    Shape13 = make_shape("Shape13", "Frame2", -1, {960, 360, 495, 495});
-    Shape12 = make_shape("Shape12", "Frame2", -1, {360, 960, 495, 495});
-    Shape11 = make_shape("Shape11", "Frame2", -1, {960, 960, 495, 495});
-    for (Shape* s : {&Shape14, &Shape13, &Shape12, &Shape11}) register_control(*s);
-    {
-        // Dimension marks around the 2 × 2 block: per outer side and square, a 480-long
-        // dimension line 240 outside the squares between two 120-long ticks.
-        int n = 35;
-        auto add = [&](double x1, double y1, double x2, double y2) {
-            Frame2_lines[n - 35] =
-                make_line("Line" + std::to_string(n), "Frame2", -1, x1, y1, x2, y2);
-            ++n;
-        };
-        for (double y : {120.0, 1680.0}) {  // top, bottom
-            for (double s : {360.0, 960.0}) {
-                add(s, y, s + 480, y);
-                add(s, y - 60, s, y + 60);
-                add(s + 480, y - 60, s + 480, y + 60);
-            }
+    for (const Row& row : kInventory) {
+        for (int n = 0; n < row.count; ++n) {
+            Control& c = row.slot(*this, n);
+            if (row.name) design(c, row, n);
+            register_control(c);
         }
-        for (double x : {120.0, 1680.0}) {  // left, right
-            for (double s : {360.0, 960.0}) {
-                add(x, s, x, s + 480);
-                add(x - 60, s, x + 60, s);
-                add(x - 60, s + 480, x + 60, s + 480);
-            }
-        }
-        for (Line& l : Frame2_lines) register_control(l);
     }
-    const double sunpo_pos[4][2] = {{480, 480}, {1080, 480}, {480, 1080}, {1080, 1080}};
-    for (int i = 1; i <= 4; ++i) {
-        OptionButton& o = optSunpoIti(i);
-        place(o, "optSunpoIti", i, ControlKind::OptionButton, "Frame2", -1,
-              {sunpo_pos[i - 1][0], sunpo_pos[i - 1][1], 255, 255});
-        register_control(o);
-    }
-    optSunpoIti(4).value = true;
-
-    Label12 = make_label("Label12", "柱記号位置", "SSTab1", kDrawingPage, {720, 6840, 975, 255});
-    register_control(Label12);
-    place(Frame3, "Frame3", -1, ControlKind::Frame, "SSTab1", kDrawingPage,
-          {480, 7080, 1455, 1455});
-    register_control(Frame3);
-    Shape8 = make_shape("Shape8", "Frame3", -1, {120, 240, 1095, 1095});
-    Line13 = make_line("Line13", "Frame3", -1, 1200, 240, 120, 1320);
-    Line14 = make_line("Line14", "Frame3", -1, 120, 240, 1200, 1320);
-    register_control(Shape8);
-    register_control(Line13);
-    register_control(Line14);
-    const double moji_pos[5][2] = {{240, 360}, {840, 360}, {520, 660}, {240, 960}, {840, 960}};
-    for (int i = 0; i < 5; ++i) {
-        place(optHasiraMoji[i], "optHasiraMoji", i, ControlKind::OptionButton, "Frame3", -1,
-              {moji_pos[i][0], moji_pos[i][1], 255, 255});
-        optHasiraMoji[i].caption = "C";
-        register_control(optHasiraMoji[i]);
-    }
-    optHasiraMoji[4].value = true;
-
-    Label14 = make_label("Label14", "柱記号", "SSTab1", kDrawingPage, {1920, 7800, 615, 255});
-    register_control(Label14);
-    make_combo(cboHasiraKigou, "cboHasiraKigou", "SSTab1", kDrawingPage, {1920, 8160, 1095, 300},
-               "C1");
-    register_control(cboHasiraKigou);
-
-    place(Picture2, "Picture2", -1, ControlKind::PictureBox, "SSTab1", kDrawingPage,
-          {2760, 480, 7980, 7500});
-    register_control(Picture2);
-
-    // The schematic: the column first, then the wall panels.
-    register_control(column.shpB_kh);
-    register_control(column.shpB_ih);
-    register_control(column.imgB_lt);
-    register_control(column.imgB_ly);
-    for (WallPanel& w : walls) register_control(w.image);
-    for (Line& l : column.linSun_tt) register_control(l);
-    for (Line& l : column.linSun_ty) register_control(l);
-    for (Line& l : column.linSun_yy) register_control(l);
-    for (Line& l : column.linSun_yt) register_control(l);
-    for (Shape& s : column.dot1) register_control(s);
-    for (Shape& s : column.dot2) register_control(s);
-    for (ComboBox* c :
-         {&column.cboHsnXG, &column.cboHsnXU_0, &column.cboHsnXU_1, &column.cboHsnXM[0],
-          &column.cboHsnXM[1], &column.cboHsnYG, &column.cboHsnYU_0, &column.cboHsnYU_1,
-          &column.cboHsnYM[0], &column.cboHsnYM[1]}) {
-        register_control(*c);
-    }
-    register_control(column.cmdWriHX);
-    register_control(column.cmdWriHY);
-    for (WallPanel& w : walls) {
-        for (ComboBox& c : w.cbo) register_control(c);
-        for (Line& l : w.lin) register_control(l);
-        for (Shape& s : w.dot) register_control(s);
-        register_control(w.cmdWri);
-    }
-
-    make_button(cmdResData, "cmdResData", -1, "前回値", "SSTab1", kDrawingPage,
-                {4440, 8160, 1095, 375});
-    make_button(cmdSakuzu, "cmdSakuzu", -1, "作図", "SSTab1", kDrawingPage,
-                {7560, 8160, 1095, 375});
-    make_button(cmdReset, "cmdReset", -1, "リセット", "SSTab1", kDrawingPage,
-                {8880, 8160, 1095, 375});
-    make_button(cmdClose, "cmdClose", -1, "キャンセル", "SSTab1", kDrawingPage,
-                {10200, 8160, 1095, 375});
-    for (Button* b : {&cmdResData, &cmdSakuzu, &cmdReset, &cmdClose}) register_control(*b);
-
-    // ---- tab 1 "基本設定" ----
-    auto tab1_label = [&](const char* name, const char* caption, Rect r) {
-        tab1_labels.push_back(make_label(name, caption, "SSTab1", kSettingsPage, r));
-    };
-    tab1_label("Label13", "レイヤー", {3240, 960, 975, 255});
-    tab1_label("Label3", "線色", {5040, 960, 975, 255});
-    tab1_label("Label4", "線種", {7080, 960, 975, 255});
-    tab1_label("Label5", "躯体柱", {480, 1200, 1095, 255});
-    tab1_label("Label6", "構造クロス", {480, 2280, 1095, 255});
-    tab1_label("Label7", "壁", {480, 3120, 1095, 255});
-    tab1_label("Label8", "構造柱", {480, 4200, 1095, 255});
-    tab1_label("Label9", "柱記号", {480, 5160, 1095, 255});
-    tab1_label("Label11", "寸法", {480, 6360, 1095, 255});
-    // The headings repeated 240 above each row's boxes.
-    const double heading_tops[] = {1920, 2880, 3840, 4800, 6000};
-    for (int i = 0; i < 5; ++i) {
-        tab1_label(("Label" + std::to_string(15 + i)).c_str(), "レイヤー",
-                   {3240, heading_tops[i], 975, 255});
-    }
-    for (int i = 0; i < 3; ++i) {
-        tab1_label(("Label" + std::to_string(20 + i)).c_str(), "線色",
-                   {5040, heading_tops[i], 975, 255});
-        tab1_label(("Label" + std::to_string(24 + i)).c_str(), "線種",
-                   {7080, heading_tops[i], 975, 255});
-    }
-    tab1_label("Label10", "文字種", {7080, 4800, 975, 255});
-    tab1_label("Label1", "C", {1920, 5100, 255, 255});
-
-    // Static illustrations left of the rows.
-    const char* const shape_names[] = {"Shape2", "Shape3", "Shape4", "Shape5", "Shape6", "Shape7"};
-    const double shape_tops[] = {1020, 2040, 2940, 3960, 4920, 6000};
-    for (int i = 0; i < 6; ++i) {
-        tab1_shapes.push_back(
-            make_shape(shape_names[i], "SSTab1", kSettingsPage, {1680, shape_tops[i], 615, 615}));
-    }
-    auto tab1_line = [&](int n, double x1, double y1, double x2, double y2) {
-        tab1_lines.push_back(
-            make_line("Line" + std::to_string(n), "SSTab1", kSettingsPage, x1, y1, x2, y2));
-    };
-    tab1_line(1, 1680, 2040, 2295, 2655);  // 構造クロス: the diagonals
-    tab1_line(2, 2295, 2040, 1680, 2655);
-    tab1_line(3, 1380, 3090, 1680, 3090);  // 壁: a wall leaving the column
-    tab1_line(4, 1380, 3405, 1680, 3405);
-    tab1_line(5, 1680, 6735, 2295, 6735);  // 寸法: two dimension lines with ticks
-    tab1_line(6, 1680, 6675, 1680, 6795);
-    tab1_line(7, 2295, 6675, 2295, 6795);
-    tab1_line(8, 2415, 6000, 2415, 6615);
-    tab1_line(9, 2355, 6000, 2475, 6000);
-    tab1_line(10, 2355, 6615, 2475, 6615);
-
-    make_list(cbo_h_ly, "cbo_h_ly", 3240, 1200, layer_items());
-    make_list(cbo_h_nPenColor, "cbo_h_nPenColor", 5040, 1200, colour_items());
-    make_list(cbo_h_nPenStyle, "cbo_h_nPenStyle", 7080, 1200, line_type_items());
-    make_list(cbo_x_ly, "cbo_x_ly", 3240, 2160, layer_items());
-    make_list(cbo_x_nPenColor, "cbo_x_nPenColor", 5040, 2160, colour_items());
-    make_list(cbo_x_nPenStyle, "cbo_x_nPenStyle", 7080, 2160, line_type_items());
-    make_list(cbo_k_ly, "cbo_k_ly", 3240, 3120, layer_items());
-    make_list(cbo_k_nPenColor, "cbo_k_nPenColor", 5040, 3120, colour_items());
-    make_list(cbo_k_nPenStyle, "cbo_k_nPenStyle", 7080, 3120, line_type_items());
-    make_list(cbo_kh_ly, "cbo_kh_ly", 3240, 4080, layer_items());
-    make_list(cbo_kh_nPenColor, "cbo_kh_nPenColor", 5040, 4080, colour_items());
-    make_list(cbo_kh_nPenStyle, "cbo_kh_nPenStyle", 7080, 4080, line_type_items());
-    make_list(cbo_hm_ly, "cbo_hm_ly", 3240, 5040, layer_items());
-    make_list(cbo_hm_cn, "cbo_hm_cn", 7080, 5040, text_type_items());
-    make_list(cbo_sun_ly, "cbo_sun_ly", 3240, 6240, layer_items());
-
-    const double sample_tops[] = {1680, 2640, 3600, 4560, 6120};
-    for (int i = 0; i < 5; ++i) {
-        place(pic_S_PenColor[i], "pic_S_PenColor", i, ControlKind::PictureBox, "SSTab1",
-              kSettingsPage, {5040, sample_tops[i], 975, 135});
-        place(pic_S_PenStyle[i], "pic_S_PenStyle", i, ControlKind::PictureBox, "SSTab1",
-              kSettingsPage, {7080, sample_tops[i], i < 2 ? 1095.0 : 975.0, 135});
-    }
-    make_button(cmdS_hozon, "cmdS_hozon", -1, "基本設定保存", "SSTab1", kSettingsPage,
-                {7440, 7920, 1575, 375});
-    make_button(cmdS_reset, "cmdS_reset", -1, "リセット", "SSTab1", kSettingsPage,
-                {9240, 7920, 1575, 375});
-
-    for (Label& l : tab1_labels) register_control(l);
-    for (Shape& s : tab1_shapes) register_control(s);
-    for (Line& l : tab1_lines) register_control(l);
-    for (ComboBox* c :
-         {&cbo_h_ly, &cbo_h_nPenColor, &cbo_h_nPenStyle, &cbo_x_ly, &cbo_x_nPenColor,
-          &cbo_x_nPenStyle, &cbo_k_ly, &cbo_k_nPenColor, &cbo_k_nPenStyle, &cbo_kh_ly,
-          &cbo_kh_nPenColor, &cbo_kh_nPenStyle, &cbo_hm_ly, &cbo_hm_cn, &cbo_sun_ly}) {
-        register_control(*c);
-    }
-    for (int i = 0; i < 5; ++i) register_control(pic_S_PenColor[i]);
-    for (int i = 0; i < 5; ++i) register_control(pic_S_PenStyle[i]);
-    register_control(cmdS_hozon);
-    register_control(cmdS_reset);
 }
 
 }  // namespace quornel

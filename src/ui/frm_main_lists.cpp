@@ -35,11 +35,7 @@ std::vector<FrmMain::ListLine> FrmMain::list_lines() {
     return lines;
 }
 
-void FrmMain::ListDataLoad() {
-    list_data_load(true);
-}
-
-void FrmMain::list_data_load(bool report_problem) {
+void FrmMain::ListDataLoad(bool report_problem) {
     const char* file = UseDefaultLists ? kDefaultListDataFile : kListDataFile;
     const ListDataRead read = read_list_data(env_.fs, env_.program_dir / file);
     const auto lines = list_lines();

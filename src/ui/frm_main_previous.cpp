@@ -1,7 +1,10 @@
 // The previous values: what a completed drawing stores in quornel_res.dat and 「前回値」
 // brings back into the window.
+#include <array>
 #include <cmath>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "exchange/number_text.h"
 #include "settings/res_data.h"
@@ -25,6 +28,107 @@ std::optional<int> position_from_text(const std::string& text, int first, int la
         if (text == std::to_string(i)) return i;
     }
     return std::nullopt;
+}
+
+// 「柱芯」 (0) or 「壁芯」 (any other number).
+std::optional<int> sin_from_text(const std::string& text) {
+    const auto value = parse_number(text);
+    if (!value) return std::nullopt;
+    return *value != 0 ? 1 : 0;
+}
+std::optional<int> sunpo_iti_from_text(const std::string& text) {
+    return position_from_text(text, 1, 4);
+}
+std::optional<int> hasira_iti_from_text(const std::string& text) {
+    return position_from_text(text, 0, 4);
+}
+
+void restore_sin(FrmMain& f, const std::string&, int value) {
+    f.select_option(f.optSin[value]);
+}
+void restore_shape(FrmMain& f, const std::string& text, int) {
+    f.RestoredShapeText = text;
+    f.RestoreColumnShape();
+}
+void restore_sunpo_iti(FrmMain& f, const std::string&, int value) {
+    f.select_option(f.optSunpoIti(value));
+}
+void restore_hasira_iti(FrmMain& f, const std::string&, int value) {
+    f.select_option(f.optHasiraMoji[value]);
+}
+
+// The lines that hold a choice of the window rather than a box's text: how 「前回値」 reads
+// each, how it names a text it refuses (WHAT「TEXT」RULE), and how it restores the value.
+struct ChoiceLine {
+    int line;  // 0-based
+    std::optional<int> (*read)(const std::string& text);
+    const char* what;
+    const char* rule;
+    void (*restore)(FrmMain& form, const std::string& text, int value);
+};
+
+// clang-format off
+const ChoiceLine kChoiceLines[] = {
+    {0, sin_from_text, "", "は数値ではありません", restore_sin},
+    {1, shape_from_text, "柱・壁配置", "は 0〜8 の整数ではないため、今の配置のままです", restore_shape},
+    {4, sunpo_iti_from_text, "寸法位置", "は 1〜4 ではありません", restore_sunpo_iti},
+    {5, hasira_iti_from_text, "柱記号位置", "は 0〜4 ではありません", restore_hasira_iti},
+};
+// clang-format on
+
+const ChoiceLine* choice_line(int line) {
+    for (const ChoiceLine& c : kChoiceLines) {
+        if (c.line == line) return &c;
+    }
+    return nullptr;
+}
+
+// What 「前回値」 takes from the file: each line's value, or nothing where the line is missing
+// or holds a value the window cannot take, and why.
+struct RestorableLines {
+    // Everything after each line's first comma, so that a value typed with a comma (12,5 or
+    // a symbol such as C1,2) comes back whole.
+    std::array<std::optional<std::string>, kResDataLines> field;
+    std::vector<std::string> problems;
+    bool any_line = false;
+};
+
+RestorableLines restorable_lines(const ResDataRead& read) {
+    const auto& keys = res_data_keys();
+    RestorableLines lines;
+    for (int i = 0; i < kResDataLines; ++i) {
+        if (!read.values[i]) continue;
+        lines.field[i] = *read.values[i];
+        lines.any_line = true;
+    }
+    auto reject = [&](int i, const std::string& why) {
+        lines.problems.push_back(std::to_string(i + 1) + " 行目（" + keys[i] + "）: " + why);
+        lines.field[i].reset();
+    };
+    for (int i = 0; i < kResDataLines; ++i) {
+        if (!read.values[i] && lines.any_line) reject(i, "行がないか、カンマがありません");
+    }
+    for (const ChoiceLine& c : kChoiceLines) {
+        const auto& text = lines.field[c.line];
+        if (text && !c.read(*text)) {
+            reject(c.line, std::string(c.what) + "「" + *text + "」" + c.rule);
+        }
+    }
+    return lines;
+}
+
+// What the user is told: nothing when every line was restored.
+std::string restore_message(const ResDataRead& read, const RestorableLines& lines) {
+    if (!lines.any_line) {
+        return (read.problem.empty() ? std::string("quornel_res.dat を読めませんでした。")
+                                     : read.problem) +
+               "\n前回値は復元していません。";
+    }
+    if (lines.problems.empty()) return {};
+    std::string message =
+        "前回値ファイル quornel_res.dat の次の行は使えないため、その項目は今のままです。";
+    for (const std::string& p : lines.problems) message += "\n" + p;
+    return message;
 }
 
 }  // namespace
@@ -70,83 +174,23 @@ void FrmMain::RestoreColumnShape() {
 void FrmMain::ResDataLoad() {
     last_restore_complete_ = true;
     const ResDataRead read = read_res_data(env_.fs, env_.program_dir);
-    const auto& keys = res_data_keys();
-
-    // The value of each line: everything after its first comma, so that a value typed
-    // with a comma (12,5 or a symbol such as C1,2) comes back whole.
-    std::array<std::optional<std::string>, kResDataLines> field;
-    bool any_line = false;
-    for (int i = 0; i < kResDataLines; ++i) {
-        if (!read.values[i]) continue;
-        field[i] = *read.values[i];
-        any_line = true;
-    }
-
-    // Lines whose value the window cannot take count as missing.
-    std::vector<std::string> problems;
-    auto reject = [&](int i, const std::string& why) {
-        problems.push_back(std::to_string(i + 1) + " 行目（" + keys[i] + "）: " + why);
-        field[i].reset();
-    };
-    for (int i = 0; i < kResDataLines; ++i) {
-        if (!read.values[i] && any_line) reject(i, "行がないか、カンマがありません");
-    }
-    if (field[0] && !parse_number(*field[0])) {
-        reject(0, "「" + *field[0] + "」は数値ではありません");
-    }
-    if (field[1] && !shape_from_text(*field[1])) {
-        reject(1, "柱・壁配置「" + *field[1] + "」は 0〜8 の整数ではないため、今の配置のままです");
-    }
-    if (field[4] && !position_from_text(*field[4], 1, 4)) {
-        reject(4, "寸法位置「" + *field[4] + "」は 1〜4 ではありません");
-    }
-    if (field[5] && !position_from_text(*field[5], 0, 4)) {
-        reject(5, "柱記号位置「" + *field[5] + "」は 0〜4 ではありません");
-    }
-
-    std::string message;
-    if (!any_line) {
-        message = (read.problem.empty() ? std::string("quornel_res.dat を読めませんでした。")
-                                        : read.problem) +
-                  "\n前回値は復元していません。";
-    } else if (!problems.empty()) {
-        message = "前回値ファイル quornel_res.dat の次の行は使えないため、その項目は今のままです。";
-        for (const std::string& p : problems) message += "\n" + p;
-    }
-
-    if (!any_line) {
-        last_restore_complete_ = false;
-        show_warning(strict_restore_ ? message + "\n作図を中止しました。" : message);
-        return;
-    }
-    if (strict_restore_ && !message.empty()) {
+    const RestorableLines lines = restorable_lines(read);
+    const std::string message = restore_message(read, lines);
+    if (!lines.any_line || (strict_restore_ && !message.empty())) {
         // A repeated drawing must be the previous one exactly, or none at all.
         last_restore_complete_ = false;
-        show_warning(message + "\n作図を中止しました。");
+        show_warning(strict_restore_ ? message + "\n作図を中止しました。" : message);
         return;
     }
 
     const auto boxes = res_data_boxes();
     for (int i = 0; i < kResDataLines; ++i) {
-        if (!field[i]) continue;
-        const std::string& value = *field[i];
-        switch (i) {
-            case 0:
-                select_option(optSin[*parse_number(value) != 0 ? 1 : 0]);
-                break;
-            case 1:
-                RestoredShapeText = value;
-                RestoreColumnShape();
-                break;
-            case 4:
-                select_option(optSunpoIti(*position_from_text(value, 1, 4)));
-                break;
-            case 5:
-                select_option(optHasiraMoji[*position_from_text(value, 0, 4)]);
-                break;
-            default:
-                set_box_text(*boxes[i], value);
-                break;
+        if (!lines.field[i]) continue;
+        const std::string& text = *lines.field[i];
+        if (const ChoiceLine* c = choice_line(i)) {
+            c->restore(*this, text, *c->read(text));
+        } else {
+            set_box_text(*boxes[i], text);
         }
     }
 

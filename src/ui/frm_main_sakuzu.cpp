@@ -5,6 +5,7 @@
 // drawing reads and refuses only what the drawing would refuse.
 #include <algorithm>
 
+#include "drawing/drawing_run.h"
 #include "drawing/input_check.h"
 #include "exchange/number_text.h"
 #include "platform/text_codec.h"

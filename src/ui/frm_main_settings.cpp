@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/module1.h"
 #include "settings/registry_settings.h"
+#include "settings/registry_values.h"
 #include "ui/frm_main.h"
 
 namespace quornel {
@@ -57,7 +57,7 @@ void FrmMain::cmdReset_Click() {
         return;
     }
     UseDefaultLists = 1;
-    list_data_load(true);
+    ListDataLoad(true);
     // Start-up reads the same default lists again; one message about them is enough.
     report_list_problems_ = false;
     Form_Load();

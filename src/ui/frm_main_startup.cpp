@@ -65,7 +65,7 @@ void FrmMain::Form_Load() {
         LayoutKabeSun(wall(side), state);
     }
     startup_trace().phase("layout");
-    list_data_load(report_list_problems_);
+    ListDataLoad(report_list_problems_);
     startup_trace().phase("pick lists");
     loaded_once_ = true;
     loading_ = false;

@@ -53,12 +53,6 @@ bool is_headless_request(const std::vector<std::string>& args) {
     return false;
 }
 
-DialogAnswer StreamDialogs::show(const std::string& text, const std::string& title,
-                                 DialogButtons buttons, DialogIcon) {
-    stream_ << title << ": " << text << std::endl;
-    return buttons == DialogButtons::YesNo ? DialogAnswer::No : DialogAnswer::Ok;
-}
-
 int run_headless(const std::vector<std::string>& args, Dialogs& dialogs, std::ostream& out,
                  std::ostream& err) {
     const Request request = parse(args);

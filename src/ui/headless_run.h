@@ -21,16 +21,4 @@ bool is_headless_request(const std::vector<std::string>& args);
 int run_headless(const std::vector<std::string>& args, Dialogs& dialogs, std::ostream& out,
                  std::ostream& err);
 
-// Message boxes of a run without a window: "TITLE: TEXT" on a stream (standard error);
-// a Yes/No question is answered No, the answer that changes nothing.
-class StreamDialogs : public Dialogs {
-  public:
-    explicit StreamDialogs(std::ostream& stream) : stream_(stream) {}
-    DialogAnswer show(const std::string& text, const std::string& title, DialogButtons buttons,
-                      DialogIcon icon) override;
-
-  private:
-    std::ostream& stream_;
-};
-
 }  // namespace quornel

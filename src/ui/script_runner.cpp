@@ -1,6 +1,5 @@
 #include "ui/script_runner.h"
 
-#include <deque>
 #include <optional>
 #include <string_view>
 
@@ -115,41 +114,6 @@ std::string state_json(const FrmMain& f) {
     return JsonObject().add("state", s.done()).done();
 }
 
-// Message boxes of a scripted run: printed as they appear, Yes/No answered from the
-// script's `answer` lines (No, which changes nothing, when the script gave none).
-class ScriptDialogs : public Dialogs {
-  public:
-    explicit ScriptDialogs(std::ostream& out) : out_(out) {}
-    void queue(DialogAnswer a) { answers_.push_back(a); }
-
-    DialogAnswer show(const std::string& text, const std::string& title, DialogButtons buttons,
-                      DialogIcon) override {
-        DialogAnswer answer = DialogAnswer::Ok;
-        if (buttons == DialogButtons::YesNo) {
-            answer = DialogAnswer::No;
-            if (!answers_.empty()) {
-                answer = answers_.front();
-                answers_.pop_front();
-            }
-        }
-        const char* answer_text = answer == DialogAnswer::Yes  ? "yes"
-                                  : answer == DialogAnswer::No ? "no"
-                                                               : "ok";
-        out_ << JsonObject()
-                    .str("message", text)
-                    .str("title", title)
-                    .str("buttons", buttons == DialogButtons::YesNo ? "yesno" : "ok")
-                    .str("answer", answer_text)
-                    .done()
-             << '\n';
-        return answer;
-    }
-
-  private:
-    std::ostream& out_;
-    std::deque<DialogAnswer> answers_;
-};
-
 std::string_view next_word(std::string_view& rest) {
     const auto space = rest.find(' ');
     const std::string_view word = rest.substr(0, space);
@@ -168,7 +132,20 @@ std::vector<std::string> dump_lines(const FrmMain& form) {
 
 int run_script(FileSystem& fs, Registry& registry, const std::filesystem::path& program_dir,
                std::istream& script, std::ostream& out, std::ostream& err) {
-    ScriptDialogs dialogs(out);
+    // Each message box is printed as it appears, with the answer it got.
+    ScriptDialogs dialogs([&out](const std::string& text, const std::string& title,
+                                 DialogButtons buttons, DialogAnswer answer) {
+        const char* answer_text = answer == DialogAnswer::Yes  ? "yes"
+                                  : answer == DialogAnswer::No ? "no"
+                                                               : "ok";
+        out << JsonObject()
+                   .str("message", text)
+                   .str("title", title)
+                   .str("buttons", buttons == DialogButtons::YesNo ? "yesno" : "ok")
+                   .str("answer", answer_text)
+                   .done()
+            << '\n';
+    });
     FrmMain form(FrmMainEnv{fs, registry, dialogs, program_dir});
     form.Form_Load();
     if (form.closed) {

@@ -140,11 +140,6 @@ std::string ComboBox::item(int index) const {
     return narrow(buf);
 }
 
-bool ComboBox::has_focus() const {
-    HWND focus = GetFocus();
-    return focus && (focus == hwnd() || focus == edit());
-}
-
 void ComboBox::focus() {
     if (!hwnd()) return;
     const HWND edit_control = edit();

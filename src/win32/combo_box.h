@@ -27,8 +27,6 @@ class ComboBox : public Wnd {
     void set_selection(int index);
     int selection() const;
     std::string item(int index) const;
-    // Whether the focus is on this box (its edit control included).
-    bool has_focus() const;
     void focus();
 
     std::function<void()> on_enter;

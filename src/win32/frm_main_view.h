@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/dialogs_win32.h"
 #include "ui/frm_main.h"
-#include "win32/message_box_dialogs.h"
 #include "win32/top_window.h"
 #include "win32/ui_font.h"
 #include "win32/windowless_painter.h"

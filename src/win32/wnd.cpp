@@ -80,20 +80,8 @@ void Wnd::set_bounds(const RECT& r) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-RECT Wnd::bounds() const {
-    RECT r{};
-    if (!hwnd_) return r;
-    GetWindowRect(hwnd_, &r);
-    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 void Wnd::set_visible(bool visible) {
     if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
-}
-
-bool Wnd::visible() const {
-    return hwnd_ && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 void Wnd::set_enabled(bool enabled) {

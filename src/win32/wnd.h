@@ -36,9 +36,7 @@ class Wnd {
     static Wnd* from(HWND hwnd);
 
     void set_bounds(const RECT& rect);
-    RECT bounds() const;  // in the parent's client coordinates
     void set_visible(bool visible);
-    bool visible() const;
     void set_enabled(bool enabled);
     void set_text(const std::string& utf8);
     std::string text() const;

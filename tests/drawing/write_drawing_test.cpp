@@ -9,6 +9,7 @@
 
 #include "cases.h"
 #include "drawing/drawing_run.h"
+#include "support/fake_file_system.h"
 #include "support/temp_dir.h"
 
 namespace quornel::test {
@@ -104,46 +105,14 @@ TEST(Drawing, RefusedInputLeavesTheFolderUntouched) {
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"JWC_TEMP.TXT"});
 }
 
-// A disk that fails part-way: the earlier file stays whole and no temporary file is left.
-class FailingFileSystem : public FileSystem {
-  public:
-    explicit FailingFileSystem(int fail_at_write) : fail_at_(fail_at_write) {}
-    Result<std::string> read_all(const std::filesystem::path& p) override {
-        return real_file_system().read_all(p);
-    }
-    bool exists(const std::filesystem::path& p) override { return real_file_system().exists(p); }
-    Result<std::unique_ptr<OutputFile>> create_replacing(const std::filesystem::path& p,
-                                                         Durability durability) override {
-        auto inner = real_file_system().create_replacing(p, durability);
-        if (!inner) return inner.status();
-        return std::unique_ptr<OutputFile>(new Failing(std::move(*inner), fail_at_, p));
-    }
-
-  private:
-    class Failing : public OutputFile {
-      public:
-        Failing(std::unique_ptr<OutputFile> inner, int fail_at, std::filesystem::path p)
-            : inner_(std::move(inner)), fail_at_(fail_at), path_(std::move(p)) {}
-        Status write(std::string_view bytes) override {
-            if (++writes_ == fail_at_) return Status::failure(message_file_unwritable(path_));
-            return inner_->write(bytes);
-        }
-        Status commit() override { return inner_->commit(); }
-
-      private:
-        std::unique_ptr<OutputFile> inner_;
-        int fail_at_;
-        int writes_ = 0;
-        std::filesystem::path path_;
-    };
-    int fail_at_;
-};
-
 TEST(Drawing, FailedWriteKeepsTheEarlierFileAndReportsIt) {
     for (int fail_at = 1; fail_at <= 4; ++fail_at) {
         TempDir dir;
         dir.write("JWC_TEMP.TXT", "earlier drawing");
-        FailingFileSystem fs(fail_at);
+        // A disk that fails part-way: the earlier file stays whole and no temporary file
+        // is left.
+        test::FakeFileSystem fs(real_file_system());
+        fs.fail_write_number(fail_at);
         Status s = write_drawing(fs, dir.path(), test_header(), hand_case("crossing"));
         EXPECT_FALSE(s.ok()) << "write " << fail_at;
         EXPECT_NE(s.message().find("JWC_TEMP.TXT"), std::string::npos) << s.message();

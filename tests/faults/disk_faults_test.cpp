@@ -58,7 +58,7 @@ TEST(DiskFaults, ReadOnlyProgramFolderRefusesTheDrawingAndKeepsEveryFile) {
     EXPECT_EQ(changed_files(before, snapshot(w.dir.path())), std::vector<std::string>{});
 
     // The user makes the folder writable again and presses 「作図」 once more.
-    w.fs.repair();
+    w.fs.clear_failures();
     w.click("cmdSakuzu");
     EXPECT_TRUE(w.form().closed);
     EXPECT_EQ(w.get("JWC_TEMP.TXT"), clean.drawing);
@@ -112,7 +112,7 @@ TEST(DiskFaults, DiskFullHalfWayThroughEachFileNeverLeavesAPartialFile) {
 
         // Space is freed; the same 「作図」 now gives what a clean run gives.
         if (failing > 0) continue;
-        w.fs.repair();
+        w.fs.clear_failures();
         w.click("cmdSakuzu");
         EXPECT_TRUE(w.form().closed) << ::testing::PrintToString(w.take_messages());
         EXPECT_EQ(w.get("JWC_TEMP.TXT"), clean.drawing);
@@ -160,7 +160,7 @@ TEST(DiskFaults, SavingPensToARegistryThatCannotBeWrittenSaysSoAndKeepsTheOldSet
     EXPECT_EQ(changed_files(before, snapshot(w.dir.path())), std::vector<std::string>{});
 
     // The next start shows the settings saved before.
-    w.fs.repair();
+    w.fs.clear_failures();
     FrmMain& next = w.start();
     EXPECT_EQ(pen_positions(next), std::vector<int>(15, 0));
 }
@@ -184,7 +184,7 @@ TEST(DiskFaults, DiskFullDuringAPenSaveLeavesWhatTheMessageSays) {
 
     // Whatever the message promised holds at the next start: either all the new choices
     // or, as before the save, all the old ones; never a mixture the user was not told of.
-    w.fs.repair();
+    w.fs.clear_failures();
     const std::vector<int> next = pen_positions(w.start());
     const bool all_old = next == std::vector<int>(15, 0);
     const bool all_new = next == std::vector<int>(15, 3);

@@ -19,10 +19,6 @@ std::string read_bytes(const std::filesystem::path& path) {
     return s.str();
 }
 
-bool inside(const std::filesystem::path& file, const std::filesystem::path& folder) {
-    return file.lexically_normal().parent_path() == folder.lexically_normal();
-}
-
 ControlRef ref(const std::string& text) {
     auto r = parse_control_ref(text);
     EXPECT_TRUE(r.has_value()) << text;
@@ -30,54 +26,6 @@ ControlRef ref(const std::string& text) {
 }
 
 }  // namespace
-
-class FaultyOutput : public OutputFile {
-  public:
-    FaultyOutput(FaultyFileSystem& fs, std::filesystem::path target,
-                 std::unique_ptr<OutputFile> real)
-        : fs_(fs), target_(std::move(target)), real_(std::move(real)) {}
-
-    Status write(std::string_view bytes) override {
-        if (failed_) return Status::failure(message_file_unwritable(target_));
-        if (fs_.space_ && bytes.size() > *fs_.space_) {
-            // The part that fits reaches the (temporary) file, then the disk is full.
-            (void)real_->write(bytes.substr(0, *fs_.space_));
-            *fs_.space_ = 0;
-            failed_ = true;
-            return Status::failure(message_file_unwritable(target_));
-        }
-        if (fs_.space_) *fs_.space_ -= bytes.size();
-        return real_->write(bytes);
-    }
-
-    Status commit() override {
-        if (failed_) return Status::failure(message_file_unwritable(target_));
-        return real_->commit();
-    }
-
-  private:
-    FaultyFileSystem& fs_;
-    std::filesystem::path target_;
-    std::unique_ptr<OutputFile> real_;  // discarded, with its temporary file, unless committed
-    bool failed_ = false;
-};
-
-Result<std::string> FaultyFileSystem::read_all(const std::filesystem::path& path) {
-    return real_file_system().read_all(path);
-}
-
-Result<std::unique_ptr<OutputFile>> FaultyFileSystem::create_replacing(
-    const std::filesystem::path& path, Durability durability) {
-    if (read_only_ && inside(path, *read_only_))
-        return Result<std::unique_ptr<OutputFile>>::failure(message_file_unwritable(path));
-    auto real = real_file_system().create_replacing(path, durability);
-    if (!real) return real.status();
-    return std::unique_ptr<OutputFile>(new FaultyOutput(*this, path, std::move(*real)));
-}
-
-bool FaultyFileSystem::exists(const std::filesystem::path& path) {
-    return real_file_system().exists(path);
-}
 
 Snapshot snapshot(const std::filesystem::path& folder) {
     Snapshot files;

@@ -5,47 +5,22 @@
 // the person was told and that no file that existed before has changed.
 #include <gtest/gtest.h>
 
-#include <cstddef>
 #include <filesystem>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/file_system.h"
 #include "platform/registry.h"
 #include "platform/registry_file.h"
-#include "support/scripted_dialogs.h"
+#include "support/add_failure.h"
+#include "support/fake_dialogs.h"
+#include "support/fake_file_system.h"
 #include "support/temp_dir.h"
 #include "ui/frm_main.h"
 
 namespace quornel::faults {
-
-// The real file system with two faults that can be switched on.
-class FaultyFileSystem : public FileSystem {
-  public:
-    // New files (and so every replacement) are refused in this folder, as in a folder the
-    // user may read but not change.
-    void make_read_only(const std::filesystem::path& folder) { read_only_ = folder; }
-    // The disk takes this many more bytes in all, then every write fails; the write that
-    // crosses the limit stores its first part, as a real full disk does.
-    void fill_disk_after(std::size_t bytes) { space_ = bytes; }
-    void repair() {
-        read_only_.reset();
-        space_.reset();
-    }
-
-    Result<std::string> read_all(const std::filesystem::path& path) override;
-    Result<std::unique_ptr<OutputFile>> create_replacing(const std::filesystem::path& path,
-                                                         Durability durability) override;
-    bool exists(const std::filesystem::path& path) override;
-
-  private:
-    friend class FaultyOutput;
-    std::optional<std::filesystem::path> read_only_;
-    std::optional<std::size_t> space_;
-};
 
 // Every file under a folder with its bytes, to prove that nothing changed.
 using Snapshot = std::map<std::string, std::string>;
@@ -90,8 +65,8 @@ class FaultyWindow {
     std::vector<std::string> take_messages();
 
     test::TempDir dir;
-    FaultyFileSystem fs;
-    test::ScriptedDialogs dialogs;
+    test::FakeFileSystem fs{real_file_system()};  // the real disk with faults put in
+    test::FakeDialogs dialogs{test::add_failure};
 
   private:
     std::unique_ptr<Registry> registry_;

@@ -3,8 +3,8 @@
 // after 「基本設定保存」.
 #include <gtest/gtest.h>
 
-#include "settings/module1.h"
 #include "settings/registry_settings.h"
+#include "settings/registry_values.h"
 #include "support/test_registry.h"
 
 namespace quornel {

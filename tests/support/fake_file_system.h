@@ -1,8 +1,11 @@
 #pragma once
-// An in-memory FileSystem for tests that need a disk which fails: a read that is refused,
-// a write that stops half-way (disk full), a rename that does not happen. A replacement
+// The file system of the tests and the fuzz targets: a disk that fails on demand. Its files
+// are held in memory, or (constructed over a real FileSystem) are the real files with the
+// faults put in front of them. A read that is refused, a folder that takes no new files, a
+// write that stops half-way (disk full), a rename that does not happen: a replacement
 // reaches the stored file only on a successful commit, as with the real implementations,
 // so a test can prove that a failed save leaves the old file exactly as it was.
+// No test framework here: the fuzz targets use it too.
 #include <cstddef>
 #include <filesystem>
 #include <map>
@@ -17,19 +20,33 @@ namespace quornel::test {
 
 class FakeFileSystem : public FileSystem {
   public:
-    // Contents of the files. Paths compare after lexical normalisation.
+    // The files in memory.
+    FakeFileSystem() = default;
+    // The files of `disk`, with the faults below in front of them.
+    explicit FakeFileSystem(FileSystem& disk) : disk_(&disk) {}
+
+    // The files in memory by path (paths compare after lexical normalisation, as generic
+    // strings). Over a disk the files are the disk's own, and these see nothing.
     void put(const std::filesystem::path& path, std::string_view bytes);
     std::optional<std::string> get(const std::filesystem::path& path) const;
     void remove(const std::filesystem::path& path);
-    std::size_t file_count() const { return files_.size(); }
+    const std::map<std::string, std::string>& files() const { return files_; }
 
-    // Failure injection, per path; each stays in force until clear_failures().
+    // Faults, each in force until clear_failures().
+    // Per file: reads refused; no replacement made; the output takes this many bytes in
+    // total and then fails (0: the first write fails); everything written but the final
+    // rename fails.
     void fail_reads(const std::filesystem::path& path);
     void fail_create(const std::filesystem::path& path);
-    // The output accepts this many bytes in total and then fails (0: the first write fails).
     void fail_write_after(const std::filesystem::path& path, std::size_t bytes);
-    // Everything is written but the final rename fails.
     void fail_commit(const std::filesystem::path& path);
+    // A folder the user may read but not change: no file directly in it is replaced.
+    void make_read_only(const std::filesystem::path& folder);
+    // The disk takes this many more bytes in all, then every write fails; the write that
+    // crosses the limit stores its first part, as a real full disk does.
+    void fill_disk_after(std::size_t bytes);
+    // The `n`th write (1-based) of every output fails.
+    void fail_write_number(int n);
     void clear_failures();
 
     // How often a read was attempted, and how often a replacement committed.
@@ -55,9 +72,14 @@ class FakeFileSystem : public FileSystem {
         std::optional<std::size_t> write_limit;
         bool commit = false;
     };
+    Failures failures_of(const std::filesystem::path& path) const;
 
+    FileSystem* disk_ = nullptr;
     std::map<std::string, std::string> files_;
     std::map<std::string, Failures> failures_;
+    std::optional<std::filesystem::path> read_only_;
+    std::optional<std::size_t> space_;
+    int failing_write_ = 0;
     std::map<std::string, int> reads_;
     std::map<std::string, int> commits_;
     std::map<std::string, Durability> durability_;

@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/dialogs.h"
 #include "ui/column/column_panel.h"
 #include "ui/walls/wall_panel.h"
 
@@ -52,24 +51,6 @@ struct Schematic {
     }
     void set_wall_texts(WallSide s, std::array<const char*, 3> texts) {
         for (int i = 0; i < 3; ++i) side(s).cbo[i].text = texts[i];
-    }
-};
-
-// Message boxes as a person sees them: text, title, buttons, icon.
-class RecordingDialogs : public Dialogs {
-  public:
-    struct Shown {
-        std::string text;
-        std::string title;
-        DialogButtons buttons;
-        DialogIcon icon;
-    };
-    std::vector<Shown> shown;
-
-    DialogAnswer show(const std::string& text, const std::string& title, DialogButtons buttons,
-                      DialogIcon icon) override {
-        shown.push_back({text, title, buttons, icon});
-        return buttons == DialogButtons::YesNo ? DialogAnswer::Yes : DialogAnswer::Ok;
     }
 };
 

@@ -2,18 +2,19 @@
 #include <gtest/gtest.h>
 
 #include "column_fixture.h"
+#include "support/add_failure.h"
+#include "support/fake_dialogs.h"
 
 namespace quornel {
 namespace {
 
 using testing_panels::items;
-using testing_panels::RecordingDialogs;
 using testing_panels::Schematic;
 
 struct ColumnInputs : ::testing::Test {
     Schematic s;
     ColumnPanel& c = s.column;
-    RecordingDialogs dialogs;
+    test::FakeDialogs dialogs{test::add_failure};
 
     void total(ColumnAxis axis, const std::string& text) {
         (axis == ColumnAxis::X ? c.cboHsnXG : c.cboHsnYG).text = text;
@@ -48,22 +49,22 @@ TEST_F(ColumnInputs, PartLargerThanTheTotalIsRefusedWithAMessage) {
     total(ColumnAxis::X, "600");
     part(ColumnAxis::X, 0, "200");
     EXPECT_EQ(c.cboHsnXU_1.text, "400");
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(dialogs.shown().empty());
 
     part(ColumnAxis::X, 1, "650");
     EXPECT_EQ(c.cboHsnXU_0.text, "0");
     EXPECT_EQ(c.cboHsnXU_1.text, "0");
     EXPECT_EQ(c.cboHsnXG.text, "600");
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "寸法が合いません");
-    EXPECT_EQ(dialogs.shown[0].title, "quornel");
-    EXPECT_EQ(dialogs.shown[0].buttons, DialogButtons::Ok);
-    EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::None);
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text, "寸法が合いません");
+    EXPECT_EQ(dialogs.shown()[0].title, "quornel");
+    EXPECT_EQ(dialogs.shown()[0].buttons, DialogButtons::Ok);
+    EXPECT_EQ(dialogs.shown()[0].icon, DialogIcon::None);
 
     // The part equal to the total leaves 0 for the other one, no message.
     part(ColumnAxis::X, 1, "600");
     EXPECT_EQ(c.cboHsnXU_0.text, "0");
-    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown().size(), 1u);
 }
 
 TEST_F(ColumnInputs, DepthAxisWorksTheSameWithShortNumbers) {
@@ -100,7 +101,7 @@ TEST_F(ColumnInputs, ZeroEmptyNegativeAndNonNumericEntries) {
     c.cboHsnXG.text = "x";
     part(ColumnAxis::X, 0, "100");
     EXPECT_EQ(c.cboHsnXU_0.text, "0");
-    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown().size(), 1u);
 }
 
 TEST_F(ColumnInputs, NewTotalsEnterTheRecentList) {

@@ -10,7 +10,8 @@
 
 #include "platform/file_system.h"
 #include "platform/registry.h"
-#include "support/scripted_dialogs.h"
+#include "support/add_failure.h"
+#include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 #include "support/test_header.h"
 #include "ui/frm_main.h"
@@ -82,7 +83,7 @@ class Window {
     const std::string& text(const std::string& name) { return box(name).text; }
 
     test::TempDir dir;
-    test::ScriptedDialogs dialogs;
+    test::FakeDialogs dialogs{test::add_failure};
 
   private:
     std::unique_ptr<Registry> registry_;

@@ -2,10 +2,11 @@
 // and what the user is told.
 #include <gtest/gtest.h>
 
-#include "support/scripted_dialogs.h"
+#include "support/add_failure.h"
+#include "support/fake_dialogs.h"
 #include "support/test_registry.h"
-#include "uninstall/form1.h"
-#include "uninstall/module1.h"
+#include "uninstall/key_deletion.h"
+#include "uninstall/uninstall_window.h"
 
 namespace quornel::uninstall {
 namespace {
@@ -29,7 +30,7 @@ class Uninstall : public ::testing::TestWithParam<std::string> {
         EXPECT_TRUE(reg().query("Software\\Norvale\\other", "x"));
     }
     std::unique_ptr<test::TestRegistry> backend_;
-    test::ScriptedDialogs dialogs_;
+    test::FakeDialogs dialogs_{test::add_failure};
 };
 
 TEST_P(Uninstall, FirstUseRemovesQuornelsKeysThenSaysSoAgain) {

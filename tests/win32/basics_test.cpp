@@ -1,8 +1,8 @@
 // Twips to pixels, and the look of the program's message boxes.
 #include <gtest/gtest.h>
 
+#include "platform/dialogs_win32.h"
 #include "win32/dpi.h"
-#include "win32/message_box_dialogs.h"
 
 namespace quornel {
 namespace {

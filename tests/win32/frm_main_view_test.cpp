@@ -204,17 +204,10 @@ TEST_F(FocusTest, ABoxDisabledWhileItHasTheFocusIsNotValidatedAgain) {
 
 // The part box's message opens while the 割 click is on its way: the click still counts.
 TEST_F(FocusTest, AMessageFromLeavingABoxDoesNotSwallowTheClickThatLeftIt) {
-    struct NativeBoxes : Dialogs {
-        MessageBoxDialogs boxes;
-        std::vector<std::string> texts;
-        DialogAnswer show(const std::string& text, const std::string& title, DialogButtons b,
-                          DialogIcon icon) override {
-            texts.push_back(text);
-            return boxes.show(text, title, b, icon);
-        }
-    } real;
+    MessageBoxDialogs boxes;
+    FakeDialogs real(boxes);  // records the native boxes
     open(&real);
-    real.boxes.set_owner(view->hwnd());
+    boxes.set_owner(view->hwnd());
     type_into("cboHsnXG", -1, L"600");
     key(VK_RETURN);
     type_into("cboHsnXU_0", -1, L"700");
@@ -224,8 +217,8 @@ TEST_F(FocusTest, AMessageFromLeavingABoxDoesNotSwallowTheClickThatLeftIt) {
         settle(800);
         EXPECT_EQ(answerer.answered(), 1);
     }
-    ASSERT_EQ(real.texts.size(), 1u);
-    EXPECT_EQ(real.texts[0], "寸法が合いません");
+    ASSERT_EQ(real.texts().size(), 1u);
+    EXPECT_EQ(real.texts()[0], "寸法が合いません");
     // First the part box: both parts "0"; then the click: both halves of 600.
     EXPECT_EQ(screen_text("cboHsnXU_0"), "300");
     EXPECT_EQ(screen_text("cboHsnXU_1"), "300");

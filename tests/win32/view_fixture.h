@@ -6,12 +6,13 @@
 #include <memory>
 #include <string>
 
+#include "platform/dialogs_win32.h"
 #include "platform/registry.h"
-#include "support/scripted_dialogs.h"
+#include "support/add_failure.h"
+#include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 #include "ui/frm_main.h"
 #include "win32/frm_main_view.h"
-#include "win32/message_box_dialogs.h"
 #include "window_driver.h"
 
 namespace quornel::test {
@@ -41,7 +42,7 @@ class ViewTest : public ::testing::Test {
 
     TempDir dir;
     std::unique_ptr<Registry> registry;
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs{add_failure};
     MessageBoxDialogs native_dialogs;
     std::unique_ptr<FrmMain> model;
     std::unique_ptr<FrmMainView> view;

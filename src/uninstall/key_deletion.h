@@ -1,5 +1,6 @@
 #pragma once
-// The uninstaller's registry function. It shares nothing with quornel but the key names.
+// The deletion of quornel's registry key: the uninstaller's registry function DeleteRegKey.
+// It shares nothing with quornel but the key names.
 #include <string_view>
 
 #include "platform/registry.h"

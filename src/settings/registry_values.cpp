@@ -1,4 +1,4 @@
-#include "settings/module1.h"
+#include "settings/registry_values.h"
 
 #include <cmath>
 #include <cstdint>

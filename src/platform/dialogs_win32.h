@@ -1,5 +1,5 @@
 #pragma once
-// The program's messages as native message boxes.
+// The program's messages as native message boxes (MessageBoxW), for the Windows programs.
 #include <windows.h>
 
 #include <functional>

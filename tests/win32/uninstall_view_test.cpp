@@ -2,10 +2,11 @@
 // with Enter removes quornel's registry key.
 #include <gtest/gtest.h>
 
-#include "support/scripted_dialogs.h"
+#include "support/add_failure.h"
+#include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 #include "win32/dpi.h"
-#include "win32/form1_view.h"
+#include "win32/uninstall_view.h"
 #include "window_driver.h"
 
 namespace quornel::test {
@@ -31,7 +32,7 @@ class Form1Test : public ::testing::Test {
 
     TempDir dir;
     std::unique_ptr<Registry> registry;
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs{add_failure};
     std::unique_ptr<Form1View> form;
 };
 

@@ -1,6 +1,6 @@
-#include "uninstall/form1.h"
+#include "uninstall/uninstall_window.h"
 
-#include "uninstall/module1.h"
+#include "uninstall/key_deletion.h"
 
 namespace quornel::uninstall {
 

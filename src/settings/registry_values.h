@@ -1,6 +1,6 @@
 #pragma once
-// The registry functions: GetRegValue, SetRegValue, CutAtNull. All access is under
-// HKEY_CURRENT_USER through the Registry seam.
+// One registry value read or written: the registry functions GetRegValue, SetRegValue and
+// CutAtNull. All access is under HKEY_CURRENT_USER through the Registry seam.
 #include <string>
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "uninstall/module1.h"
+#include "uninstall/key_deletion.h"
 
 namespace quornel::uninstall {
 

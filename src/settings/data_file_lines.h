@@ -15,4 +15,10 @@ std::string single_line(std::string_view value);
 // "5行目, 9行目" for the first few numbers, "… ほか" when there are more.
 std::string line_numbers_text(const std::vector<int>& numbers);
 
+// What could not be read of a data file that should have `expected` lines and has `present`:
+// "37行のうち3行しかありません", then "。また、" and the lines that are there but unusable
+// with `unusable_rule` ("5行目, 9行目に「,」がありません"). Empty when every line was read.
+std::string unread_lines_text(int expected, std::size_t present, const std::vector<int>& unusable,
+                              std::string_view unusable_rule);
+
 }  // namespace quornel

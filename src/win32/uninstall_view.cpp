@@ -1,6 +1,6 @@
-#include "win32/form1_view.h"
+#include "win32/uninstall_view.h"
 
-#include "uninstall/form1.h"
+#include "uninstall/uninstall_window.h"
 #include "win32/dpi.h"
 
 namespace quornel {

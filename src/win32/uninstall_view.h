@@ -1,6 +1,6 @@
 #pragma once
-// The uninstaller's window Form1: a label and the 「ＯＫ」 button that deletes quornel's
-// registry key.
+// The uninstaller's native window (Form1View, the window Form1): a label and the 「ＯＫ」 button
+// that deletes quornel's registry key.
 #include "platform/dialogs.h"
 #include "platform/registry.h"
 #include "win32/button.h"

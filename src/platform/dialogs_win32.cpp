@@ -1,8 +1,21 @@
-#include "win32/message_box_dialogs.h"
+#include "platform/dialogs_win32.h"
 
-#include "win32/wide_text.h"
+#include <cstring>
+
+#include "platform/utf16.h"
 
 namespace quornel {
+
+namespace {
+
+std::wstring wide(std::string_view utf8) {
+    const std::string bytes = utf8_to_utf16le(utf8);
+    std::wstring out(bytes.size() / 2, L'\0');
+    std::memcpy(out.data(), bytes.data(), out.size() * sizeof(wchar_t));
+    return out;
+}
+
+}  // namespace
 
 UINT message_box_style(DialogButtons buttons, DialogIcon icon, bool owned) {
     UINT style = buttons == DialogButtons::YesNo ? (MB_YESNO | MB_DEFBUTTON1) : MB_OK;
@@ -16,7 +29,7 @@ DialogAnswer MessageBoxDialogs::show(const std::string& text, const std::string&
                                      DialogButtons buttons, DialogIcon icon) {
     HWND owner = owner_ && IsWindow(owner_) ? owner_ : nullptr;
     if (owner && before_show) before_show();
-    const int answer = MessageBoxW(owner, widen(text).c_str(), widen(title).c_str(),
+    const int answer = MessageBoxW(owner, wide(text).c_str(), wide(title).c_str(),
                                    message_box_style(buttons, icon, owner != nullptr));
     if (buttons == DialogButtons::Ok) return DialogAnswer::Ok;
     // A Yes/No box closed any other way (it has no close button) counts as No: nothing

@@ -6,8 +6,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <iostream>
-#include <sstream>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,7 @@
 #include "platform/file_system.h"
 #include "platform/program_dir.h"
 #include "platform/registry.h"
+#include "platform/text_sink.h"
 #include "ui/command_line.h"
 #include "ui/frm_main.h"
 #include "ui/headless_run.h"
@@ -40,10 +40,10 @@ int run_without_window(const std::vector<std::string>& args) {
     quornel::MessageBoxDialogs dialogs;
     // A GUI program has no console of its own; output goes wherever the caller sent its
     // standard handles (a batch file's redirection, a terminal under Wine).
-    std::ostringstream out, err;
+    quornel::StringSink out, err;
     const int status = quornel::run_headless(args, dialogs, out, err);
-    std::cout << out.str() << std::flush;
-    std::cerr << err.str() << std::flush;
+    quornel::FileSink(stdout).write(out.str());
+    quornel::FileSink(stderr).write(err.str());
     if (!err.str().empty() && !GetStdHandle(STD_ERROR_HANDLE)) {
         dialogs.show(err.str(), "quornel", quornel::DialogButtons::Ok,
                      quornel::DialogIcon::Warning);
@@ -70,9 +70,9 @@ void show_info(const std::string& utf8) {
         if (GetConsoleMode(out, &mode)) {
             if (write_console(out, utf8)) return;
         } else {
-            std::cout << utf8 << std::flush;
-            if (std::cout) return;
-            std::cout.clear();
+            const bool written = std::fwrite(utf8.data(), 1, utf8.size(), stdout) == utf8.size();
+            if (written && std::fflush(stdout) == 0) return;
+            std::clearerr(stdout);
         }
     }
     if (AttachConsole(ATTACH_PARENT_PROCESS)) {

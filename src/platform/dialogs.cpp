@@ -4,7 +4,7 @@ namespace quornel {
 
 DialogAnswer StreamDialogs::show(const std::string& text, const std::string& title,
                                  DialogButtons buttons, DialogIcon) {
-    stream_ << title << ": " << text << std::endl;
+    stream_ << title << ": " << text << "\n";
     return buttons == DialogButtons::YesNo ? DialogAnswer::No : DialogAnswer::Ok;
 }
 

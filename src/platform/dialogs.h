@@ -4,8 +4,9 @@
 // the tests record them and answer from their scripts.
 #include <deque>
 #include <functional>
-#include <ostream>
 #include <string>
+
+#include "platform/text_sink.h"
 
 namespace quornel {
 
@@ -22,16 +23,16 @@ class Dialogs {
                               DialogButtons buttons, DialogIcon icon) = 0;
 };
 
-// Message boxes of a run without a window: "TITLE: TEXT" on a stream (standard error);
+// Message boxes of a run without a window: "TITLE: TEXT" on an output (standard error);
 // a Yes/No question is answered No, the answer that changes nothing.
 class StreamDialogs : public Dialogs {
   public:
-    explicit StreamDialogs(std::ostream& stream) : stream_(stream) {}
+    explicit StreamDialogs(TextSink& stream) : stream_(stream) {}
     DialogAnswer show(const std::string& text, const std::string& title, DialogButtons buttons,
                       DialogIcon icon) override;
 
   private:
-    std::ostream& stream_;
+    TextSink& stream_;
 };
 
 // Message boxes of a scripted run: a Yes/No question takes the next queued answer (No, which

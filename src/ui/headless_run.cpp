@@ -1,7 +1,6 @@
 #include "ui/headless_run.h"
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
 
 #include "platform/file_system.h"
@@ -53,8 +52,8 @@ bool is_headless_request(const std::vector<std::string>& args) {
     return false;
 }
 
-int run_headless(const std::vector<std::string>& args, Dialogs& dialogs, std::ostream& out,
-                 std::ostream& err) {
+int run_headless(const std::vector<std::string>& args, Dialogs& dialogs, TextSink& out,
+                 TextSink& err) {
     const Request request = parse(args);
     if (!request.error.empty()) {
         err << "quornel: " << request.error << "\n" << usage_text();
@@ -65,12 +64,12 @@ int run_headless(const std::vector<std::string>& args, Dialogs& dialogs, std::os
     FileSystem& fs = real_file_system();
 
     if (request.script) {
-        std::ifstream script(utf8_path(*request.script), std::ios::binary);
+        const Result<std::string> script = fs.read_all(utf8_path(*request.script));
         if (!script) {
             err << "quornel: スクリプト「" << *request.script << "」を開けません。\n";
             return 2;
         }
-        return run_script(fs, *registry, dir, script, out, err);
+        return run_script(fs, *registry, dir, *script, out, err);
     }
 
     // The same handlers as the window, in the order a person would press them.

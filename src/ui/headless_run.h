@@ -5,11 +5,11 @@
 //                                      writes nothing
 //   quornel --script FILE [--dir DIR]  the scripted use of the window (ui/script_runner.h)
 // DIR defaults to the folder of the executable. The registry is the current user's.
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "platform/text_sink.h"
 
 namespace quornel {
 
@@ -18,7 +18,7 @@ bool is_headless_request(const std::vector<std::string>& args);
 
 // Runs it. Messages of --repeat go to `dialogs`; --script prints to `out` and `err`.
 // 0 on success; non-zero when the run stopped, with the message already shown.
-int run_headless(const std::vector<std::string>& args, Dialogs& dialogs, std::ostream& out,
-                 std::ostream& err);
+int run_headless(const std::vector<std::string>& args, Dialogs& dialogs, TextSink& out,
+                 TextSink& err);
 
 }  // namespace quornel

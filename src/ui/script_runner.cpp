@@ -1,6 +1,8 @@
 #include "ui/script_runner.h"
 
+#include <algorithm>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/dialogs.h"
@@ -131,7 +133,7 @@ std::vector<std::string> dump_lines(const FrmMain& form) {
 }
 
 int run_script(FileSystem& fs, Registry& registry, const std::filesystem::path& program_dir,
-               std::istream& script, std::ostream& out, std::ostream& err) {
+               std::string_view script, TextSink& out, TextSink& err) {
     // Each message box is printed as it appears, with the answer it got.
     ScriptDialogs dialogs([&out](const std::string& text, const std::string& title,
                                  DialogButtons buttons, DialogAnswer answer) {
@@ -144,7 +146,7 @@ int run_script(FileSystem& fs, Registry& registry, const std::filesystem::path& 
                    .str("buttons", buttons == DialogButtons::YesNo ? "yesno" : "ok")
                    .str("answer", answer_text)
                    .done()
-            << '\n';
+            << "\n";
     });
     FrmMain form(FrmMainEnv{fs, registry, dialogs, program_dir});
     form.Form_Load();
@@ -156,10 +158,13 @@ int run_script(FileSystem& fs, Registry& registry, const std::filesystem::path& 
     std::string raw;
     int line_number = 0;
     auto fail = [&](const std::string& why) {
-        err << "スクリプト " << line_number << " 行目: " << why << "\n";
+        err << "スクリプト " << std::to_string(line_number) << " 行目: " << why << "\n";
         return 2;
     };
-    while (std::getline(script, raw)) {
+    for (std::size_t start = 0; start < script.size();) {
+        const std::size_t end = std::min(script.find('\n', start), script.size());
+        raw.assign(script.substr(start, end - start));
+        start = end + 1;
         ++line_number;
         if (!raw.empty() && raw.back() == '\r') raw.pop_back();
         if (line_number == 1 && raw.rfind("\xEF\xBB\xBF", 0) == 0) raw.erase(0, 3);
@@ -171,7 +176,7 @@ int run_script(FileSystem& fs, Registry& registry, const std::filesystem::path& 
         const std::string command(next_word(rest));
 
         if (command == "dump") {
-            for (const std::string& l : dump_lines(form)) out << l << '\n';
+            for (const std::string& l : dump_lines(form)) out << l << "\n";
             continue;
         }
         if (command == "answer") {
@@ -212,7 +217,7 @@ int run_script(FileSystem& fs, Registry& registry, const std::filesystem::path& 
             result = form.user_choose(*ref, entry);
         }
         if (result == ActResult::Unknown) return fail("知らないコントロールです: " + raw);
-        if (result != ActResult::Done) out << JsonObject().str("refused", raw).done() << '\n';
+        if (result != ActResult::Done) out << JsonObject().str("refused", raw).done() << "\n";
         if (form.closed) {
             out << "{\"closed\":true}\n";
             return 0;

@@ -12,13 +12,12 @@
 //   dump               every control's state, then {"state": {...}}
 // Blank lines and lines starting with # are skipped.
 #include <filesystem>
-#include <istream>
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/file_system.h"
 #include "platform/registry.h"
+#include "platform/text_sink.h"
 
 namespace quornel {
 
@@ -27,10 +26,11 @@ class FrmMain;
 // One JSON object per control, in the order of FrmMain::controls(), then the state object.
 std::vector<std::string> dump_lines(const FrmMain& form);
 
-// Runs start-up in `program_dir`, then the script. Returns 0 when the script ran to its end
+// Runs start-up in `program_dir`, then the script (its whole text, lines ending in LF or
+// CR LF). Returns 0 when the script ran to its end
 // or the window closed, 1 when start-up failed, 2 when a line could not be understood (the
 // message on `err` names the line).
 int run_script(FileSystem& fs, Registry& registry, const std::filesystem::path& program_dir,
-               std::istream& script, std::ostream& out, std::ostream& err);
+               std::string_view script, TextSink& out, TextSink& err);
 
 }  // namespace quornel

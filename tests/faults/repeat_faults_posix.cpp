@@ -36,7 +36,7 @@ struct Repeat {
 
 Repeat repeat(FaultyWindow& w) {
     ConfigHome home(w.config_dir());
-    std::ostringstream out, err;
+    StringSink out, err;
     const std::vector<std::string> args = {"--repeat", "--dir", w.program_dir().string()};
     const int code = run_headless(args, w.dialogs, out, err);
     return {code, w.take_messages()};

@@ -33,7 +33,7 @@ class Repeat : public ::testing::Test {
     int run(std::vector<std::string> args) {
         args.push_back("--dir");
         args.push_back(w.dir.path().string());
-        std::ostringstream out, err, messages;
+        StringSink out, err, messages;
         StreamDialogs dialogs(messages);
         const int status = run_headless(args, dialogs, out, err);
         out_ = out.str();

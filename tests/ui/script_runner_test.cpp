@@ -28,10 +28,9 @@ struct ScriptRun {
 };
 
 ScriptRun run(Window& w, const std::string& script) {
-    std::istringstream in(script);
-    std::ostringstream out, err;
+    StringSink out, err;
     ScriptRun r;
-    r.status = run_script(w.fs(), w.registry(), w.dir.path(), in, out, err);
+    r.status = run_script(w.fs(), w.registry(), w.dir.path(), script, out, err);
     r.out = out.str();
     r.err = err.str();
     return r;

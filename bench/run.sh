@@ -85,9 +85,16 @@ ms_of() {  # COMMAND...: runs it, prints its wall time in milliseconds
 median() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2 ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2) }'; }
 runs=${RUNS:-15}
 q=() c=() d=()
+# Each command writes a new file, as on a user's machine: the batch file moves Jw_cad's
+# JWC_TEMP.TXT to TEMP.TXT before quornel starts, so quornel never finds one to replace.
+# REPLACE=1 leaves the previous outputs in place instead (a run started by hand twice).
+fresh() { [[ ${REPLACE:-0} == 1 ]] || rm -f "$dir/JWC_TEMP.TXT" "$dir/copy.TXT"; }
 for ((i = 0; i < runs + 2; i++)); do
+    fresh
     tq=$(ms_of "$binary" --repeat --dir "$dir")
+    fresh
     tc=$(ms_of cp "$dir/TEMP.TXT" "$dir/copy.TXT")
+    fresh
     td=$(ms_of dd if="$dir/TEMP.TXT" of="$dir/copy.TXT" bs=1M conv=fsync)
     ((i < 2)) && continue  # two rounds to warm the caches
     q+=("$tq") c+=("$tc") d+=("$td")

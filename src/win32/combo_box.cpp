@@ -151,16 +151,6 @@ int ComboBox::selection() const {
     return hwnd() ? static_cast<int>(SendMessageW(hwnd(), CB_GETCURSEL, 0, 0)) : -1;
 }
 
-std::string ComboBox::item(int index) const {
-    if (!hwnd() || index < 0) return {};
-    const LRESULT n = SendMessageW(hwnd(), CB_GETLBTEXTLEN, index, 0);
-    if (n == CB_ERR) return {};
-    std::wstring buf(static_cast<std::size_t>(n) + 1, L'\0');
-    SendMessageW(hwnd(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(buf.data()));
-    buf.resize(static_cast<std::size_t>(n));
-    return narrow(buf);
-}
-
 void ComboBox::focus() {
     if (!hwnd()) return;
     const HWND edit_control = edit();

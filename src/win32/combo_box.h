@@ -35,7 +35,6 @@ class ComboBox : public Wnd {
     void set_items(const std::vector<std::string>& items);
     void set_selection(int index);
     int selection() const;
-    std::string item(int index) const;
     void focus() override;
 
     std::function<void()> on_enter;

@@ -35,7 +35,7 @@ class Wnd {
     // The wrapper of a window created by this program, nullptr for any other window.
     static Wnd* from(HWND hwnd);
 
-    // Virtual: a combo box is given the closed box's rectangle and makes room for its list.
+    // A combo box takes the closed box's rectangle and makes room for its list below it.
     virtual void set_bounds(const RECT& rect);
     void set_visible(bool visible);
     void set_enabled(bool enabled);

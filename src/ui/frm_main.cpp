@@ -16,6 +16,8 @@ std::string key_of(std::string_view name, int index) {
     return key;
 }
 
+}  // namespace
+
 bool takes_focus(ControlKind kind) {
     switch (kind) {
         case ControlKind::ComboBox:
@@ -28,8 +30,6 @@ bool takes_focus(ControlKind kind) {
             return false;
     }
 }
-
-}  // namespace
 
 std::string to_string(const ControlRef& ref) {
     return key_of(ref.name, ref.index);

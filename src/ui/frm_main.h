@@ -315,6 +315,10 @@ class FrmMain {
     bool last_restore_complete_ = true;
 };
 
+// Whether a control of this kind can hold the keyboard focus (combo boxes, buttons, option
+// buttons, the tab control); the others are only looked at or clicked.
+bool takes_focus(ControlKind kind);
+
 // The kind's name in a dump: "ComboBox", "DropDownList", "OptionButton", ...
 const char* kind_name(ControlKind kind);
 

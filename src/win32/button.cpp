@@ -13,8 +13,14 @@ bool is_enter(const MSG* msg) {
 bool Button::create(HWND parent, const Placement& at) {
     HWND hwnd = create_child(0, L"BUTTON", WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON | WS_CLIPSIBLINGS,
                              parent, at);
-    attach(hwnd);
+    attach(hwnd, at);
     return hwnd != nullptr;
+}
+
+void Button::apply(const quornel::Button& model, const Placement& at, bool force) {
+    const bool all = begin_apply(at, force);
+    if (all || caption_ != model.caption) set_text(caption_ = model.caption);
+    end_apply(at, force);
 }
 
 void Button::on_command(WORD code) {
@@ -47,8 +53,15 @@ bool OptionButton::create(HWND parent, bool first_of_group, const Placement& at)
     DWORD style = WS_CHILD | BS_RADIOBUTTON | WS_CLIPSIBLINGS;
     if (first_of_group) style |= WS_GROUP;
     HWND hwnd = create_child(0, L"BUTTON", style, parent, at);
-    attach(hwnd);
+    attach(hwnd, at);
     return hwnd != nullptr;
+}
+
+void OptionButton::apply(const quornel::OptionButton& model, const Placement& at, bool force) {
+    const bool all = begin_apply(at, force);
+    if (all || caption_ != model.caption) set_text(caption_ = model.caption);
+    if (all || checked_ != model.value) set_checked(checked_ = model.value);
+    end_apply(at, force);
 }
 
 void OptionButton::set_checked(bool checked) {

@@ -1,7 +1,9 @@
 #pragma once
 // Push buttons, option buttons and labels.
 #include <functional>
+#include <string>
 
+#include "ui/controls.h"
 #include "win32/wnd.h"
 
 namespace quornel::win {
@@ -9,6 +11,8 @@ namespace quornel::win {
 class Button : public Wnd {
   public:
     bool create(HWND parent, const Placement& at = {});
+    // Copies the model's button (its caption) onto the window, only what changed.
+    void apply(const quornel::Button& model, const Placement& at, bool force);
     // Clicked with the mouse or the space bar.
     std::function<void()> on_click;
     // Enter while the button has the focus (the key goes no further).
@@ -19,6 +23,9 @@ class Button : public Wnd {
 
   protected:
     LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
+
+  private:
+    std::string caption_;  // as last copied from the model
 };
 
 // One option button of a group; the group is the container it sits in. The check mark is
@@ -27,11 +34,18 @@ class OptionButton : public Wnd {
   public:
     // `first_of_group` starts a new group for the arrow keys.
     bool create(HWND parent, bool first_of_group, const Placement& at = {});
+    // Copies the model's option (caption and value) onto the window, only what changed.
+    void apply(const quornel::OptionButton& model, const Placement& at, bool force);
     void set_checked(bool checked);
     std::function<void()> on_click;
 
     void on_command(WORD code) override;
     bool transparent_background() const override { return true; }
+
+  private:
+    // As last copied from the model.
+    std::string caption_;
+    bool checked_ = false;
 };
 
 class Label : public Wnd {

@@ -11,8 +11,13 @@ bool Canvas::create(HWND parent, Border border, COLORREF background, const Place
     const wchar_t* cls = register_plain_class(L"QuornelCanvas", nullptr);
     const DWORD ex = WS_EX_CONTROLPARENT | (border == Border::Sunken ? WS_EX_CLIENTEDGE : 0);
     HWND hwnd = create_child(ex, cls, WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, parent, at);
-    attach(hwnd);
+    attach(hwnd, at);
     return hwnd != nullptr;
+}
+
+void Canvas::apply(const quornel::Control& model, const Placement& at, bool force) {
+    begin_apply(at, force);
+    end_apply(at, force);
 }
 
 void Canvas::redraw() {

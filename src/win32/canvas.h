@@ -4,6 +4,7 @@
 // itself is whatever `paint` draws, double-buffered, under the children.
 #include <functional>
 
+#include "ui/controls.h"
 #include "win32/wnd.h"
 
 namespace quornel::win {
@@ -14,6 +15,9 @@ class Canvas : public Wnd {
 
     // `background`: a colour of its own, or CLR_INVALID to show the parent's background.
     bool create(HWND parent, Border border, COLORREF background, const Placement& at = {});
+    // Follows the model's frame or picture box: its place and state. What it shows is
+    // painted by `paint` and redrawn by whoever knows it changed.
+    void apply(const quornel::Control& model, const Placement& at, bool force);
 
     // Draws the windowless content in client coordinates, after the background.
     std::function<void(HDC dc)> paint;

@@ -64,7 +64,7 @@ bool ComboBox::create(HWND parent, bool editable, const Placement& at) {
     // Until the font is known the list's room is a guess; fit_field sets it right.
     HWND hwnd = create_child(0, WC_COMBOBOXW, style, parent, at, height + kDropDownItems * 16);
     if (!hwnd) return false;
-    attach(hwnd);
+    attach(hwnd, at);
     fit_field(height);
     if (editable) {
         COMBOBOXINFO info{};
@@ -90,7 +90,28 @@ int ComboBox::dropped_height(int height) const {
     return height + kDropDownItems * (item > 0 ? item : height) + 2;
 }
 
-void ComboBox::set_box_bounds(const RECT& rect) {
+void ComboBox::apply(const quornel::ComboBox& model, const Placement& at, bool force) {
+    const bool all = begin_apply(at, force);
+    if (all || items_ != model.items) set_items(items_ = model.items);
+    if (model.kind == ControlKind::ComboBox) {
+        if (all || text_ != model.text) {
+            set_text(text_ = model.text);
+            typed_ = false;
+        }
+    } else if (selection() != model.list_index) {
+        set_selection(model.list_index);
+    }
+    end_apply(at, force);
+}
+
+std::optional<std::string> ComboBox::take_typed() {
+    if (!typed_) return std::nullopt;
+    typed_ = false;
+    text_ = text();
+    return text_;
+}
+
+void ComboBox::set_bounds(const RECT& rect) {
     if (!hwnd()) return;
     const int height = rect.bottom - rect.top;
     fit_field(height);
@@ -130,16 +151,6 @@ int ComboBox::selection() const {
     return hwnd() ? static_cast<int>(SendMessageW(hwnd(), CB_GETCURSEL, 0, 0)) : -1;
 }
 
-std::string ComboBox::item(int index) const {
-    if (!hwnd() || index < 0) return {};
-    const LRESULT n = SendMessageW(hwnd(), CB_GETLBTEXTLEN, index, 0);
-    if (n == CB_ERR) return {};
-    std::wstring buf(static_cast<std::size_t>(n) + 1, L'\0');
-    SendMessageW(hwnd(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(buf.data()));
-    buf.resize(static_cast<std::size_t>(n));
-    return narrow(buf);
-}
-
 void ComboBox::focus() {
     if (!hwnd()) return;
     const HWND edit_control = edit();
@@ -149,7 +160,7 @@ void ComboBox::focus() {
 
 void ComboBox::on_command(WORD code) {
     if (code == CBN_SELCHANGE && on_select) on_select();
-    if (code == CBN_EDITCHANGE && on_edit) on_edit();
+    if (code == CBN_EDITCHANGE) typed_ = true;
 }
 
 bool ComboBox::handle_key_message(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {

@@ -4,9 +4,11 @@
 // reaching the combo box; the focus arriving in the edit control counts as the box's.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "ui/controls.h"
 #include "win32/wnd.h"
 
 namespace quornel::win {
@@ -21,19 +23,23 @@ class ComboBox : public Wnd {
     // The edit control of an editable box (it holds the focus while the user types).
     HWND edit() const;
 
+    // Copies the model's box onto the window, only what changed: its list, and its text
+    // (an editable box) or its chosen entry (a drop-down list).
+    void apply(const quornel::ComboBox& model, const Placement& at, bool force);
+    // The text the user typed since the model's text was last copied here; nullopt when
+    // nothing was typed. Asked once: the typed text then counts as copied.
+    std::optional<std::string> take_typed();
+
     // The closed box's rectangle; the drop-down list opens below it.
-    void set_box_bounds(const RECT& rect);
+    void set_bounds(const RECT& rect) override;
     void set_items(const std::vector<std::string>& items);
     void set_selection(int index);
     int selection() const;
-    std::string item(int index) const;
-    void focus();
+    void focus() override;
 
     std::function<void()> on_enter;
     // The user chose an entry of the list.
     std::function<void()> on_select;
-    // The user changed the text.
-    std::function<void()> on_edit;
 
     void on_command(WORD code) override;
 
@@ -50,6 +56,11 @@ class ComboBox : public Wnd {
 
     class Edit;
     std::unique_ptr<Edit> edit_;  // the edit control of an editable box
+
+    // As last copied from the model (or typed by the user, once the model heard of it).
+    std::string text_;
+    std::vector<std::string> items_;
+    bool typed_ = false;  // the user typed since the model last heard
 };
 
 }  // namespace quornel::win

@@ -19,19 +19,6 @@ ControlRef ref_of(const Control& c) {
     return ControlRef{c.name, c.index};
 }
 
-bool takes_focus(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Button:
-        case ControlKind::OptionButton:
-        case ControlKind::ComboBox:
-        case ControlKind::DropDownList:
-        case ControlKind::TabControl:
-            return true;
-        default:
-            return false;
-    }
-}
-
 bool mouse_button_down() {
     return ((GetKeyState(VK_LBUTTON) | GetKeyState(VK_RBUTTON) | GetKeyState(VK_MBUTTON)) &
             0x8000) != 0;
@@ -47,10 +34,6 @@ FrmMainView::~FrmMainView() {
     dialogs_.before_show = nullptr;
     // Children go with the window; the wrappers only forget them.
     if (window_.hwnd()) DestroyWindow(window_.hwnd());
-}
-
-HWND FrmMainView::hwnd() const {
-    return window_.hwnd();
 }
 
 FrmMainView::Native* FrmMainView::find(const ControlRef& ref) {
@@ -78,10 +61,6 @@ bool FrmMainView::create() {
         // Closing the window is not leaving a box: nothing is validated or written.
         focus_moved_ = false;
         return true;
-    };
-    window_.on_destroyed = [this] {
-        window_closed_ = true;
-        PostQuitMessage(0);
     };
     window_.on_app_message = [this](UINT msg, WPARAM, LPARAM) {
         if (msg == kMsgFocusMoved) settle_focus();
@@ -173,11 +152,20 @@ void FrmMainView::build_controls() {
     }
 }
 
-bool FrmMainView::realize(Native& n) {
+win::Placement FrmMainView::placement(const Control& c) const {
+    win::Placement at;
+    at.rect = twips_rect_to_px(c.rect, dpi_);
+    at.visible = c.visible && shown_on_page(c);
+    at.enabled = c.enabled;
+    at.font = font_->get();
+    return at;
+}
+
+bool FrmMainView::realize(Native& n, const win::Placement& at) {
     if (n.wnd) return true;
     const HWND parent = parent_window(n.parent);
     if (n.parent != "frmMain" && parent == window_.hwnd()) return false;  // not made yet
-    create_native(n, parent);
+    create_native(n, parent, at);
     if (!n.wnd || !n.wnd->hwnd()) {
         n.wnd.reset();
         return false;
@@ -200,103 +188,90 @@ bool FrmMainView::realize(Native& n) {
     return true;
 }
 
-void FrmMainView::create_native(Native& n, HWND parent) {
-    Control& c = *n.model;
-    win::Placement at;
-    at.rect = twips_rect_to_px(c.rect, dpi_);
-    at.visible = c.visible && shown_on_page(c);
-    at.enabled = c.enabled;
-    at.font = font_->get();
+template <class Wrapper, class Model>
+Wrapper& FrmMainView::make(Native& n, const Model& model) {
+    auto made = std::make_unique<Wrapper>();
+    Wrapper& wrapper = *made;
+    n.apply = [&wrapper, &model](const win::Placement& at, bool force) {
+        wrapper.apply(model, at, force);
+    };
+    n.wnd = std::move(made);
+    return wrapper;
+}
+
+void FrmMainView::create_native(Native& n, HWND parent, const win::Placement& at) {
+    const Control& c = *n.model;
     switch (c.kind) {
         case ControlKind::TabControl: {
-            auto tab = std::make_unique<win::TabControl>();
-            tab->create(parent, static_cast<TabControl&>(c).tabs, at);
-            tab->paint = [this, name = c.name](HDC dc) { paint_container(dc, name); };
-            tab_ = tab.get();
-            n.wnd = std::move(tab);
+            const auto& model = static_cast<const TabControl&>(c);
+            auto& tab = make<win::TabControl>(n, model);
+            // Known to the view only once made: a window that could not be made is tried
+            // again when next shown.
+            if (tab.create(parent, model.tabs, at)) tab_ = &tab;
+            tab.paint = [this, name = c.name](HDC dc) { paint_container(dc, name); };
             break;
         }
-        case ControlKind::Button: {
-            auto button = std::make_unique<win::Button>();
-            button->create(parent, at);
-            n.wnd = std::move(button);
+        case ControlKind::Button:
+            make<win::Button>(n, static_cast<const Button&>(c)).create(parent, at);
             break;
-        }
-        case ControlKind::OptionButton: {
-            auto option = std::make_unique<win::OptionButton>();
-            option->create(parent, n.first_option, at);
-            n.wnd = std::move(option);
+        case ControlKind::OptionButton:
+            make<win::OptionButton>(n, static_cast<const OptionButton&>(c))
+                .create(parent, n.first_option, at);
             break;
-        }
         case ControlKind::ComboBox:
         case ControlKind::DropDownList: {
-            auto combo = std::make_unique<win::ComboBox>();
-            combo->create(parent, c.kind == ControlKind::ComboBox, at);
-            n.wnd = std::move(combo);
+            auto& combo = make<win::ComboBox>(n, static_cast<const ComboBox&>(c));
+            if (combo.create(parent, c.kind == ControlKind::ComboBox, at)) n.box = &combo;
             break;
         }
         case ControlKind::Frame:
         case ControlKind::PictureBox: {
-            auto canvas = std::make_unique<win::Canvas>();
+            auto& canvas = make<win::Canvas>(n, c);
             // A frame shows the page behind it; the schematic is drawn on white, like
             // paper.
-            if (c.kind == ControlKind::Frame)
-                canvas->create(parent, win::Canvas::Border::Etched, CLR_INVALID, at);
-            else
-                canvas->create(parent, win::Canvas::Border::Sunken, RGB(255, 255, 255), at);
-            canvas->paint = [this, name = c.name](HDC dc) { paint_container(dc, name); };
-            canvases_[c.name] = canvas.get();
-            n.wnd = std::move(canvas);
+            const bool made =
+                c.kind == ControlKind::Frame
+                    ? canvas.create(parent, win::Canvas::Border::Etched, CLR_INVALID, at)
+                    : canvas.create(parent, win::Canvas::Border::Sunken, RGB(255, 255, 255), at);
+            if (made) canvases_[c.name] = &canvas;
+            canvas.paint = [this, name = c.name](HDC dc) { paint_container(dc, name); };
             break;
         }
         case ControlKind::Image: {
-            auto image = std::make_unique<win::PictureButton>();
-            image->create(parent, at);
-            const auto* picture = static_cast<const Picture*>(&c);
-            image->paint = [this, picture](HDC dc, const RECT& client) {
-                if (const Bitmap* bitmap = pictures_.get(picture->picture))
+            const auto& picture = static_cast<const Picture&>(c);
+            auto& image = make<win::PictureButton>(n, picture);
+            image.create(parent, at);
+            image.paint = [this, &picture](HDC dc, const RECT& client) {
+                if (const Bitmap* bitmap = pictures_.get(picture.picture))
                     draw_bitmap(dc, *bitmap, client);
             };
-            n.wnd = std::move(image);
             break;
         }
         default:
-            return;
+            break;
     }
-    // What the window was made with needs no copying afterwards.
-    n.applied.px = at.rect;
-    n.applied.visible = at.visible;
-    n.applied.enabled = at.enabled;
 }
 
 void FrmMainView::wire_events(Native& n) {
     const ControlRef ref = n.ref;
-    Native* self = &n;
+    // The user's click and Enter, handed to the model.
+    auto click = [this, ref] { act(ref, [this, ref] { return model_.user_click(ref); }); };
+    auto enter = [this, ref] { act(ref, [this, ref] { return model_.user_enter(ref); }); };
     if (takes_focus(n.model->kind)) n.wnd->on_focus = [this] { note_focus(); };
     switch (n.model->kind) {
         case ControlKind::Button: {
             auto* button = static_cast<win::Button*>(n.wnd.get());
-            button->on_click = [this, ref] {
-                act(ref, [this, ref] { return model_.user_click(ref); });
-            };
-            button->on_enter = [this, ref] {
-                act(ref, [this, ref] { return model_.user_enter(ref); });
-            };
+            button->on_click = click;
+            button->on_enter = enter;
             break;
         }
         case ControlKind::OptionButton:
-            static_cast<win::OptionButton*>(n.wnd.get())->on_click = [this, ref] {
-                act(ref, [this, ref] { return model_.user_click(ref); });
-            };
+            static_cast<win::OptionButton*>(n.wnd.get())->on_click = click;
             break;
         case ControlKind::ComboBox:
         case ControlKind::DropDownList: {
-            auto* combo = static_cast<win::ComboBox*>(n.wnd.get());
-            combo->on_edit = [self] { self->edited = true; };
-            if (combo->editable())
-                combo->on_enter = [this, ref] {
-                    act(ref, [this, ref] { return model_.user_enter(ref); });
-                };
+            win::ComboBox* combo = n.box;
+            if (combo->editable()) combo->on_enter = enter;
             combo->on_select = [this, ref, combo] {
                 const int entry = combo->selection();
                 if (entry < 0) return;
@@ -305,9 +280,7 @@ void FrmMainView::wire_events(Native& n) {
             break;
         }
         case ControlKind::Image:
-            static_cast<win::PictureButton*>(n.wnd.get())->on_click = [this, ref] {
-                act(ref, [this, ref] { return model_.user_click(ref); });
-            };
+            static_cast<win::PictureButton*>(n.wnd.get())->on_click = click;
             break;
         case ControlKind::TabControl:
             static_cast<win::TabControl*>(n.wnd.get())->on_select = [this,
@@ -342,7 +315,7 @@ FrmMainView::Native* FrmMainView::native_with_focus() {
 }
 
 void FrmMainView::note_focus() {
-    if (syncing_ || window_closed_) return;
+    if (syncing_ || closed()) return;
     focus_moved_ = true;
     PostMessageW(hwnd(), kMsgFocusMoved, 0, 0);
 }
@@ -352,7 +325,7 @@ void FrmMainView::settle_focus() {
     // the model hears of the focus change with the click itself (its user_click moves the
     // focus first) or, for a control that has no click, once the button is released. So a
     // message box raised by the box that was left cannot swallow the click.
-    if (!focus_moved_ || busy_ || window_closed_ || closing_ || mouse_button_down()) return;
+    if (!focus_moved_ || busy_ || closed() || closing_ || mouse_button_down()) return;
     focus_moved_ = false;
     Native* n = native_with_focus();
     if (!n || model_.focus() == n->ref) return;
@@ -363,7 +336,7 @@ void FrmMainView::settle_focus() {
 void FrmMainView::act(const ControlRef& source, const std::function<ActResult()>& action) {
     // A handler's message box runs its own message loop; anything that reaches us from
     // there waits (the window is disabled meanwhile, so that is only focus news).
-    if (busy_ || window_closed_ || closing_) return;
+    if (busy_ || closed() || closing_) return;
     busy_ = true;
     pull_edits();
     if (focus_moved_) {
@@ -374,30 +347,22 @@ void FrmMainView::act(const ControlRef& source, const std::function<ActResult()>
     action();
     busy_ = false;
     refresh();
-    if (focus_moved_ && !window_closed_) PostMessageW(hwnd(), kMsgFocusMoved, 0, 0);
+    if (focus_moved_ && !closed()) PostMessageW(hwnd(), kMsgFocusMoved, 0, 0);
 }
 
 void FrmMainView::pull_edits() {
     for (auto& n : natives_) {
-        if (!n->edited || !n->wnd) continue;
-        n->edited = false;
-        const std::string text = n->wnd->text();
-        n->applied.text = text;
-        if (static_cast<ComboBox*>(n->model)->text != text) model_.user_type(n->ref, text);
+        if (!n->box) continue;
+        const std::optional<std::string> typed = n->box->take_typed();
+        if (typed && static_cast<ComboBox*>(n->model)->text != *typed)
+            model_.user_type(n->ref, *typed);
     }
-}
-
-void FrmMainView::focus_native(Native& n) {
-    if (n.model->kind == ControlKind::ComboBox || n.model->kind == ControlKind::DropDownList)
-        static_cast<win::ComboBox*>(n.wnd.get())->focus();
-    else
-        SetFocus(n.wnd->hwnd());
 }
 
 void FrmMainView::apply_focus() {
     // Only while the window is the active one: a message box or another program in front
     // keeps its own focus.
-    if (window_closed_ || GetActiveWindow() != hwnd()) return;
+    if (closed() || GetActiveWindow() != hwnd()) return;
     auto usable = [](HWND h) { return h && IsWindowVisible(h) && IsWindowEnabled(h); };
     const ControlRef target = model_.focus();
     Native* want = target.empty() ? nullptr : find(target);
@@ -405,7 +370,7 @@ void FrmMainView::apply_focus() {
         Native* has = native_with_focus();
         if (has != want) {
             syncing_ = true;
-            focus_native(*want);
+            want->wnd->focus();
             syncing_ = false;
         }
         return;
@@ -420,34 +385,17 @@ void FrmMainView::apply_focus() {
     if (next) SetFocus(next);
 }
 
-bool FrmMainView::process(MSG& msg) {
+void FrmMainView::process(MSG& msg) {
     if (msg.message == WM_KEYDOWN && (GetKeyState(VK_CONTROL) & 0x8000) &&
         (msg.wParam == VK_TAB || msg.wParam == VK_PRIOR || msg.wParam == VK_NEXT) && tab_ &&
         IsChild(hwnd(), msg.hwnd)) {
         // Ctrl+Tab and Ctrl+PageUp/PageDown turn the page, as in a dialog with tabs.
         const ControlRef page_ref{model_.SSTab1.name, 1 - model_.SSTab1.tab};
         act(page_ref, [this, page_ref] { return model_.user_click(page_ref); });
-        return true;
+        return;
     }
-    if (!IsDialogMessageW(hwnd(), &msg)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    win::WindowView::process(msg);
     settle_focus();
-    return true;
-}
-
-void FrmMainView::pump() {
-    MSG msg;
-    while (!window_closed_ && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) break;
-        process(msg);
-    }
-}
-
-void FrmMainView::run() {
-    MSG msg;
-    while (!window_closed_ && GetMessageW(&msg, nullptr, 0, 0) > 0) process(msg);
 }
 
 }  // namespace quornel

@@ -14,8 +14,8 @@
 
 #include "platform/dialogs_win32.h"
 #include "ui/frm_main.h"
-#include "win32/top_window.h"
 #include "win32/ui_font.h"
+#include "win32/window_view.h"
 #include "win32/windowless_painter.h"
 #include "win32/wnd.h"
 
@@ -23,60 +23,49 @@ namespace quornel {
 
 namespace win {
 class Canvas;
+class ComboBox;
 class TabControl;
 }  // namespace win
 
-class FrmMainView {
+// Its run() and pump() go on until the model closes the window or the user does.
+class FrmMainView : public win::WindowView {
   public:
     // `dialogs` is the model's message box implementation; the view makes the window its
     // owner so that a message blocks the window while it is open.
     FrmMainView(FrmMain& model, MessageBoxDialogs& dialogs);
     ~FrmMainView();
-    FrmMainView(const FrmMainView&) = delete;
-    FrmMainView& operator=(const FrmMainView&) = delete;
 
     // Builds the window and its controls from the model (after Form_Load); hidden.
     bool create();
     // Shows the window, centred, with the focus where the model has it (cboM_h at start).
     void show();
-    // Runs the window until the model closes it or the user closes the window.
-    void run();
-    // Handles the messages already waiting, then returns (for tests).
-    void pump();
-    bool closed() const { return window_closed_; }
 
-    HWND hwnd() const;
     // The native window of a control (for a combo box the box, not its edit); nullptr for
     // windowless controls and unknown names.
     HWND native(const ControlRef& ref) const;
 
   private:
-    // What was last copied onto a native control.
-    struct Applied {
-        bool valid = false;
-        RECT px{};
-        bool visible = false;
-        bool enabled = true;
-        std::string text;
-        std::vector<std::string> items;
-        bool value = false;
-        std::string picture;
-    };
     struct Native {
         Control* model = nullptr;
         ControlRef ref;
         std::string parent;             // the container's name
         bool first_option = false;      // starts the option group of its container
         std::unique_ptr<win::Wnd> wnd;  // made when the control is first shown
-        Applied applied;
-        bool edited = false;  // the user typed since the model last heard
+        // Copies the model control onto wnd (the wrapper's own apply).
+        std::function<void(const win::Placement& at, bool force)> apply;
+        win::ComboBox* box = nullptr;  // wnd of a combo box: what the user types is read back
     };
 
     void build_controls();
+    // Where and how the model wants a control now.
+    win::Placement placement(const Control& c) const;
     // Makes the native control the first time it is to be shown; false when its
     // container has no window yet.
-    bool realize(Native& n);
-    void create_native(Native& n, HWND parent);
+    bool realize(Native& n, const win::Placement& at);
+    void create_native(Native& n, HWND parent, const win::Placement& at);
+    // Makes the wrapper of `n`, which from then on copies `model` onto its window.
+    template <class Wrapper, class Model>
+    Wrapper& make(Native& n, const Model& model);
     HWND parent_window(const std::string& container) const;
     void wire_events(Native& n);
 
@@ -98,15 +87,13 @@ class FrmMainView {
     bool shown_on_page(const Control& c) const;
     void paint_container(HDC dc, const std::string& container);
     void rescale(unsigned dpi);
-    bool process(MSG& msg);
+    void process(MSG& msg) override;
     Native* find(const ControlRef& ref);
     const Native* find(const ControlRef& ref) const;
     Native* native_with_focus();
-    void focus_native(Native& n);
 
     FrmMain& model_;
     MessageBoxDialogs& dialogs_;
-    win::TopWindow window_;
     std::unique_ptr<UiFont> font_;
     unsigned dpi_ = 96;
     PictureCache pictures_;
@@ -123,7 +110,6 @@ class FrmMainView {
     bool focus_moved_ = false;
     bool busy_ = false;
     bool syncing_ = false;
-    bool window_closed_ = false;
     bool closing_ = false;  // the model has closed; the window goes next
 
     // Private messages to the window.

@@ -1,15 +1,12 @@
 // After every event the screen follows the model: only what changed is copied onto the
-// native controls, and a container is repainted only when one of its drawings changed.
+// native controls (each wrapper keeps what it last showed), and a container is repainted
+// only when one of its drawings changed.
 #include <algorithm>
 #include <cstdio>
 #include <set>
 
-#include "win32/button.h"
 #include "win32/canvas.h"
-#include "win32/combo_box.h"
-#include "win32/dpi.h"
 #include "win32/frm_main_view.h"
-#include "win32/picture_button.h"
 #include "win32/tab_control.h"
 
 namespace quornel {
@@ -59,10 +56,10 @@ void FrmMainView::show_model_state() {
     syncing_ = true;
     std::set<std::string> moved;
     for (auto& n : natives_) {
-        const RECT before = n->applied.px;
         const bool existed = n->wnd != nullptr;
+        const RECT before = existed ? n->wnd->placed_rect() : RECT{};
         apply(*n, false);
-        if (existed && !EqualRect(&before, &n->applied.px)) moved.insert(n->parent);
+        if (existed && !EqualRect(&before, &n->wnd->placed_rect())) moved.insert(n->parent);
     }
     for (const std::string& parent : moved) restack(parent);
     redraw_changed_containers(false);
@@ -75,8 +72,10 @@ void FrmMainView::restack(const std::string& parent) {
         if (n->parent == parent && n->wnd) siblings.push_back(n.get());
     // By where they stand on the screen (half-twips apart is the same row).
     std::stable_sort(siblings.begin(), siblings.end(), [](const Native* a, const Native* b) {
-        if (a->applied.px.top != b->applied.px.top) return a->applied.px.top < b->applied.px.top;
-        return a->applied.px.left < b->applied.px.left;
+        const RECT& ra = a->wnd->placed_rect();
+        const RECT& rb = b->wnd->placed_rect();
+        if (ra.top != rb.top) return ra.top < rb.top;
+        return ra.left < rb.left;
     });
     HWND after = HWND_TOP;
     for (Native* n : siblings) {
@@ -88,7 +87,7 @@ void FrmMainView::restack(const std::string& parent) {
 
 void FrmMainView::refresh() {
     show_model_state();
-    if (model_.closed && !window_closed_) {
+    if (model_.closed && !closed()) {
         // 「作図」 has written its files or 「キャンセル」 was pressed: the program ends, once
         // the control whose event this was has finished with it.
         if (!closing_) PostMessageW(hwnd(), kMsgCloseNow, 0, 0);
@@ -99,82 +98,11 @@ void FrmMainView::refresh() {
 }
 
 void FrmMainView::apply(Native& n, bool force) {
-    Control& c = *n.model;
-    Applied& a = n.applied;
-    const bool visible = c.visible && shown_on_page(c);
-    // A control is made when it is first to be shown (its container first).
-    if (!n.wnd && (!visible || !realize(n))) return;
-    win::Wnd& w = *n.wnd;
-    const bool made_now = !a.valid;
-    const bool all = force || made_now;
-
-    // A window made just now already has its place, its visibility and its enabled state.
-    const RECT px = twips_rect_to_px(c.rect, dpi_);
-    if (force || !EqualRect(&px, &a.px)) {
-        if (c.kind == ControlKind::ComboBox || c.kind == ControlKind::DropDownList)
-            static_cast<win::ComboBox&>(w).set_box_bounds(px);
-        else
-            w.set_bounds(px);
-        a.px = px;
-    }
-
-    switch (c.kind) {
-        case ControlKind::Label: {
-            const std::string& caption = static_cast<const Label&>(c).caption;
-            if (all || a.text != caption) w.set_text(a.text = caption);
-            break;
-        }
-        case ControlKind::Button: {
-            const std::string& caption = static_cast<const Button&>(c).caption;
-            if (all || a.text != caption) w.set_text(a.text = caption);
-            break;
-        }
-        case ControlKind::OptionButton: {
-            const auto& option = static_cast<const OptionButton&>(c);
-            if (all || a.text != option.caption) w.set_text(a.text = option.caption);
-            if (all || a.value != option.value)
-                static_cast<win::OptionButton&>(w).set_checked(a.value = option.value);
-            break;
-        }
-        case ControlKind::ComboBox:
-        case ControlKind::DropDownList: {
-            const auto& box = static_cast<const ComboBox&>(c);
-            auto& combo = static_cast<win::ComboBox&>(w);
-            if (all || a.items != box.items) combo.set_items(a.items = box.items);
-            if (c.kind == ControlKind::ComboBox) {
-                if (all || a.text != box.text) {
-                    w.set_text(a.text = box.text);
-                    n.edited = false;
-                }
-            } else if (combo.selection() != box.list_index) {
-                combo.set_selection(box.list_index);
-            }
-            break;
-        }
-        case ControlKind::TabControl: {
-            const auto& tab = static_cast<const TabControl&>(c);
-            auto& native_tab = static_cast<win::TabControl&>(w);
-            if (native_tab.selected() != tab.tab) {
-                native_tab.select(tab.tab);
-                native_tab.redraw();
-            }
-            break;
-        }
-        case ControlKind::Image: {
-            const std::string& picture = static_cast<const Picture&>(c).picture;
-            if (all || a.picture != picture) {
-                a.picture = picture;
-                static_cast<win::PictureButton&>(w).redraw();
-            }
-            break;
-        }
-        default:
-            break;
-    }
-
-    if (force || a.enabled != c.enabled) w.set_enabled(a.enabled = c.enabled);
-    if (force || a.visible != visible) w.set_visible(a.visible = visible);
-    a.valid = true;
+    const win::Placement at = placement(*n.model);
+    // A control is made when it is first to be shown (its container first), already in
+    // its place and state; its wrapper then copies the rest and, later, what changed.
+    if (!n.wnd && (!at.visible || !realize(n, at))) return;
+    n.apply(at, force);
 }
 
 void FrmMainView::redraw_changed_containers(bool force) {

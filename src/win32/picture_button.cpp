@@ -10,8 +10,17 @@ namespace quornel::win {
 bool PictureButton::create(HWND parent, const Placement& at) {
     const wchar_t* cls = register_plain_class(L"QuornelPictureButton", nullptr);
     HWND hwnd = create_child(0, cls, WS_CHILD | WS_CLIPSIBLINGS, parent, at);
-    attach(hwnd);
+    attach(hwnd, at);
     return hwnd != nullptr;
+}
+
+void PictureButton::apply(const quornel::Picture& model, const Placement& at, bool force) {
+    const bool all = begin_apply(at, force);
+    if (all || picture_ != model.picture) {
+        picture_ = model.picture;
+        redraw();
+    }
+    end_apply(at, force);
 }
 
 void PictureButton::redraw() {

@@ -2,7 +2,9 @@
 // A picture that can be clicked, like an image control: it never takes the focus, so a
 // click on it leaves the focus (and the box being typed in) where it was.
 #include <functional>
+#include <string>
 
+#include "ui/controls.h"
 #include "win32/wnd.h"
 
 namespace quornel::win {
@@ -10,6 +12,8 @@ namespace quornel::win {
 class PictureButton : public Wnd {
   public:
     bool create(HWND parent, const Placement& at = {});
+    // Follows the model's image: another picture id is painted anew.
+    void apply(const quornel::Picture& model, const Placement& at, bool force);
     // Draws the picture into the client rectangle.
     std::function<void(HDC dc, const RECT& client)> paint;
     // Pressed and released over the picture.
@@ -22,6 +26,7 @@ class PictureButton : public Wnd {
 
   private:
     bool pressed_ = false;
+    std::string picture_;  // the id last copied from the model
 };
 
 }  // namespace quornel::win

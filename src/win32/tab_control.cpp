@@ -19,8 +19,17 @@ bool TabControl::create(HWND parent, const std::vector<std::string>& captions,
         item.pszText = text.data();
         SendMessageW(hwnd, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
     }
-    attach(hwnd);
+    attach(hwnd, at);
     return true;
+}
+
+void TabControl::apply(const quornel::TabControl& model, const Placement& at, bool force) {
+    begin_apply(at, force);
+    if (selected() != model.tab) {
+        select(model.tab);
+        redraw();
+    }
+    end_apply(at, force);
 }
 
 int TabControl::selected() const {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/controls.h"
 #include "win32/gdi_object.h"
 #include "win32/wnd.h"
 
@@ -14,6 +15,8 @@ namespace quornel::win {
 class TabControl : public Wnd {
   public:
     bool create(HWND parent, const std::vector<std::string>& captions, const Placement& at = {});
+    // Follows the model's tab control: its place, state and the page shown.
+    void apply(const quornel::TabControl& model, const Placement& at, bool force);
 
     int selected() const;
     // Selects a page without raising on_select (the model already knows).

@@ -26,10 +26,6 @@ bool TopWindow::create(const std::string& caption) {
     return hwnd != nullptr;
 }
 
-DWORD TopWindow::style() const {
-    return kStyle;
-}
-
 void TopWindow::set_outer_size_centred(double width_twips, double height_twips) {
     const unsigned dpi = window_dpi(hwnd());
     centre(twips_to_px(width_twips, dpi), twips_to_px(height_twips, dpi));

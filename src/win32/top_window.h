@@ -29,8 +29,6 @@ class TopWindow : public Wnd {
     std::function<void(UINT msg, WPARAM wp, LPARAM lp)> on_app_message;
     std::function<void()> on_destroyed;
 
-    DWORD style() const;
-
   protected:
     LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
 

@@ -14,10 +14,6 @@ Form1View::~Form1View() {
 
 bool Form1View::create() {
     if (!window_.create(uninstall::kFormCaption)) return false;
-    window_.on_destroyed = [this] {
-        closed_ = true;
-        PostQuitMessage(0);
-    };
     window_.on_dpi_changed = [this](unsigned) { layout(); };
     label1_.create(window_.hwnd());
     label1_.set_text(uninstall::kLabel1.caption);
@@ -56,26 +52,6 @@ void Form1View::show() {
     SetForegroundWindow(window_.hwnd());
     SetFocus(command1_.hwnd());
     UpdateWindow(window_.hwnd());
-}
-
-void Form1View::process(MSG& msg) {
-    if (!IsDialogMessageW(window_.hwnd(), &msg)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-void Form1View::pump() {
-    MSG msg;
-    while (!closed_ && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) break;
-        process(msg);
-    }
-}
-
-void Form1View::run() {
-    MSG msg;
-    while (!closed_ && GetMessageW(&msg, nullptr, 0, 0) > 0) process(msg);
 }
 
 }  // namespace quornel

@@ -42,6 +42,26 @@ void Wnd::attach(HWND hwnd) {
         SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Wnd::route)));
 }
 
+void Wnd::attach(HWND hwnd, const Placement& at) {
+    attach(hwnd);
+    placed_ = at;
+    copied_ = false;
+}
+
+bool Wnd::begin_apply(const Placement& at, bool force) {
+    if (force || !EqualRect(&at.rect, &placed_.rect)) {
+        set_bounds(at.rect);
+        placed_.rect = at.rect;
+    }
+    return force || !copied_;
+}
+
+void Wnd::end_apply(const Placement& at, bool force) {
+    if (force || placed_.enabled != at.enabled) set_enabled(placed_.enabled = at.enabled);
+    if (force || placed_.visible != at.visible) set_visible(placed_.visible = at.visible);
+    copied_ = true;
+}
+
 void Wnd::detach() {
     if (!hwnd_) return;
     const HWND h = hwnd_;
@@ -103,6 +123,10 @@ std::string Wnd::text() const {
 
 void Wnd::set_font(HFONT font) {
     if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void Wnd::focus() {
+    SetFocus(hwnd_);
 }
 
 HWND create_child(DWORD ex_style, const wchar_t* cls, DWORD style, HWND parent, const Placement& at,

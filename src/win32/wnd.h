@@ -35,12 +35,18 @@ class Wnd {
     // The wrapper of a window created by this program, nullptr for any other window.
     static Wnd* from(HWND hwnd);
 
-    void set_bounds(const RECT& rect);
+    // A combo box takes the closed box's rectangle and makes room for its list below it.
+    virtual void set_bounds(const RECT& rect);
     void set_visible(bool visible);
     void set_enabled(bool enabled);
     void set_text(const std::string& utf8);
     std::string text() const;
     void set_font(HFONT font);
+    // Gives the window the keyboard focus (a combo box gives it to its edit control).
+    virtual void focus();
+
+    // The rectangle last copied from the model, or the one the window was made at.
+    const RECT& placed_rect() const { return placed_.rect; }
 
     // The window (for a combo box: its edit control) received the keyboard focus.
     std::function<void()> on_focus;
@@ -55,6 +61,18 @@ class Wnd {
   protected:
     // Takes over a freshly created window: its messages go through window_proc from now on.
     void attach(HWND hwnd);
+    // The same for a control made at `at` from a model control: what it was made with
+    // counts as copied from the model.
+    void attach(HWND hwnd, const Placement& at);
+
+    // Copying a model control onto the window, in two halves around what a wrapper copies
+    // of its own: the place first, the enabled state and the visibility last, each only
+    // when it differs from what was copied before (all of them when `force`). begin_apply
+    // is true when the wrapper is to copy everything of its own too: when `force`, and the
+    // first time after the window was made.
+    bool begin_apply(const Placement& at, bool force);
+    void end_apply(const Placement& at, bool force);
+
     // Gives the window back to its own procedure and forgets it (it is not destroyed).
     void detach();
     virtual LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -68,6 +86,8 @@ class Wnd {
     static LRESULT CALLBACK route(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     HWND hwnd_ = nullptr;
     WNDPROC original_ = nullptr;
+    Placement placed_;     // what was last copied from the model
+    bool copied_ = false;  // the model was copied at least once since the window was made
 };
 
 // For container window procedures: passes WM_COMMAND, WM_NOTIFY and the colour messages of

@@ -55,23 +55,28 @@ ww_require() {
     done
 }
 
+# Xvfb picks a free display number itself and reports it when it is ready: scripts that
+# start at the same moment (ctest -j, or several checkouts on one machine) each get their
+# own display instead of finding one another's.
 ww_start_display() {
-    local n
-    for n in $(seq 91 199); do
-        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-            WW_XVFB_PID=$!
-            export DISPLAY=":$n"
-            local i
+    local number="$WW_WORK/display" i
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+    WW_XVFB_PID=$!
+    for i in $(seq 1 300); do
+        if [ -s "$number" ]; then
+            export DISPLAY=":$(tr -dc 0-9 <"$number")"
             for i in $(seq 1 50); do
                 if xdotool getdisplaygeometry >/dev/null 2>&1; then return 0; fi
                 sleep 0.1
             done
-            kill "$WW_XVFB_PID" 2>/dev/null
-            WW_XVFB_PID=""
+            break
         fi
+        kill -0 "$WW_XVFB_PID" 2>/dev/null || break
+        sleep 0.1
     done
-    ww_log "no free X display"
+    kill "$WW_XVFB_PID" 2>/dev/null
+    WW_XVFB_PID=""
+    ww_log "Xvfb did not start"
     exit 1
 }
 

@@ -22,6 +22,9 @@ if(WIN32)
       DEPENDS ${QUORNEL_RES_DIR}/make_icon.cpp ${CMAKE_SOURCE_DIR}/src/ui/pictures.cpp
               ${CMAKE_SOURCE_DIR}/src/ui/pictures.h ${CMAKE_SOURCE_DIR}/src/drawing/input_rules.cpp
       COMMENT "Drawing the program icon")
+    # Both programs carry the icon: one target draws it and both wait for it, so that two
+    # parallel jobs never build and run the drawing program at the same moment.
+    add_custom_target(quornel_icon DEPENDS ${QUORNEL_ICON})
     set(QUORNEL_ICON_LINE "1 ICON \"${QUORNEL_ICON}\"")
   else()
     message(STATUS "No host C++ compiler: the Windows programs get no icon")
@@ -54,9 +57,15 @@ if(WIN32)
   target_link_libraries(quornel PRIVATE quornel_win32 quornel_ui)
   # Release builds drop the symbol tables: half the size, nothing the user needs.
   target_link_options(quornel PRIVATE -municode -mwindows $<$<CONFIG:Release,MinSizeRel>:-s>)
+  if(TARGET quornel_icon)
+    add_dependencies(quornel quornel_icon)
+  endif()
 
   quornel_windows_resources(uninstall "quornel アンインストール（設定の削除）" uninstall_rc)
   add_executable(uninstall WIN32 ${CMAKE_CURRENT_LIST_DIR}/uninstall_win32.cpp ${uninstall_rc})
   target_link_libraries(uninstall PRIVATE quornel_win32 quornel_uninstall)
   target_link_options(uninstall PRIVATE -municode -mwindows $<$<CONFIG:Release,MinSizeRel>:-s>)
+  if(TARGET quornel_icon)
+    add_dependencies(uninstall quornel_icon)
+  endif()
 endif()

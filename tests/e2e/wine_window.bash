@@ -55,6 +55,9 @@ ww_require() {
     done
 }
 
+# Xvfb picks a free display number itself and reports it when it is ready: scripts that
+# start at the same moment (ctest -j, or several checkouts on one machine) each get their
+# own display instead of finding one another's.
 ww_start_display() {
     # Xvfb picks a free display itself and reports it (-displayfd): two tests that start
     # at the same moment never share one, as they could when each probed for a free number
@@ -62,7 +65,7 @@ ww_start_display() {
     local number_file="$WW_WORK/display-number" i
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
     WW_XVFB_PID=$!
-    for i in $(seq 1 100); do
+    for i in $(seq 1 300); do
         if [ -s "$number_file" ]; then
             export DISPLAY=":$(tr -dc '0-9' <"$number_file")"
             if xdotool getdisplaygeometry >/dev/null 2>&1; then return 0; fi

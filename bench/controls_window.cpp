@@ -42,21 +42,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
-        if (msg == WM_DESTROY) PostQuitMessage(0);
-        return DefWindowProcW(hwnd, msg, wp, lp);
-    };
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = L"ControlsWindow";
-    RegisterClassExW(&wc);
-    HWND hwnd =
-        CreateWindowExW(WS_EX_CONTROLPARENT, wc.lpszClassName, L"controls",
-                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                        CW_USEDEFAULT, 780, 617, nullptr, nullptr, instance, nullptr);
+    HWND hwnd = floor_window(instance, L"ControlsWindow", L"controls", WS_EX_CONTROLPARENT,
+                             WS_CLIPCHILDREN);
     HFONT font = ui_font();
 
     HWND tab =

@@ -1,7 +1,7 @@
-// For the floors of the start-up benchmark: the lines of quornel's start-up trace that can
-// be compared, measured the same way and appended to the file QUORNEL_STARTUP_TRACE names:
-// "process_start" (from the creation of the process to its first line) and "total" (to the
-// end of the first paint).
+// For the floors of the start-up benchmark: their top window, and the lines of quornel's
+// start-up trace that can be compared, measured the same way and appended to the file
+// QUORNEL_STARTUP_TRACE names: "process_start" (from the creation of the process to its
+// first line) and "total" (to the end of the first paint).
 #pragma once
 #include <windows.h>
 
@@ -36,4 +36,23 @@ inline void floor_trace(bool painted) {
     DWORD written = 0;
     WriteFile(file, text, static_cast<DWORD>(len), &written, nullptr);
     CloseHandle(file);
+}
+
+// The floors' top window, of quornel's outer size; closing it ends the program.
+inline HWND floor_window(HINSTANCE instance, const wchar_t* class_name, const wchar_t* title,
+                         DWORD ex_style, DWORD extra_style) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+        if (msg == WM_DESTROY) PostQuitMessage(0);
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    };
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = class_name;
+    RegisterClassExW(&wc);
+    return CreateWindowExW(ex_style, class_name, title,
+                           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | extra_style, CW_USEDEFAULT,
+                           CW_USEDEFAULT, 780, 617, nullptr, nullptr, instance, nullptr);
 }

@@ -52,20 +52,21 @@ if(WIN32)
     set(${out_var} ${CMAKE_BINARY_DIR}/res/${program}.rc PARENT_SCOPE)
   endfunction()
 
-  quornel_windows_resources(quornel "柱・壁の作図（Jw_cad 外部変形）" quornel_rc)
-  add_executable(quornel WIN32 ${CMAKE_CURRENT_LIST_DIR}/quornel_win32.cpp ${quornel_rc})
-  target_link_libraries(quornel PRIVATE quornel_win32 quornel_ui)
-  # Release builds drop the symbol tables: half the size, nothing the user needs.
-  target_link_options(quornel PRIVATE -municode -mwindows $<$<CONFIG:Release,MinSizeRel>:-s>)
-  if(TARGET quornel_icon)
-    add_dependencies(quornel quornel_icon)
-  endif()
+  # A Windows program with its resources; it waits for the icon its resources carry.
+  function(quornel_windows_program program source description)
+    quornel_windows_resources(${program} "${description}" rc)
+    add_executable(${program} WIN32 ${CMAKE_CURRENT_LIST_DIR}/${source} ${rc})
+    target_link_libraries(${program} PRIVATE ${ARGN})
+    # Release builds drop the symbol tables: half the size, nothing the user needs.
+    target_link_options(${program} PRIVATE -municode -mwindows
+                        $<$<CONFIG:Release,MinSizeRel>:-s>)
+    if(TARGET quornel_icon)
+      add_dependencies(${program} quornel_icon)
+    endif()
+  endfunction()
 
-  quornel_windows_resources(uninstall "quornel アンインストール（設定の削除）" uninstall_rc)
-  add_executable(uninstall WIN32 ${CMAKE_CURRENT_LIST_DIR}/uninstall_win32.cpp ${uninstall_rc})
-  target_link_libraries(uninstall PRIVATE quornel_win32 quornel_uninstall)
-  target_link_options(uninstall PRIVATE -municode -mwindows $<$<CONFIG:Release,MinSizeRel>:-s>)
-  if(TARGET quornel_icon)
-    add_dependencies(uninstall quornel_icon)
-  endif()
+  quornel_windows_program(quornel quornel_win32.cpp "柱・壁の作図（Jw_cad 外部変形）"
+                          quornel_win32 quornel_ui)
+  quornel_windows_program(uninstall uninstall_win32.cpp "quornel アンインストール（設定の削除）"
+                          quornel_win32 quornel_uninstall)
 endif()

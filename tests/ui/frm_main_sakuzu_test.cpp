@@ -150,6 +150,15 @@ TEST(FrmMainSakuzu, RefusedInputsNameTheBoxAndChangeNothing) {
     EXPECT_EQ(w.dialogs.shown().size(), 2u);
     EXPECT_EQ(w.text("cboKabeSunLeft(2)"), "１５O");
 
+    // 「作図」 refuses, names what to correct and points at the box; nothing is written.
+    auto expect_refused = [&](const std::string& names, const std::string& box) {
+        w.click("cmdSakuzu");
+        EXPECT_FALSE(w.form().closed);
+        EXPECT_NE(w.dialogs.last().text.find(names), std::string::npos) << w.dialogs.last().text;
+        EXPECT_EQ(w.form().read_drawing_input().box, ref(box));
+        EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+    };
+
     // A part of a column axis without a total is disabled: the refusal sends the user to the
     // total, which enables the parts.
     std::vector<std::string> no_total = crossing_values();
@@ -158,11 +167,7 @@ TEST(FrmMainSakuzu, RefusedInputsNameTheBoxAndChangeNothing) {
     w.dir.write("quornel_res.dat", res_file(no_total));
     ASSERT_EQ(w.click("cmdResData"), ActResult::Done);
     ASSERT_FALSE(w.box("cboHsnXU_0").enabled);
-    w.click("cmdSakuzu");
-    EXPECT_NE(w.dialogs.last().text.find("「柱幅 X」を入れ直して"), std::string::npos)
-        << w.dialogs.last().text;
-    EXPECT_EQ(w.form().read_drawing_input().box, ref("cboHsnXG"));
-    EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+    expect_refused("「柱幅 X」を入れ直して", "cboHsnXG");
     w.set("cboHsnXG", "800");
     w.click("cmdWriHX");
 
@@ -198,12 +203,7 @@ TEST(FrmMainSakuzu, RefusedInputsNameTheBoxAndChangeNothing) {
     // refusal points at a part the user can type in.
     w.set("cboKabeSunUp(2)", "200");
     ASSERT_EQ(w.text("cboKabeSunUp(0)"), "0");
-    w.click("cmdSakuzu");
-    EXPECT_FALSE(w.form().closed);
-    EXPECT_NE(w.dialogs.last().text.find("「上の壁」の芯から左の面まで（0）"), std::string::npos)
-        << w.dialogs.last().text;
-    EXPECT_EQ(w.form().read_drawing_input().box, ref("cboKabeSunUp(0)"));
-    EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+    expect_refused("「上の壁」の芯から左の面まで（0）", "cboKabeSunUp(0)");
     w.set("cboKabeSunUp(2)", "150");
     w.click("cmdWriKU");
 

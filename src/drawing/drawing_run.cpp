@@ -45,7 +45,8 @@ Status write_drawing(FileSystem& fs, const std::filesystem::path& program_dir,
     if (!file) return file.status();
     OutputFile& out = **file;
     // The echo is most of the file (the whole selection Jw_cad handed over): it is written
-    // straight from TEMP.TXT's bytes as read.
+    // from TEMP.TXT's own bytes, which a file the system mapped need not hold in memory
+    // all at once.
     for (std::string_view part : {echo.before, echo.after}) {
         if (Status s = out.write_from(header_buffer, part); !s) return s;
     }

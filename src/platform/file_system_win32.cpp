@@ -100,8 +100,8 @@ Result<std::string> read_all(const std::filesystem::path& path) {
     return data;
 }
 
-// Read into memory rather than mapped: a file mapped for the life of the window could not
-// be deleted or replaced until the window closes.
+// Read into memory rather than mapped: Windows refuses to delete or replace a file while a
+// view of it is mapped, and the transform's batch file deletes and replaces TEMP.TXT.
 Result<std::unique_ptr<FileBytes>> view_file(const std::filesystem::path& path) {
     Result<std::string> bytes = read_all(path);
     if (!bytes) return bytes.status();

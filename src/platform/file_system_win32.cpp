@@ -101,7 +101,8 @@ Result<std::string> read_all(const std::filesystem::path& path) {
 }
 
 // Read into memory rather than mapped: Windows refuses to delete or replace a file while a
-// view of it is mapped, and the transform's batch file deletes and replaces TEMP.TXT.
+// view of it is mapped, and the window holds TEMP.TXT for as long as it is open, while the
+// batch file of another Jw_cad using the same folder may delete and replace it.
 Result<std::unique_ptr<FileBytes>> view_file(const std::filesystem::path& path) {
     Result<std::string> bytes = read_all(path);
     if (!bytes) return bytes.status();

@@ -33,19 +33,24 @@ Result<std::string> drawing_commands(const DrawingInput& input) {
 }
 
 Status write_drawing(FileSystem& fs, const std::filesystem::path& program_dir,
-                     std::string_view header_buffer, const DrawingInput& input) {
+                     const FileBytes& header_buffer, const DrawingInput& input) {
     // Everything that can be refused is settled before the file is touched.
     Result<std::string> commands = drawing_commands(input);
     if (!commands) return commands.status();
-    const HeaderEcho echo = header_echo(header_buffer);
+    const HeaderEcho echo = header_echo(header_buffer.view());
 
     // Jw_cad reads the hand-over file the moment quornel ends, and every run writes it anew:
     // it is replaced whole, but not waited for on the disk.
     auto file = fs.create_replacing(program_dir / "JWC_TEMP.TXT", Durability::Unflushed);
     if (!file) return file.status();
     OutputFile& out = **file;
-    for (std::string_view part :
-         {echo.before, echo.after, std::string_view("\r\n"), std::string_view(*commands)}) {
+    // The echo is most of the file (the whole selection Jw_cad handed over): it is written
+    // from TEMP.TXT's own bytes, which a file the system mapped need not hold in memory
+    // all at once.
+    for (std::string_view part : {echo.before, echo.after}) {
+        if (Status s = out.write_from(header_buffer, part); !s) return s;
+    }
+    for (std::string_view part : {std::string_view("\r\n"), std::string_view(*commands)}) {
         if (Status s = out.write(part); !s) return s;
     }
     return out.commit();

@@ -15,10 +15,10 @@ namespace quornel {
 // Checks the inputs first (finite, within drawing sizes); never changes `input`.
 Result<std::string> drawing_commands(const DrawingInput& input);
 
-// Writes JWC_TEMP.TXT: the header echo (the buffer without its first "hq" entry, as raw
-// bytes) followed by drawing_commands(). Atomic: on failure no file is left behind and an
+// Writes JWC_TEMP.TXT: the header echo (TEMP.TXT's bytes without their first "hq" entry,
+// raw) followed by drawing_commands(). Atomic: on failure no file is left behind and an
 // existing one is unchanged.
 Status write_drawing(FileSystem& fs, const std::filesystem::path& program_dir,
-                     std::string_view header_buffer, const DrawingInput& input);
+                     const FileBytes& header_buffer, const DrawingInput& input);
 
 }  // namespace quornel

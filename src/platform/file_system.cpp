@@ -32,6 +32,11 @@ class ReplacingOutput : public OutputFile {
         return Status::success();
     }
 
+    Status write_from(const FileBytes& source, std::string_view part) override {
+        if (failed_ || committed_ || !file_calls::write_from(file_, source, part)) return fail();
+        return Status::success();
+    }
+
     Status commit() override {
         if (failed_ || committed_) return fail();
         const bool flushed = durability_ == Durability::Flushed;
@@ -63,6 +68,10 @@ class RealFileSystem : public FileSystem {
         return file_calls::read_all(path);
     }
 
+    Result<std::unique_ptr<FileBytes>> view_file(const std::filesystem::path& path) override {
+        return file_calls::view_file(path);
+    }
+
     Result<std::unique_ptr<OutputFile>> create_replacing(const std::filesystem::path& path,
                                                          Durability durability) override {
         std::filesystem::path temp;
@@ -80,6 +89,16 @@ class RealFileSystem : public FileSystem {
 FileSystem& real_file_system() {
     static RealFileSystem fs;
     return fs;
+}
+
+Status OutputFile::write_from(const FileBytes&, std::string_view part) {
+    return write(part);
+}
+
+Result<std::unique_ptr<FileBytes>> FileSystem::view_file(const std::filesystem::path& path) {
+    Result<std::string> bytes = read_all(path);
+    if (!bytes) return bytes.status();
+    return std::unique_ptr<FileBytes>(new HeldBytes(std::move(*bytes)));
 }
 
 Status FileSystem::replace(const std::filesystem::path& path, std::string_view bytes,

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/result.h"
 
@@ -24,10 +25,32 @@ enum class Durability {
     Unflushed,
 };
 
+// A file's bytes, read-only, for as long as this lives.
+class FileBytes {
+  public:
+    virtual ~FileBytes() = default;
+    virtual std::string_view view() const = 0;
+};
+
+// Bytes read into memory: what a file system that cannot map files gives, and what a
+// drawing made from bytes at hand is given.
+class HeldBytes final : public FileBytes {
+  public:
+    explicit HeldBytes(std::string bytes) : bytes_(std::move(bytes)) {}
+    std::string_view view() const override { return bytes_; }
+
+  private:
+    std::string bytes_;
+};
+
 class OutputFile {
   public:
     virtual ~OutputFile() = default;  // an output never committed is discarded
     virtual Status write(std::string_view bytes) = 0;
+    // Writes `part`, a piece of `source.view()`. Where `source` is a file the operating
+    // system mapped, its pages are let go once written, so that echoing a large file never
+    // holds all of it in memory; any other output just writes the bytes.
+    virtual Status write_from(const FileBytes& source, std::string_view part);
     // Puts the bytes in place of the target, as durable as the output was created.
     virtual Status commit() = 0;
 };
@@ -37,6 +60,10 @@ class FileSystem {
     virtual ~FileSystem() = default;
     // The whole file as raw bytes. The message names the file (its name only).
     virtual Result<std::string> read_all(const std::filesystem::path& path) = 0;
+    // The whole file as a read-only view, with read_all()'s messages. The operating system's
+    // files map it where that is safe, so that a file of tens of megabytes of which only the
+    // first lines are read costs only those lines; any other file system reads it whole.
+    virtual Result<std::unique_ptr<FileBytes>> view_file(const std::filesystem::path& path);
     virtual Result<std::unique_ptr<OutputFile>> create_replacing(const std::filesystem::path& path,
                                                                  Durability durability) = 0;
     virtual bool exists(const std::filesystem::path& path) = 0;

@@ -1,6 +1,8 @@
 // The file calls on Windows: wide paths throughout.
 #include <windows.h>
 
+#include <memory>
+
 #include "platform/file_calls.h"
 #include "platform/file_system.h"
 
@@ -50,6 +52,10 @@ bool write_all(Handle file, std::string_view bytes) {
     return true;
 }
 
+bool write_from(Handle file, const FileBytes&, std::string_view part) {
+    return write_all(file, part);
+}
+
 bool flush_to_disk(Handle file) {
     return FlushFileBuffers(handle_of(file)) != 0;
 }
@@ -92,6 +98,15 @@ Result<std::string> read_all(const std::filesystem::path& path) {
         data.append(buf, n);
     }
     return data;
+}
+
+// Read into memory rather than mapped: Windows refuses to delete or replace a file while a
+// view of it is mapped, and the window holds TEMP.TXT for as long as it is open, while the
+// batch file of another Jw_cad using the same folder may delete and replace it.
+Result<std::unique_ptr<FileBytes>> view_file(const std::filesystem::path& path) {
+    Result<std::string> bytes = read_all(path);
+    if (!bytes) return bytes.status();
+    return std::unique_ptr<FileBytes>(new HeldBytes(std::move(*bytes)));
 }
 
 bool exists(const std::filesystem::path& path) {

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -255,9 +256,10 @@ class FrmMain {
     int HasiraIti_d = 4;
     int UseDefaultLists = 0;
     std::string RestoredShapeText;
-    DimensionSettings sunpo;    // HANARE, TENColor, MOJINO, ... from Jw_cad's registry key
-    HostHeader header;          // from TEMP.TXT
-    std::string header_buffer;  // TEMP.TXT as read, raw bytes
+    DimensionSettings sunpo;  // HANARE, TENColor, MOJINO, ... from Jw_cad's registry key
+    HostHeader header;        // from TEMP.TXT
+    // TEMP.TXT as read, raw bytes.
+    std::string_view header_buffer() const { return header_file_->view(); }
     bool closed = false;
 
   private:
@@ -303,6 +305,8 @@ class FrmMain {
     SakuzuInput refuse(const InputRefusal& refusal) const;
 
     FrmMainEnv env_;
+    // TEMP.TXT, held until the window closes; empty bytes until it has been read.
+    std::unique_ptr<FileBytes> header_file_ = std::make_unique<HeldBytes>(std::string());
     std::vector<Control*> all_;
     std::map<std::string, Control*> by_key_;
     std::map<const Control*, Binding> bindings_;

@@ -190,7 +190,7 @@ void FrmMain::cmdSakuzu_Click() {
         show_warning(read.refusal);
         return;
     }
-    if (const Status s = write_drawing(env_.fs, env_.program_dir, header_buffer, *read.input); !s) {
+    if (const Status s = write_drawing(env_.fs, env_.program_dir, *header_file_, *read.input); !s) {
         show_warning("作図できませんでした。\n" + s.message());
         return;
     }

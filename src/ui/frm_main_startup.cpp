@@ -71,14 +71,17 @@ void FrmMain::Form_Load() {
     loading_ = false;
 }
 
-// Reads TEMP.TXT whole and takes the header values from it. On failure the buffer and the
-// values read before stay as they were.
+// Takes the header values from TEMP.TXT and keeps the file for the echo. Where the file is
+// mapped, only its first lines are read here: the rest (the selection Jw_cad handed over,
+// possibly tens of megabytes) is read when it is echoed. On failure the file and the values
+// read before stay as they were.
 Status FrmMain::read_header() {
-    Result<std::string> bytes = env_.fs.read_all(env_.program_dir / kHeaderFile);
-    if (!bytes) return bytes.status();
-    Result<HostHeader> values = read_host_header(*bytes, sunpo.MOJINO, cbo_hm_cn.list_index + 1);
+    Result<std::unique_ptr<FileBytes>> file = env_.fs.view_file(env_.program_dir / kHeaderFile);
+    if (!file) return file.status();
+    Result<HostHeader> values =
+        read_host_header((*file)->view(), sunpo.MOJINO, cbo_hm_cn.list_index + 1);
     if (!values) return values.status();
-    header_buffer = std::move(*bytes);
+    header_file_ = std::move(*file);
     header = *values;
     return Status::success();
 }

@@ -27,7 +27,8 @@ class HandFile : public ::testing::TestWithParam<std::string> {};
 // The .jwc beside each hand-derived stream is the file a user's Jw_cad reads back.
 TEST_P(HandFile, WrittenFileIsTheEchoFollowedByTheStream) {
     TempDir dir;
-    Status s = write_drawing(real_file_system(), dir.path(), test_header(), hand_case(GetParam()));
+    Status s = write_drawing(real_file_system(), dir.path(), HeldBytes(test_header()),
+                             hand_case(GetParam()));
     ASSERT_TRUE(s.ok()) << s.message();
     std::string written = dir.read("JWC_TEMP.TXT");
     std::string echo = test_header().substr(3);  // "hq" and the CR after it are gone
@@ -43,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(Columns, HandFile,
 
 std::string written_with_header(const std::string& header) {
     TempDir dir;
-    Status s = write_drawing(real_file_system(), dir.path(), header, hand_case("no_walls"));
+    Status s =
+        write_drawing(real_file_system(), dir.path(), HeldBytes(header), hand_case("no_walls"));
     EXPECT_TRUE(s.ok()) << s.message();
     std::string all = dir.read("JWC_TEMP.TXT");
     std::string commands = *drawing_commands(hand_case("no_walls"));
@@ -82,9 +84,9 @@ TEST(Drawing, DrawingTwiceGivesTheSameBytesAndLeavesTheInputAsItWas) {
     const DimensionSettings before = in.jw;
     std::string header = test_header();
     TempDir dir;
-    ASSERT_TRUE(write_drawing(real_file_system(), dir.path(), header, in).ok());
+    ASSERT_TRUE(write_drawing(real_file_system(), dir.path(), HeldBytes(header), in).ok());
     std::string first = dir.read("JWC_TEMP.TXT");
-    ASSERT_TRUE(write_drawing(real_file_system(), dir.path(), header, in).ok());
+    ASSERT_TRUE(write_drawing(real_file_system(), dir.path(), HeldBytes(header), in).ok());
     EXPECT_EQ(dir.read("JWC_TEMP.TXT"), first);
     EXPECT_EQ(header, test_header());
     EXPECT_EQ(in.jw.SUNPOSEN1, before.SUNPOSEN1);
@@ -98,7 +100,7 @@ TEST(Drawing, RefusedInputLeavesTheFolderUntouched) {
     dir.write("JWC_TEMP.TXT", "earlier drawing");
     DrawingInput in = hand_case("crossing");
     in.walls[1][2] = std::numeric_limits<double>::quiet_NaN();
-    Status s = write_drawing(real_file_system(), dir.path(), test_header(), in);
+    Status s = write_drawing(real_file_system(), dir.path(), HeldBytes(test_header()), in);
     EXPECT_FALSE(s.ok());
     EXPECT_NE(s.message().find("下の壁"), std::string::npos) << s.message();
     EXPECT_EQ(dir.read("JWC_TEMP.TXT"), "earlier drawing");
@@ -113,7 +115,7 @@ TEST(Drawing, FailedWriteKeepsTheEarlierFileAndReportsIt) {
         // is left.
         test::FakeFileSystem fs(real_file_system());
         fs.fail_write_number(fail_at);
-        Status s = write_drawing(fs, dir.path(), test_header(), hand_case("crossing"));
+        Status s = write_drawing(fs, dir.path(), HeldBytes(test_header()), hand_case("crossing"));
         EXPECT_FALSE(s.ok()) << "write " << fail_at;
         EXPECT_NE(s.message().find("JWC_TEMP.TXT"), std::string::npos) << s.message();
         EXPECT_EQ(dir.read("JWC_TEMP.TXT"), "earlier drawing");
@@ -123,7 +125,7 @@ TEST(Drawing, FailedWriteKeepsTheEarlierFileAndReportsIt) {
 
 TEST(Drawing, UnwritableFolderIsReported) {
     TempDir dir;
-    Status s = write_drawing(real_file_system(), dir.path() / "missing", test_header(),
+    Status s = write_drawing(real_file_system(), dir.path() / "missing", HeldBytes(test_header()),
                              hand_case("crossing"));
     EXPECT_FALSE(s.ok());
     EXPECT_NE(s.message().find("JWC_TEMP.TXT"), std::string::npos) << s.message();

@@ -178,7 +178,7 @@ TEST(FrmMainSettings, TabZeroResetWithoutTheHeaderKeepsTheOneReadAtStartUp) {
     EXPECT_FALSE(f.closed);
     ASSERT_EQ(w.dialogs.shown().size(), 2u);
     EXPECT_NE(w.dialogs.last().text.find("TEMP.TXT"), std::string::npos);
-    EXPECT_EQ(f.header_buffer, test_header());
+    EXPECT_EQ(f.header_buffer(), test_header());
     // The sizes kept are those of 「文字種　10」, and so is the choice shown.
     EXPECT_EQ(f.header.KigouMojiW, 10);
     EXPECT_EQ(f.cbo_hm_cn.text, "文字種　10");

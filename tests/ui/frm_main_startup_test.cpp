@@ -68,7 +68,7 @@ TEST(FrmMainStartup, PlainStartShowsTheDesignedWindow) {
     EXPECT_EQ(f.header.Syukusyaku, 100);
     EXPECT_EQ(f.header.SunpouMojiW, 2);
     EXPECT_EQ(f.header.KigouMojiW, 2);
-    EXPECT_EQ(f.header_buffer, test_header());
+    EXPECT_EQ(f.header_buffer(), test_header());
     EXPECT_EQ(f.sunpo.HANARE, 0.5);
     EXPECT_EQ(f.sunpo.SUNPOSEN1, 10);
     EXPECT_EQ(f.sunpo.MOJINO, 1);
@@ -250,7 +250,7 @@ TEST(FrmMainPens, ANewSymbolTextTypeRereadsTheHeader) {
     w.dir.write("TEMP.TXT", changed);
     ASSERT_EQ(w.choose("cbo_hm_cn", 4), ActResult::Done);
     EXPECT_EQ(f.header.KigouMojiW, 7);
-    EXPECT_EQ(f.header_buffer, changed);
+    EXPECT_EQ(f.header_buffer(), changed);
 
     // When the file has gone, the old type and its sizes stay, and the user hears why.
     std::filesystem::remove(w.dir.file("TEMP.TXT"));
@@ -258,7 +258,7 @@ TEST(FrmMainPens, ANewSymbolTextTypeRereadsTheHeader) {
     EXPECT_EQ(f.cbo_hm_cn.list_index, 4);
     EXPECT_EQ(f.cbo_hm_cn.text, "文字種　５");
     EXPECT_EQ(f.header.KigouMojiW, 7);
-    EXPECT_EQ(f.header_buffer, changed);
+    EXPECT_EQ(f.header_buffer(), changed);
     ASSERT_EQ(w.dialogs.shown().size(), 1u);
     EXPECT_NE(w.dialogs.last().text.find("TEMP.TXT"), std::string::npos);
     EXPECT_NE(w.dialogs.last().text.find("文字種　５"), std::string::npos);

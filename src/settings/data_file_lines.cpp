@@ -34,4 +34,12 @@ std::string unread_lines_text(int expected, std::size_t present, const std::vect
     return details;
 }
 
+Status save_data_file(FileSystem& fs, const std::filesystem::path& file, std::string_view text) {
+    if (fs.exists(file)) {
+        const Result<std::string> stored = fs.read_all(file);
+        if (stored && *stored == text) return Status::success();
+    }
+    return fs.replace(file, text);
+}
+
 }  // namespace quornel

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_system.h"
 #include "platform/text_lines.h"
 
 namespace quornel {
@@ -20,5 +21,10 @@ std::string line_numbers_text(const std::vector<int>& numbers);
 // with `unusable_rule` ("5行目, 9行目に「,」がありません"). Empty when every line was read.
 std::string unread_lines_text(int expected, std::size_t present, const std::vector<int>& unusable,
                               std::string_view unusable_rule);
+
+// Stores a data file, flushed, replacing the old one. A file that already holds exactly these
+// bytes is left as it is: a repeated drawing stores the same values every time, and
+// rewriting them would only make the user wait for the disk.
+Status save_data_file(FileSystem& fs, const std::filesystem::path& file, std::string_view text);
 
 }  // namespace quornel

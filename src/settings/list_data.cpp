@@ -62,7 +62,7 @@ Status write_list_data(FileSystem& fs, const std::filesystem::path& file,
         }
         text += *ansi + "\r\n";
     }
-    return fs.replace(file, text);
+    return save_data_file(fs, file, text);
 }
 
 ListDataRead read_list_data(FileSystem& fs, const std::filesystem::path& file) {

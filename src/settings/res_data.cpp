@@ -67,7 +67,7 @@ Status write_res_data(FileSystem& fs, const std::filesystem::path& program_dir,
         text += *ansi;
         text += "\r\n";
     }
-    return fs.replace(file, text);
+    return save_data_file(fs, file, text);
 }
 
 ResDataRead read_res_data(FileSystem& fs, const std::filesystem::path& program_dir) {

@@ -4,16 +4,12 @@ namespace quornel {
 
 namespace {
 
-bool faces_are_x(WallSide side) {
-    return side == WallSide::Up || side == WallSide::DOWN;
-}
-
 // Structural faces of one side. Both faces are measured from the reference line, except in
 // column-centre mode where the column stands at the building's edge: the wall is then set out
 // from its outer face and its thickness.
 void structural_faces(WallFaces& w, WallSide side, int optSin_d, int shape) {
     const WallValues& S = w.S;
-    const bool across_x = faces_are_x(side);
+    const bool across_x = faces_at_x(side);
     // Face A is the left face of a wall above or below, the upper face of one to the side.
     w.KabeA = across_x ? -S[0] : S[0];
     w.KabeB = across_x ? S[1] : -S[1];
@@ -50,7 +46,7 @@ ColumnGeometry column_geometry(const DrawingInput& in) {
         const WallUse use = wall_use(side, in.hasira_sd, in.optSin_d, typed[kWallThickness]);
         for (int i = 0; i < 5; ++i) w.S[i] = use.reads[i] ? typed[i] : 0;
         structural_faces(w, side, in.optSin_d, in.hasira_sd);
-        const bool across_x = faces_are_x(side);
+        const bool across_x = faces_at_x(side);
         w.KabeKutaiA = across_x ? w.KabeA - w.S[3] : w.KabeA + w.S[3];
         w.KabeKutaiB = across_x ? w.KabeB + w.S[4] : w.KabeB - w.S[4];
     }

@@ -31,12 +31,6 @@ bool one_of(int value, const int (&set)[N]) {
     return false;
 }
 
-// Walls above and below the column have their faces left and right; walls to the side have
-// them above and below.
-bool faces_left_and_right(WallSide side) {
-    return side == WallSide::Up || side == WallSide::DOWN;
-}
-
 }  // namespace
 
 WallPosition wall_position(WallSide side, int hasira_sd) {
@@ -81,7 +75,7 @@ std::string wall_box_label(WallSide side, int index) {
     static const char* const kAlong[] = {"芯から上の面まで", "芯から下の面まで", "壁厚", "上の増打",
                                          "下の増打"};
     if (index < 0 || index > 4) return wall_name(side);
-    return wall_name(side) + "の" + (faces_left_and_right(side) ? kAcross : kAlong)[index];
+    return wall_name(side) + "の" + (faces_at_x(side) ? kAcross : kAlong)[index];
 }
 
 std::string column_total_label(ColumnAxis axis) {
@@ -150,7 +144,7 @@ std::optional<InputRefusal> judge_wall(WallSide side, const WallValues& values, 
             return r;
     }
     if (use.parts_make_thickness && !parts_make_total(values[0], values[1], values[2])) {
-        const bool across = faces_left_and_right(side);
+        const bool across = faces_at_x(side);
         const std::string a = across ? "芯から左の面まで" : "芯から上の面まで";
         const std::string b = across ? "芯から右の面まで" : "芯から下の面まで";
         return InputRefusal{

@@ -24,6 +24,12 @@ constexpr std::size_t side_index(WallSide side) {
     return static_cast<std::size_t>(side);
 }
 
+// A wall above or below the column runs along y and has its faces at x values (face A on
+// the left); a wall to the side runs along x and has them at y values (face A above).
+constexpr bool faces_at_x(WallSide side) {
+    return side == WallSide::Up || side == WallSide::DOWN;
+}
+
 // The five values of one side, by box index: 0 and 1 the distances from the reference line
 // to face A and face B, 2 the structural thickness, 3 and 4 the extra thickness outside face
 // A and face B. Face A is the left face of a wall above or below the column and the upper

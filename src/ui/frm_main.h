@@ -297,10 +297,8 @@ class FrmMain {
     Status read_header();
     void apply_pen_sample(const ComboBox& list, Picture& sample, const char* store);
     void show_warning(const std::string& text);
-    // 「作図」's reading of one box, the box behind a value of the drawing, and a refusal
-    // pointed at a box the user can act on.
-    std::optional<InputRefusal> drawing_number(const ComboBox& box, const std::string& label,
-                                               InputBox where, double& value) const;
+    // 「作図」's box behind a value of the drawing, and a refusal pointed at a box the user
+    // can act on.
     const ComboBox* box_of(const InputBox& where) const;
     SakuzuInput refuse(const InputRefusal& refusal) const;
 

@@ -34,12 +34,10 @@ std::string problem_of(const std::string& message) {
     return message.substr(0, message.find('\n'));
 }
 
-}  // namespace
-
 // The number a box holds for the drawing: an empty box counts as 0, as everywhere in the
 // window; a text that is not a number is refused.
-std::optional<InputRefusal> FrmMain::drawing_number(const ComboBox& box, const std::string& label,
-                                                    InputBox where, double& value) const {
+std::optional<InputRefusal> drawing_number(const ComboBox& box, const std::string& label,
+                                           InputBox where, double& value) {
     if (box.text.empty() || blank(box.text)) {
         value = 0;
         return std::nullopt;
@@ -50,6 +48,8 @@ std::optional<InputRefusal> FrmMain::drawing_number(const ComboBox& box, const s
     }
     return not_a_number(label, box.text, where);
 }
+
+}  // namespace
 
 const ComboBox* FrmMain::box_of(const InputBox& where) const {
     const ColumnPanel& c = column;
@@ -150,14 +150,11 @@ SakuzuInput FrmMain::read_drawing_input() const {
         }
     }
 
+    // Written as "?" the symbol would be wrong in the drawing. (A line break, which would
+    // start a command of its own, is the drawing's own check below.)
     in.symbol = cboHasiraKigou.text;
-    const bool control_character =
-        std::any_of(in.symbol.begin(), in.symbol.end(),
-                    [](unsigned char ch) { return ch < 0x20 || ch == 0x7f; });
     const auto ansi = utf8_to_ansi(in.symbol);
-    if (control_character || !ansi) {
-        // Written as "?" the symbol would be wrong in the drawing; a line break would end
-        // the text line and start a command of its own.
+    if (!ansi) {
         return refuse(InputRefusal{"「" + std::string(kSymbolLabel) + "」の「" +
                                        quoted_start(in.symbol) +
                                        "」には、図面に書けない文字が含まれています。\n"

@@ -95,7 +95,7 @@ void apply_shape_row(const Rect& column, std::array<WallPanel, 4>& walls, double
     for (WallSide side : kWallSides) {
         Picture& image = wall(walls, side).image;
         Rect& r = image.rect;
-        const bool beside = side == WallSide::Left || side == WallSide::Right;
+        const bool beside = !faces_at_x(side);
         switch (wall_position(side, shape)) {
             case WallPosition::None:
                 image.picture = "";

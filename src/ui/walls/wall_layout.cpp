@@ -11,20 +11,16 @@
 namespace quornel {
 namespace {
 
-bool figure_runs_along_y(WallSide side) {
-    return side == WallSide::Left || side == WallSide::Right;
-}
-
 // First row (left, right) or first column (down, up) of the wall grid: the column's
 // centre line lies towards the start of the chain.
 bool first_line(WallSide side, int sd) {
     if (sd < 0 || sd > 8) return false;
-    return figure_runs_along_y(side) ? sd / 3 == 0 : sd % 3 == 0;
+    return faces_at_x(side) ? sd % 3 == 0 : sd / 3 == 0;
 }
 
 bool third_line(WallSide side, int sd) {
     if (sd < 0 || sd > 8) return false;
-    return figure_runs_along_y(side) ? sd / 3 == 2 : sd % 3 == 2;
+    return faces_at_x(side) ? sd % 3 == 2 : sd / 3 == 2;
 }
 
 class Figure {
@@ -66,7 +62,7 @@ class Figure {
     }
 
   private:
-    bool along_y() const { return figure_runs_along_y(side_); }
+    bool along_y() const { return !faces_at_x(side_); }
     WallSide side_;
     Rect r_;
 };
@@ -133,7 +129,7 @@ void LayoutKabeSun(WallPanel& p, const SchematicState& s) {
     const bool third = third_line(p.side, sd);
     const Figure f(p.side, p.image.rect);
     const double centre =
-        figure_runs_along_y(p.side) ? static_cast<double>(s.DiagramCenterY) : s.DiagramCenterX;
+        faces_at_x(p.side) ? s.DiagramCenterX : static_cast<double>(s.DiagramCenterY);
 
     // 1. The figure shows only where the side has a wall.
     for (Line& l : p.lin) l.visible = shown;
@@ -168,7 +164,7 @@ void LayoutKabeSun(WallPanel& p, const SchematicState& s) {
     if (!column_centre && (first || third)) {
         // Wall-centre mode with the wall flush with a column face: the wall's own middle.
         const Rect& img = p.image.rect;
-        if (figure_runs_along_y(p.side)) {
+        if (!faces_at_x(p.side)) {
             reference = img.top + img.height / 2;
         } else {
             const Rect& col = s.shpB_ih;

@@ -106,6 +106,9 @@ void check_format(double v) {
     (void)first_len;
     FUZZ_CHECK(group_len == 3 || first_group);
     double whole = std::strtod(plain.c_str(), nullptr);
+    // A dimension value copied back into a box reads as the number it shows.
+    auto typed = parse_number(g, NumberForms::AllowFullWidth);
+    FUZZ_CHECK_MSG(typed.has_value() && *typed == whole, g.c_str());
     double target = *back;  // the rounding works on the 15-digit text
     if (std::fabs(target) < 1e15) {
         FUZZ_CHECK_MSG(std::fabs(whole - target) <= 0.5 + 1e-9 * std::fabs(target), g.c_str());

@@ -9,8 +9,9 @@ namespace quornel {
 namespace {
 
 // Maps one character at `pos` to its half-width ASCII form; returns the byte length
-// consumed (0 at the end). Full-width forms (U+FF0B +, U+FF0D -, U+FF0E ., U+FF10..FF19
-// digits) and the ideographic space U+3000 count only with AllowFullWidth.
+// consumed (0 at the end). Full-width forms (U+FF0B +, U+FF0C comma, U+FF0D -, U+FF0E .,
+// U+FF10..FF19 digits, U+FF25 E, U+FF45 e) and the ideographic space U+3000 count only with
+// AllowFullWidth.
 std::size_t next_char(std::string_view s, std::size_t pos, NumberForms forms, char& out) {
     if (pos >= s.size()) return 0;
     unsigned char c = static_cast<unsigned char>(s[pos]);
@@ -19,14 +20,18 @@ std::size_t next_char(std::string_view s, std::size_t pos, NumberForms forms, ch
         return 1;
     }
     out = '\x01';  // not part of a number
-    if (forms == NumberForms::AllowFullWidth && pos + 2 < s.size() + 0 && c == 0xEF) {
+    if (forms == NumberForms::AllowFullWidth && pos + 2 < s.size() && c == 0xEF) {
         unsigned char c1 = static_cast<unsigned char>(s[pos + 1]);
         unsigned char c2 = static_cast<unsigned char>(s[pos + 2]);
         if (c1 == 0xBC) {
             if (c2 >= 0x90 && c2 <= 0x99) out = static_cast<char>('0' + (c2 - 0x90));
             else if (c2 == 0x8B) out = '+';
+            else if (c2 == 0x8C) out = ',';
             else if (c2 == 0x8D) out = '-';
             else if (c2 == 0x8E) out = '.';
+            else if (c2 == 0xA5) out = 'E';
+        } else if (c1 == 0xBD && c2 == 0x85) {
+            out = 'e';
         }
         return 3;
     }
@@ -36,6 +41,29 @@ std::size_t next_char(std::string_view s, std::size_t pos, NumberForms forms, ch
         return 3;
     }
     return 1;
+}
+
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Digits before the point, with or without grouping commas. Grouped, they are written as
+// the program writes dimension values ("1,200", "12,345,678"): one to three digits, then
+// groups of exactly three. Returns the end of the digits, `i` when there are none, npos
+// when commas stand anywhere else ("12,5", "1,,200", "1200,").
+std::size_t whole_digits(const std::string& s, std::size_t i, bool allow_grouping,
+                         std::string& digits) {
+    std::size_t run = 0;
+    while (i < s.size() && is_digit(s[i])) digits += s[i++], ++run;
+    if (!allow_grouping || i >= s.size() || s[i] != ',') return i;
+    if (run == 0 || run > 3) return std::string::npos;
+    while (i < s.size() && s[i] == ',') {
+        ++i;
+        std::size_t group = 0;
+        while (i < s.size() && is_digit(s[i]) && group < 3) digits += s[i++], ++group;
+        if (group != 3 || (i < s.size() && is_digit(s[i]))) return std::string::npos;
+    }
+    return i;
 }
 
 std::string trim_zeros(std::string s) {
@@ -64,22 +92,31 @@ std::optional<double> parse_number(std::string_view text, NumberForms forms) {
         negative = ascii[i] == '-';
         ++i;
     }
-    std::size_t start = i;
-    std::size_t digits = 0;
-    while (i < ascii.size() && ascii[i] >= '0' && ascii[i] <= '9') ++i, ++digits;
+    // The number is gathered without its commas, for from_chars.
+    std::string number;
+    i = whole_digits(ascii, i, forms == NumberForms::AllowFullWidth, number);
+    if (i == std::string::npos) return std::nullopt;
+    std::size_t digits = number.size();
     if (i < ascii.size() && ascii[i] == '.') {
-        ++i;
-        while (i < ascii.size() && ascii[i] >= '0' && ascii[i] <= '9') ++i, ++digits;
+        number += ascii[i++];
+        while (i < ascii.size() && is_digit(ascii[i])) number += ascii[i++], ++digits;
     }
-    std::size_t end = i;
     if (digits == 0) return std::nullopt;
+    if (i < ascii.size() && (ascii[i] == 'e' || ascii[i] == 'E')) {
+        number += ascii[i++];
+        if (i < ascii.size() && (ascii[i] == '+' || ascii[i] == '-')) number += ascii[i++];
+        std::size_t exponent_digits = 0;
+        while (i < ascii.size() && is_digit(ascii[i])) number += ascii[i++], ++exponent_digits;
+        if (exponent_digits == 0) return std::nullopt;
+    }
     while (i < ascii.size() && ascii[i] == ' ') ++i;
     if (i != ascii.size()) return std::nullopt;
 
     double value = 0;
     // strtod in the "C" locale would depend on the process locale; from_chars does not.
-    auto [ptr, ec] = std::from_chars(ascii.data() + start, ascii.data() + end, value);
-    if (ec != std::errc() || ptr != ascii.data() + end || !std::isfinite(value)) return std::nullopt;
+    const char* end = number.data() + number.size();
+    auto [ptr, ec] = std::from_chars(number.data(), end, value);
+    if (ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
     return negative ? -value : value;
 }
 

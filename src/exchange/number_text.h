@@ -8,14 +8,16 @@
 namespace quornel {
 
 enum class NumberForms {
-    HalfWidthOnly,   // exchange header fields
-    AllowFullWidth,  // texts a user typed: the IME's full-width digits, sign and point count
+    HalfWidthOnly,   // exchange header fields, as Jw_cad prints doubles ("1e+06" included)
+    AllowFullWidth,  // texts a user typed: the IME's full-width forms and grouping commas
 };
 
 // A number is: optional blanks, an optional sign, digits with an optional decimal point and
-// fraction (or a point followed by digits), optional blanks. Nothing else: no exponent, no
-// thousands separator, no "nan" or "inf". The text is UTF-8. nullopt when it is not a
-// number or does not fit a double.
+// fraction (or a point followed by digits), an optional exponent ("1e3", "1e+06"), optional
+// blanks. Typed texts (AllowFullWidth) may also group the digits before the point by
+// commas as the program writes dimension values ("1,200"; not "12,5"). Nothing else: no
+// "nan" or "inf", no hexadecimal. The text is UTF-8. nullopt when it is not a number or
+// does not fit a double.
 std::optional<double> parse_number(std::string_view text,
                                    NumberForms forms = NumberForms::AllowFullWidth);
 

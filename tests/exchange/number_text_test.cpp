@@ -18,19 +18,28 @@ TEST(ParseNumber, WhatAUserTypes) {
     EXPECT_EQ(parse_number("００７５"), 75);       // the IME's full-width digits
     EXPECT_EQ(parse_number("－１２．５"), -12.5);  // full-width sign and point
     EXPECT_EQ(parse_number("　600　"), 600);       // ideographic spaces around it
+    EXPECT_EQ(parse_number("1,200"), 1200);         // copied from a dimension value
+    EXPECT_EQ(parse_number("１，２００．５"), 1200.5);
+    EXPECT_EQ(parse_number("-12,345,678"), -12345678);
+    EXPECT_EQ(parse_number("1e3"), 1000);
+    EXPECT_EQ(parse_number("２．５Ｅ－１"), 0.25);
 }
 
 TEST(ParseNumber, WhatIsNotANumber) {
-    for (const char* text : {"", " ", "-", ".", "1e5", "1,000", "0x10", "nan", "inf", "1 2", "12a",
-                             "柱", "1.2.3", "--1"}) {
+    for (const char* text : {"", " ", "-", ".", "0x10", "nan", "inf", "1 2", "12a", "柱", "1.2.3",
+                             "--1", "12,5", "1,2000", "1234,567", ",200", "1,,200", "1200,",
+                             "1.200,5", "1,200.5,1", "e3", "1e", "1e+", "1e3.5", "1e999"}) {
         EXPECT_FALSE(parse_number(text).has_value()) << text;
     }
     EXPECT_FALSE(parse_number(std::string(400, '9')).has_value());  // does not fit a double
 }
 
-TEST(ParseNumber, HeaderFieldsTakeHalfWidthOnly) {
+TEST(ParseNumber, HeaderFieldsAsJwCadPrintsThem) {
     EXPECT_EQ(parse_number("2.5", NumberForms::HalfWidthOnly), 2.5);
+    EXPECT_EQ(parse_number("1e+06", NumberForms::HalfWidthOnly), 1e6);
+    EXPECT_EQ(parse_number("-39902.7596123089", NumberForms::HalfWidthOnly), -39902.7596123089);
     EXPECT_FALSE(parse_number("２", NumberForms::HalfWidthOnly).has_value());
+    EXPECT_FALSE(parse_number("1,000", NumberForms::HalfWidthOnly).has_value());
 }
 
 TEST(FormatNumber, ShortestTextWithoutExponent) {

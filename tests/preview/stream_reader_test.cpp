@@ -210,7 +210,7 @@ TEST(RefuseForeignInput, WithTheLineNumberAndAReason) {
         {"line type A", stream({"ltA"}), at(1) + ": 線種番号"},
         {"text type B", stream({"cnB"}), at(1) + ": 文字種番号"},
         {"three numbers", stream({" 1  2  3 "}), at(1) + ": 線は 4 つの数値"},
-        {"a number with an exponent", stream({" 1  2  3  4e5 "}), at(1)},
+        {"a number with a unit", stream({" 1  2  3  4mm "}), at(1)},
         {"a point with one number", stream({"pt 5 "}), at(1) + ": 点は"},
         {"a text without its quote", stream({"ch  0  0 1 0 C1"}), at(1) + ": 文字は"},
         {"a text without direction", stream({"ch  0  0 0 0 \"C1"}),

@@ -86,7 +86,7 @@ TEST_F(ColumnInputs, ZeroEmptyNegativeAndNonNumericEntries) {
     EXPECT_EQ(c.cboHsnXU_1.text, "0");
     EXPECT_EQ(c.cboHsnXG.items, items({"600", "500", "450", "400", "300"}));  // no "0"
 
-    for (const char* bad : {"", "-600", "六百", "600mm", "1,200"}) {
+    for (const char* bad : {"", "-600", "六百", "600mm"}) {
         total(ColumnAxis::X, bad);
         EXPECT_EQ(c.cboHsnXG.text, "0") << bad;
         EXPECT_FALSE(c.cboHsnXU_0.enabled) << bad;

@@ -78,7 +78,7 @@ TEST(NumberBox, ReadsTheUsersNumbersAndWritesShortTexts) {
     box.text = "１２０．５";  // typed with the IME in full-width mode
     EXPECT_TRUE(box_is_number(box));
     EXPECT_DOUBLE_EQ(box_value(box), 120.5);
-    for (const char* not_a_number : {"", "  ", "abc", "12mm", "1e3", "1,200", "--5"}) {
+    for (const char* not_a_number : {"", "  ", "abc", "12mm", "--5"}) {
         box.text = not_a_number;
         EXPECT_FALSE(box_is_number(box)) << not_a_number;
         EXPECT_EQ(box_value(box), 0) << not_a_number;

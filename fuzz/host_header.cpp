@@ -1,14 +1,18 @@
 // The exchange header from TEMP.TXT, as any program or a damaged disk may leave it: the
 // reader either yields usable values or a message naming TEMP.TXT; the echo handed back
-// to Jw_cad is the buffer less exactly the "hq" entry; a drawing made with whatever values
-// were read is refused or well formed.
+// to Jw_cad is the buffer less exactly the "hq" entry and the point lines; a drawing made
+// with whatever values and crossings were read is refused or well formed, one whole copy
+// per crossing.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "drawing/drawing_run.h"
+#include "exchange/ansi_text.h"
 #include "exchange/header_echo.h"
+#include "exchange/header_points.h"
 #include "exchange/host_header.h"
 #include "fuzz_check.h"
 
@@ -24,22 +28,47 @@ bool same(const HostHeader& a, const HostHeader& b) {
 }
 
 void check_echo(std::string_view buffer) {
-    quornel::HeaderEcho echo = quornel::header_echo(buffer);
-    FUZZ_CHECK(buffer.substr(0, echo.before.size()) == echo.before);
-    FUZZ_CHECK(echo.after.size() <= buffer.size() - echo.before.size());
-    FUZZ_CHECK(buffer.substr(buffer.size() - echo.after.size()) == echo.after);
-    std::size_t removed = buffer.size() - echo.before.size() - echo.after.size();
-    if (removed == 0) {
-        FUZZ_CHECK(echo.after.empty());
-        return;
+    const std::vector<std::string_view> echo = quornel::header_echo(buffer);
+    // What may go: "hq" and the one character after it (up to 4 bytes), and every point
+    // line with its line end. Everything else stays, in order.
+    std::vector<bool> may_go(buffer.size(), false);
+    if (std::size_t hq = quornel::find_ansi_key(buffer, "hq"); hq != std::string_view::npos)
+        for (std::size_t i = hq; i < std::min(buffer.size(), hq + 4); ++i) may_go[i] = true;
+    std::vector<bool> must_go(buffer.size(), false);
+    for (const quornel::LineSpan& l : quornel::point_lines(buffer))
+        for (std::size_t i = l.start; i < l.start + l.length; ++i) may_go[i] = must_go[i] = true;
+    std::vector<bool> kept(buffer.size(), false);
+    std::size_t from = 0;
+    for (std::string_view piece : echo) {
+        if (piece.empty()) continue;
+        FUZZ_CHECK(piece.data() >= buffer.data() + from);
+        const std::size_t at = piece.data() - buffer.data();
+        FUZZ_CHECK(at + piece.size() <= buffer.size());
+        for (std::size_t i = at; i < at + piece.size(); ++i) kept[i] = true;
+        from = at + piece.size();
     }
-    // "hq" and the one character after it: one byte, two for a double-byte character,
-    // none at the very end of the buffer.
-    FUZZ_CHECK(removed >= 2 && removed <= 4);
-    FUZZ_CHECK(buffer.substr(echo.before.size(), 2) == "hq");
+    std::size_t removed = 0;
+    for (std::size_t i = 0; i < buffer.size(); ++i) {
+        FUZZ_CHECK(kept[i] || may_go[i]);
+        FUZZ_CHECK(!(kept[i] && must_go[i]));
+        removed += kept[i] ? 0 : 1;
+    }
+    // "hq" and its character: one byte after it, two for a double-byte character.
+    if (quornel::point_lines(buffer).empty())
+        FUZZ_CHECK(removed == 0 || (removed >= 2 && removed <= 4));
 }
 
 void check_drawing(const HostHeader& header, std::string_view buffer) {
+    auto crossings = quornel::read_crossings(buffer);
+    if (!crossings) {
+        FUZZ_CHECK(crossings.message().find("TEMP.TXT") != std::string::npos);
+        return;
+    }
+    FUZZ_CHECK(crossings->size() <= quornel::point_lines(buffer).size());
+    for (const quornel::Crossing& at : *crossings) {
+        FUZZ_CHECK(std::isfinite(at.x) && std::isfinite(at.y));
+        FUZZ_CHECK(at.x != 0 || at.y != 0);
+    }
     quornel::DrawingInput in;
     in.XU0 = in.XU1 = in.YU0 = in.YU1 = 300;
     in.walls[0] = {75, 75, 150, 10, 10};
@@ -55,6 +84,18 @@ void check_drawing(const HostHeader& header, std::string_view buffer) {
         return;
     }
     const std::string& s = *commands;
+    // Every crossing is one whole copy of the drawing at the first crossing.
+    quornel::DrawingInput moved = in;
+    moved.crossings = *crossings;
+    auto copies = quornel::drawing_commands(moved);
+    FUZZ_CHECK(copies.ok());
+    if (copies) {
+        const auto lines = [](const std::string& t) {
+            return std::count(t.begin(), t.end(), '\n');
+        };
+        FUZZ_CHECK(lines(*copies) == lines(s) * static_cast<long>(crossings->size() + 1));
+        FUZZ_CHECK(copies->compare(0, s.size(), s) == 0);
+    }
     FUZZ_CHECK(s.size() >= 2 && s.compare(s.size() - 2, 2, "\r\n") == 0);
     for (std::size_t i = 0; i < s.size(); ++i) {
         char c = s[i];

@@ -5,7 +5,10 @@
 #include <array>
 #include <string>
 
+#include <vector>
+
 #include "drawing/input_rules.h"
+#include "exchange/header_points.h"
 #include "exchange/host_header.h"
 
 namespace quornel {
@@ -38,6 +41,9 @@ struct DrawingInput {
     int dimension_layer = 0;   // cbo_sun_ly position
     HostHeader header;
     DimensionSettings jw;
+    // The other crossings where the same column is drawn, relative to the first one, which
+    // is the origin (0, 0); none when the user indicated one crossing.
+    std::vector<Crossing> crossings;
 };
 
 }  // namespace quornel

@@ -26,9 +26,18 @@ Result<std::string> drawing_commands(const DrawingInput& input) {
 
     const ColumnGeometry geometry = column_geometry(input);
     CommandStream out;
-    write_column_lines(out, input, geometry);
-    write_dimension_chains(out, input, geometry);
-    write_symbol(out, input, geometry, ansi_symbol);
+    // The column at the first crossing, then the same drawing moved to every other one,
+    // each complete before the next.
+    auto write_column = [&] {
+        write_column_lines(out, input, geometry);
+        write_dimension_chains(out, input, geometry);
+        write_symbol(out, input, geometry, ansi_symbol);
+    };
+    write_column();
+    for (const Crossing& at : input.crossings) {
+        out.move_by(at.x, at.y);
+        write_column();
+    }
     return out.take();
 }
 
@@ -37,7 +46,7 @@ Status write_drawing(FileSystem& fs, const std::filesystem::path& program_dir,
     // Everything that can be refused is settled before the file is touched.
     Result<std::string> commands = drawing_commands(input);
     if (!commands) return commands.status();
-    const HeaderEcho echo = header_echo(header_buffer.view());
+    const std::vector<std::string_view> echo = header_echo(header_buffer.view());
 
     // Jw_cad reads the hand-over file the moment quornel ends, and every run writes it anew:
     // it is replaced whole, but not waited for on the disk.
@@ -47,7 +56,7 @@ Status write_drawing(FileSystem& fs, const std::filesystem::path& program_dir,
     // The echo is most of the file (the whole selection Jw_cad handed over): it is written
     // from TEMP.TXT's own bytes, which a file the system mapped need not hold in memory
     // all at once.
-    for (std::string_view part : {echo.before, echo.after}) {
+    for (std::string_view part : echo) {
         if (Status s = out.write_from(header_buffer, part); !s) return s;
     }
     for (std::string_view part : {std::string_view("\r\n"), std::string_view(*commands)}) {

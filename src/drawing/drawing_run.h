@@ -11,12 +11,13 @@
 
 namespace quornel {
 
-// The whole command stream after the header echo: every line with its CR LF.
+// The whole command stream after the header echo: every line with its CR LF, the column
+// at the origin and again at each of `input.crossings`.
 // Checks the inputs first (finite, within drawing sizes); never changes `input`.
 Result<std::string> drawing_commands(const DrawingInput& input);
 
-// Writes JWC_TEMP.TXT: the header echo (TEMP.TXT's bytes without their first "hq" entry,
-// raw) followed by drawing_commands(). Atomic: on failure no file is left behind and an
+// Writes JWC_TEMP.TXT: the header echo (TEMP.TXT's bytes without their first "hq" entry
+// and their point lines, raw) followed by drawing_commands(). Atomic: on failure no file is left behind and an
 // existing one is unchanged.
 Status write_drawing(FileSystem& fs, const std::filesystem::path& program_dir,
                      const FileBytes& header_buffer, const DrawingInput& input);

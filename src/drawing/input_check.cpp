@@ -111,6 +111,11 @@ std::optional<InputRefusal> find_input_refusal(const DrawingInput& in) {
     if (auto r = position(in.dimension_layer, 16, "寸法のレイヤー")) return r;
     if (auto r = header_and_settings(in)) return r;
 
+    // The crossings are read as numbers; the drawing still never writes one it cannot place.
+    for (const Crossing& at : in.crossings)
+        if (!std::isfinite(at.x) || !std::isfinite(at.y))
+            return other("TEMP.TXT の指示点の座標が正しくありません。");
+
     if (has_control_character(in.symbol) || has_control_character(in.symbol_ansi)) {
         return InputRefusal{"「" + std::string(kSymbolLabel) +
                                 "」に改行などの制御文字は使えません。\n"

@@ -31,42 +31,42 @@ void CommandStream::raw_line(std::string_view s) {
     end_line();
 }
 
-void CommandStream::item(Coord c) {
-    if (c.is_reference_line())
+void CommandStream::item(Coord c, double offset) {
+    if (c.is_reference_line() && !moved_)
         text_ += "0 ";
     else
-        text_ += format_item(c.value());
+        text_ += format_item(c.value() + offset);
 }
 
 void CommandStream::line(Coord x1, Coord y1, Coord x2, Coord y2) {
-    item(x1);
-    item(y1);
-    item(x2);
-    item(y2);
+    x(x1);
+    y(y1);
+    x(x2);
+    y(y2);
     end_line();
 }
 
-void CommandStream::point(Coord x, Coord y) {
+void CommandStream::point(Coord px, Coord py) {
     text_ += "pt";
-    item(x);
-    item(y);
+    x(px);
+    y(py);
     end_line();
 }
 
-void CommandStream::symbol_text(Coord x, Coord y, std::string_view ansi_text) {
+void CommandStream::symbol_text(Coord tx, Coord ty, std::string_view ansi_text) {
     text_ += "ch ";
-    item(x);
-    item(y);
+    x(tx);
+    y(ty);
     text_ += "1 0 \"";
     text_ += ansi_text;
     end_line();
 }
 
-void CommandStream::dimension_text(Coord x, Coord y, TextDirection direction,
+void CommandStream::dimension_text(Coord tx, Coord ty, TextDirection direction,
                                    std::string_view ansi_text) {
     text_ += "cs ";
-    item(x);
-    item(y);
+    x(tx);
+    y(ty);
     text_ += direction == TextDirection::Horizontal ? "1 0 \"" : "0 1 \"";
     text_ += ansi_text;
     end_line();

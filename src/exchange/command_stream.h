@@ -28,6 +28,15 @@ enum class TextDirection { Horizontal, Vertical };
 
 class CommandStream {
   public:
+    // Every coordinate written from here on is moved by (dx, dy): the same drawing at
+    // another place. A moved drawing writes every coordinate as a number item, the fixed
+    // zero of a reference line included, since it no longer lies on that line.
+    void move_by(double dx, double dy) {
+        dx_ = dx;
+        dy_ = dy;
+        moved_ = true;
+    }
+
     void layer(int n) { attribute("ly", n); }
     void line_colour(int n) { attribute("lc", n); }
     void line_type(int n) { attribute("lt", n); }
@@ -51,10 +60,14 @@ class CommandStream {
   private:
     void attribute(const char* kind, int n);
     void raw_line(std::string_view s);
-    void item(Coord c);
+    void item(Coord c, double offset);
+    void x(Coord c) { item(c, dx_); }
+    void y(Coord c) { item(c, dy_); }
     void end_line() { text_ += "\r\n"; }
 
     std::string text_;
+    double dx_ = 0, dy_ = 0;
+    bool moved_ = false;
 };
 
 // Upper-case hexadecimal without leading zeros: 0 -> "0", 10 -> "A".

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "drawing/drawing_input.h"
+#include "exchange/header_points.h"
 #include "exchange/host_header.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
@@ -56,7 +57,8 @@ std::optional<ControlRef> parse_control_ref(std::string_view text);
 
 // The window itself: caption and outer size in twips (11700 × 9250 after start-up).
 struct FormWindow {
-    std::string caption = "quornel";
+    static constexpr const char* kTitle = "quornel";
+    std::string caption = kTitle;  // with the number of places when there are several
     double client_width = 12495;  // design client area
     double client_height = 11025;
     double width = 12495;  // outer size, set by Form_Load
@@ -258,6 +260,8 @@ class FrmMain {
     std::string RestoredShapeText;
     DimensionSettings sunpo;  // HANARE, TENColor, MOJINO, ... from Jw_cad's registry key
     HostHeader header;        // from TEMP.TXT
+    // The other crossings the user indicated in Jw_cad, where 「作図」 draws the column again.
+    std::vector<Crossing> crossings;
     // TEMP.TXT as read, raw bytes.
     std::string_view header_buffer() const { return header_file_->view(); }
     bool closed = false;

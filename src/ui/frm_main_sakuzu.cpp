@@ -172,6 +172,7 @@ SakuzuInput FrmMain::read_drawing_input() const {
     in.dimension_layer = position(cbo_sun_ly);
     in.header = header;
     in.jw = sunpo;
+    in.crossings = crossings;
 
     // What the drawing itself refuses (a value out of its range, wall parts that do not make
     // the thickness), named in the same words.

@@ -71,18 +71,24 @@ void FrmMain::Form_Load() {
     loading_ = false;
 }
 
-// Takes the header values from TEMP.TXT and keeps the file for the echo. Where the file is
-// mapped, only its first lines are read here: the rest (the selection Jw_cad handed over,
-// possibly tens of megabytes) is read when it is echoed. On failure the file and the values
-// read before stay as they were.
+// Takes the header values and the crossings from TEMP.TXT and keeps the file for the echo.
+// Where the file is mapped, only its first lines are read here: the rest (the selection
+// Jw_cad handed over, possibly tens of megabytes) is read when it is echoed. On failure the
+// file and the values read before stay as they were.
 Status FrmMain::read_header() {
     Result<std::unique_ptr<FileBytes>> file = env_.fs.view_file(env_.program_dir / kHeaderFile);
     if (!file) return file.status();
     Result<HostHeader> values =
         read_host_header((*file)->view(), sunpo.MOJINO, cbo_hm_cn.list_index + 1);
     if (!values) return values.status();
+    Result<std::vector<Crossing>> points = read_crossings((*file)->view());
+    if (!points) return points.status();
     header_file_ = std::move(*file);
     header = *values;
+    crossings = std::move(*points);
+    // The user sees that every crossing arrived before filling in the window.
+    form.caption = FormWindow::kTitle;
+    if (!crossings.empty()) form.caption += "（" + std::to_string(crossings.size() + 1) + " か所）";
     return Status::success();
 }
 

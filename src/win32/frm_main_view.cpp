@@ -53,6 +53,7 @@ HWND FrmMainView::native(const ControlRef& ref) const {
 
 bool FrmMainView::create() {
     if (!window_.create(model_.form.caption)) return false;
+    caption_ = model_.form.caption;
     dpi_ = window_dpi(hwnd());
     startup_trace().phase("window");
     font_ = std::make_unique<UiFont>(dpi_);

@@ -111,6 +111,7 @@ class FrmMainView : public win::WindowView {
     bool busy_ = false;
     bool syncing_ = false;
     bool closing_ = false;  // the model has closed; the window goes next
+    std::string caption_;   // the window's caption as shown
 
     // Private messages to the window.
     static constexpr UINT kMsgFocusMoved = WM_APP + 1;  // the model hears of it afterwards

@@ -54,6 +54,8 @@ void FrmMainView::paint_container(HDC dc, const std::string& container) {
 
 void FrmMainView::show_model_state() {
     syncing_ = true;
+    // The caption counts the crossings of the header, which a new text type reads again.
+    if (caption_ != model_.form.caption) window_.set_text(caption_ = model_.form.caption);
     std::set<std::string> moved;
     for (auto& n : natives_) {
         const bool existed = n->wnd != nullptr;

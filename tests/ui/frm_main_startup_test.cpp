@@ -109,6 +109,26 @@ TEST(FrmMainStartup, WithoutTheHeaderTheProgramEndsNamingTheFile) {
     EXPECT_EQ(w.dialogs.last().title, "quornel");
 }
 
+// The user clicked crossings in Jw_cad: the caption says how many places 「作図」 draws, so
+// the user sees that they arrived; a point quornel cannot place ends the start like a
+// damaged header, naming the line, and nothing is drawn.
+TEST(FrmMainStartup, TheCaptionCountsTheCrossings) {
+    const std::string header = test_header();
+    const std::size_t lg = header.find("lg0");
+    Window w;
+    w.dir.write("TEMP.TXT", header.substr(0, lg) + "hp1 1000 0\r\nhp2- 0 -2000\r\n" +
+                                "hp3 1000 0\r\nhp4 3000 3000\r\n" + header.substr(lg));
+    EXPECT_EQ(w.start().form.caption, "quornel（4 か所）");
+
+    Window bad;
+    bad.dir.write("TEMP.TXT",
+                  header.substr(0, lg) + "hp1 1000 0\r\nhp2ln 5 5\r\n" + header.substr(lg));
+    EXPECT_TRUE(bad.start().closed);
+    ASSERT_EQ(bad.dialogs.shown().size(), 1u);
+    EXPECT_NE(bad.dialogs.last().text.find("TEMP.TXT の 10 行目「hp2ln 5 5」"), std::string::npos)
+        << bad.dialogs.last().text;
+}
+
 TEST(FrmMainStartup, AMissingOrShortPickListFileKeepsListsButClearsTheBoxes) {
     Window w;
     std::filesystem::remove(w.dir.file("quornel.dat"));

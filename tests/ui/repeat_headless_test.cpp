@@ -3,12 +3,42 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "exchange/number_text.h"
 #include "frm_main_fixture.h"
 #include "platform/text_codec.h"
 #include "ui/headless_run.h"
 
 namespace quornel::frm_test {
 namespace {
+
+// The command lines of a drawing moved by (dx, dy), worked out on the text as a reader of
+// JWC_TEMP.TXT sees it: a line holds four coordinates, "pt" two, a text ("ch ", "cs ") two
+// before its direction; every other line (layer, colour, markers) has none.
+std::string moved_drawing(const std::string& commands, double dx, double dy) {
+    std::string out;
+    std::istringstream lines(commands);
+    for (std::string line; std::getline(lines, line);) {
+        line.pop_back();  // CR
+        std::size_t at = 0, coordinates = 0;
+        if (line.starts_with("pt")) {
+            at = 2, coordinates = 2;
+        } else if (line.starts_with("ch ") || line.starts_with("cs ")) {
+            at = 3, coordinates = 2;
+        } else if (line.empty() || line[0] == ' ' || line[0] == '-' || line[0] == '0') {
+            coordinates = 4;
+        }
+        std::string moved = line.substr(0, at);
+        for (std::size_t i = 0; i < coordinates; ++i) {
+            // "-300 ", " 1200 " or the fixed zero "0 ": up to the blank after the digits.
+            const std::size_t end = line.find(' ', line[at] == ' ' ? at + 1 : at);
+            const double value = *parse_number(line.substr(at, end - at));
+            moved += format_item(value + (i % 2 == 0 ? dx : dy));
+            at = end + 1;
+        }
+        out += moved + line.substr(at) + "\r\n";
+    }
+    return out;
+}
 
 class Repeat : public ::testing::Test {
   protected:
@@ -105,6 +135,34 @@ TEST_F(Repeat, AnOffCentreWallIsDrawnAtTheWindowAndAgain) {
     std::filesystem::remove(w.dir.file("JWC_TEMP.TXT"));
     EXPECT_EQ(run({"--repeat"}), 0) << err_;
     EXPECT_EQ(w.dir.read("JWC_TEMP.TXT"), drawing);
+}
+
+// Jw_cad's file after the user clicked four crossings: the column at the first and again at
+// the three others, each copy whole and moved, the header handed back without the points.
+TEST_F(Repeat, DrawsTheSameColumnAtEveryCrossing) {
+    draw_first();
+    const std::string header = test_header();
+    const std::size_t lg = header.find("lg0");
+    const std::string single = w.dir.read("JWC_TEMP.TXT");
+    const std::string echo = header.substr(3);  // less "hq" and the CR after it
+    ASSERT_EQ(single.rfind(echo, 0), 0u);
+    const std::string commands = single.substr(echo.size() + 2);
+
+    w.dir.write("TEMP.TXT", header.substr(0, lg) +
+                                "hp1-  -39902.7596123089 -21231.6354329471\r\n"
+                                "hp2   -16512.3573276753 -18964.6813169972\r\n"
+                                "hp3-  10000000 10000000\r\n"
+                                "hp4-  -16512.3573276753 -18964.6813169972\r\n" +
+                                header.substr(lg));
+    EXPECT_EQ(run({"--repeat"}), 0) << err_;
+    EXPECT_EQ(w.dir.read("JWC_TEMP.TXT"),
+              echo + "\r\n" + commands +
+                  moved_drawing(commands, -39902.7596123089, -21231.6354329471) +
+                  moved_drawing(commands, -16512.3573276753, -18964.6813169972) +
+                  moved_drawing(commands, 10000000, 10000000));
+    // The reference lines' fixed zeros are coordinates like any other once moved.
+    EXPECT_NE(commands.find("\r\n0 "), std::string::npos);
+    EXPECT_NE(w.dir.read("JWC_TEMP.TXT").find("\r\n 10000000 "), std::string::npos);
 }
 
 TEST_F(Repeat, AnyProblemWithThePreviousValuesStopsWithoutOutput) {

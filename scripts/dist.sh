@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Assembles the release folder from the Windows build, ready to zip:
 #   quornel.exe, uninstall.exe, quornel.dat, quornel_d.dat   (from the build)
-#   quornel.bat, quornel_repeat.bat                          (from dist/, as they ship)
+#   quornel.bat, quornel_repeat.bat, quornel_multi.bat,
+#   quornel_multi_repeat.bat                                 (from dist/, as they ship)
 #   readme.txt                     (from dist/, with @VERSION@ replaced by the file VERSION)
 #
 #   scripts/dist.sh [BUILD_DIR [OUT_DIR]]   defaults: build/windows, dist/quornel
@@ -14,7 +15,7 @@ build="${1:-$root/build/windows}"
 out="${2:-$root/dist/quornel}"
 
 from_build=(quornel.exe uninstall.exe quornel.dat quornel_d.dat)
-from_dist=(quornel.bat quornel_repeat.bat readme.txt)
+from_dist=(quornel.bat quornel_repeat.bat quornel_multi.bat quornel_multi_repeat.bat readme.txt)
 version="$(head -n 1 "$root/VERSION" 2>/dev/null || true)"
 
 missing=()

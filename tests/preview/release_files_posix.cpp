@@ -63,11 +63,14 @@ void expect_cp932(const std::string& bytes, const std::string& name) {
 struct Batch {
     const char* file;
     const char* command;
+    bool series;  // the crossings one after another, up to 99, ended by 「点指示終了」
 };
 
 TEST(ReleaseBatchFiles, JwCadDirectivesThenTheExchangeThenQuornel) {
-    for (Batch b : {Batch{"quornel.bat", "quornel.exe"},
-                    Batch{"quornel_repeat.bat", "quornel.exe --repeat"}}) {
+    for (Batch b : {Batch{"quornel.bat", "quornel.exe", false},
+                    Batch{"quornel_repeat.bat", "quornel.exe --repeat", false},
+                    Batch{"quornel_multi.bat", "quornel.exe", true},
+                    Batch{"quornel_multi_repeat.bat", "quornel.exe --repeat", true}}) {
         std::string bytes = read_file(kSource + "/dist/" + b.file);
         ASSERT_FALSE(bytes.empty()) << b.file;
         expect_cp932(bytes, b.file);
@@ -93,7 +96,9 @@ TEST(ReleaseBatchFiles, JwCadDirectivesThenTheExchangeThenQuornel) {
             directives.push_back(d);
             if (d == "#e") end = i;
         }
-        EXPECT_EQ(directives, (std::vector<std::string>{"#jww", "#cd", "#h0", "#0", "#e"}))
+        EXPECT_EQ(directives, b.series ? std::vector<std::string>{"#jww", "#cd", "#h0", "#0", "#1",
+                                                                  "#99#", "#e"}
+                                       : std::vector<std::string>{"#jww", "#cd", "#h0", "#0", "#e"})
             << b.file;
 
         // After "#e": the old TEMP.TXT goes, Jw_cad's file becomes TEMP.TXT, quornel runs
@@ -118,8 +123,9 @@ TEST(ReleaseReadme, JapaneseInCp932NamingEveryShippedFile) {
     crlf_lines(bytes, "readme.txt");
     std::string text = ansi_to_utf8(bytes);
     for (const char* name :
-         {"quornel.exe", "uninstall.exe", "quornel.bat", "quornel_repeat.bat", "quornel.dat",
-          "quornel_d.dat", "ＯＫ", "インストール", "アンインストール", "JWC_TEMP.TXT", "TEMP.TXT"})
+         {"quornel.exe", "uninstall.exe", "quornel.bat", "quornel_repeat.bat", "quornel_multi.bat",
+          "quornel_multi_repeat.bat", "点指示終了", "quornel.dat", "quornel_d.dat", "ＯＫ",
+          "インストール", "アンインストール", "JWC_TEMP.TXT", "TEMP.TXT"})
         EXPECT_NE(text.find(name), std::string::npos) << name;
 }
 
@@ -155,8 +161,9 @@ TEST_F(DistScript, AssemblesTheReleaseFolder) {
         names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"quornel.bat", "quornel.dat", "quornel.exe",
-                                               "quornel_d.dat", "quornel_repeat.bat", "readme.txt",
-                                               "uninstall.exe"}));
+                                               "quornel_d.dat", "quornel_multi.bat",
+                                               "quornel_multi_repeat.bat", "quornel_repeat.bat",
+                                               "readme.txt", "uninstall.exe"}));
     EXPECT_EQ(dir_.read("dist/quornel/uninstall.exe"), "bytes of uninstall.exe");
     // The batch files ship byte for byte, CR LF and CP932 included; the readme too, with
     // the version filled in.

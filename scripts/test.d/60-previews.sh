@@ -1,15 +1,17 @@
-# Renders the hand-derived test drawings (tests/drawing/data/*.txt, *.jwc) and the
-# preview's own sample stream into build/native/previews/ for review: NAME.svg, and
-# NAME.png when rsvg-convert is there. Fails when the preview refuses a drawing.
+# Renders the hand-derived test drawings (tests/drawing/data/*.txt, *.jwc), the preview's
+# own sample stream and the demo's column drawn at four crossings into
+# build/native/previews/ for review: NAME.svg, and NAME.png when rsvg-convert is there.
+# Fails when the preview refuses a drawing or leaves a crossing out.
 set -uo pipefail
 root="${QUORNEL_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}"
 cd "$root" || exit 1
 preview=build/native/quornel-preview
 out=build/native/previews
 
-if [ ! -x "$preview" ]; then
+if [ ! -x "$preview" ] || [ ! -x build/native/quornel ]; then
     cmake --preset native >/dev/null &&
-        cmake --build --preset native --target quornel-preview -j"${QUORNEL_JOBS:-2}" || exit 1
+        cmake --build --preset native --target quornel quornel-preview -j"${QUORNEL_JOBS:-2}" ||
+        exit 1
 fi
 mkdir -p "$out"
 
@@ -55,5 +57,22 @@ for f in tests/drawing/data/*.txt tests/drawing/data/*.jwc; do
         render "$out/$name.stream.txt" "$name"
     fi
 done
+# The demo's column where Jw_cad handed over three more crossings, as quornel_multi_repeat.bat
+# draws it: the preview shows the column, its dimensions and its symbol four times.
+multi="$out/multi"
+rm -rf "$multi" && mkdir -p "$multi" && cp demo/* "$multi/"
+sed 's/^hn .*/&\nhp1 4000 0\r\nhp2 0 -3000\r\nhp3- 4000 -3000\r/' demo/TEMP.TXT >"$multi/TEMP.TXT"
+if XDG_CONFIG_HOME="$multi" build/native/quornel --repeat --dir "$multi" >/dev/null; then
+    render "$multi/JWC_TEMP.TXT" demo-four-crossings
+    symbols="$(grep -o '>C1</text>' "$out/demo-four-crossings.svg" | wc -l)"
+    if [ "$symbols" != 4 ]; then
+        echo "previews: the four crossings show $symbols symbols" >&2
+        failed=1
+    fi
+else
+    echo "previews: quornel --repeat could not draw the demo at four crossings" >&2
+    failed=1
+fi
+
 echo "previews: $count drawing(s) in $out"
 exit $failed

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# The two batch files of the release folder, run by cmd.exe as Jw_cad runs them after it
-# has written JWC_TEMP.TXT into the folder (REM #cd): Jw_cad's file must reach quornel as
+# The batch files of the release folder, run by cmd.exe as Jw_cad runs them after it has
+# written JWC_TEMP.TXT into the folder (REM #cd): Jw_cad's file must reach quornel as
 # TEMP.TXT, a TEMP.TXT left from an earlier run must never be read again, and the
 # JWC_TEMP.TXT that quornel writes must be there for Jw_cad afterwards. quornel.exe is
-# stood in for by a small program that records what it found.
+# stood in for by a small program that records what it found; at the end the real one
+# draws at several crossings. (cmd.exe reads Jw_cad's directives as comments: the series
+# of points itself is Jw_cad's.)
 #   bash batch_files_windows.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
 source_dir="$2"
@@ -67,10 +69,17 @@ check "window: Jw_cad's file became TEMP.TXT" "TEMP.TXT: hq" "$(sed -n 2p "$work
 check "window: JWC_TEMP.TXT moved away" "JWC_TEMP.TXT while running: absent" "$(sed -n 3p "$work/folder/quornel.log" | tr -d '\r')"
 check "window: quornel's JWC_TEMP.TXT left for Jw_cad" "drawn" "$(tr -d '\r' <"$work/folder/JWC_TEMP.TXT")"
 
-run_batch quornel_repeat.bat
-check "repeat: --repeat" "args: --repeat" "$(sed -n 1p "$work/folder/quornel.log" | tr -d '\r')"
-check "repeat: Jw_cad's file became TEMP.TXT" "TEMP.TXT: hq" "$(sed -n 2p "$work/folder/quornel.log" | tr -d '\r')"
-check "repeat: quornel's JWC_TEMP.TXT left for Jw_cad" "drawn" "$(tr -d '\r' <"$work/folder/JWC_TEMP.TXT")"
+for batch in quornel_repeat.bat quornel_multi.bat quornel_multi_repeat.bat; do
+    case "$batch" in
+        *repeat*) args="args: --repeat" ;;
+        *) args="args:" ;;
+    esac
+    run_batch "$batch"
+    check "$batch: $args" "$args" "$(sed -n 1p "$work/folder/quornel.log" | tr -d '\r')"
+    check "$batch: Jw_cad's file became TEMP.TXT" "TEMP.TXT: hq" "$(sed -n 2p "$work/folder/quornel.log" | tr -d '\r')"
+    check "$batch: JWC_TEMP.TXT moved away" "JWC_TEMP.TXT while running: absent" "$(sed -n 3p "$work/folder/quornel.log" | tr -d '\r')"
+    check "$batch: quornel's JWC_TEMP.TXT left for Jw_cad" "drawn" "$(tr -d '\r' <"$work/folder/JWC_TEMP.TXT")"
+done
 
 # Cancelled: quornel writes nothing, and nothing is left that Jw_cad could draw.
 export FAKE_CANCEL=1
@@ -83,6 +92,54 @@ unset FAKE_CANCEL
 shift_setup() { printf 'old header\r\n' >TEMP.TXT; }
 run_batch quornel.bat
 check "no exchange file: the old TEMP.TXT is gone" "TEMP.TXT: missing" "$(sed -n 2p "$work/folder/quornel.log" | tr -d '\r')"
+
+# The real quornel.exe through quornel_multi_repeat.bat: Jw_cad's file with two more
+# crossings in; out, the previous column at the first crossing and at each of the others.
+build_dir="$1"
+real="$work/real"
+mkdir "$real"
+cp "$build_dir/quornel.exe" "$source_dir/dist/quornel_repeat.bat" \
+    "$source_dir/dist/quornel_multi_repeat.bat" "$source_dir/demo/quornel_res.dat" \
+    "$source_dir/demo/quornel.dat" "$source_dir/demo/quornel_d.dat" "$real/"
+(
+    cd "$real" &&
+        cp "$source_dir/demo/TEMP.TXT" JWC_TEMP.TXT &&
+        "$emulator" cmd /c quornel_repeat.bat >/dev/null 2>&1 &&
+        mv JWC_TEMP.TXT one.txt &&
+        sed 's/^hn .*/&\nhp1-  -39902.7596123089 -21231.6354329471\r\nhp2   1e+06 0\r/' \
+            "$source_dir/demo/TEMP.TXT" >JWC_TEMP.TXT &&
+        "$emulator" cmd /c quornel_multi_repeat.bat >/dev/null 2>&1
+)
+commands() { sed -n '/^lg/,$p' "$1" | tr -d '\r'; }  # the selection and the drawing
+# A line of the drawing appears once more for each further crossing.
+copies() {  # copies PATTERN: how often the output should hold lines matching PATTERN
+    local in_selection in_one
+    in_selection=$(commands "$source_dir/demo/TEMP.TXT" | grep -c "$1")
+    in_one=$(commands "$real/one.txt" | grep -c "$1")
+    echo $((in_one + 2 * (in_one - in_selection)))
+}
+one_lines=$(commands "$real/one.txt" | wc -l)
+check "real quornel: every line of the drawing three times" "$(copies '')" \
+    "$(commands "$real/JWC_TEMP.TXT" | wc -l)"
+check "real quornel: the symbol at each crossing" "$(copies '^ch ')" \
+    "$(commands "$real/JWC_TEMP.TXT" | grep -c '^ch ')"
+check "real quornel: the first copy is the single drawing" "$(commands "$real/one.txt")" \
+    "$(commands "$real/JWC_TEMP.TXT" | head -n "$one_lines")"
+check "real quornel: the header handed back has no point lines" "" "$(grep -a '^hp' "$real/JWC_TEMP.TXT")"
+# The symbol's start point moved by each crossing, as the drawing writes numbers.
+moved_symbol() {
+    commands "$real/one.txt" | grep '^ch ' | awk -v dx="$1" -v dy="$2" '{
+        x = $2 + dx; y = $3 + dy
+        printf "ch %s%.15g %s%.15g ", (x < 0 ? "" : " "), x, (y < 0 ? "" : " "), y
+        for (i = 4; i <= NF; ++i) printf "%s%s", $i, (i < NF ? " " : "\n")
+    }'
+}
+for at in "-39902.7596123089 -21231.6354329471" "1e+06 0"; do
+    # shellcheck disable=SC2086
+    expected="$(moved_symbol $at)"
+    check "real quornel: the symbol moved by $at" "1" \
+        "$(commands "$real/JWC_TEMP.TXT" | grep -cxF "$expected")"
+done
 
 [ $failures -eq 0 ] && echo "batch files: all checks passed"
 exit $((failures > 0))

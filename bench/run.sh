@@ -72,17 +72,11 @@ echo "TEMP.TXT: $size bytes ($(numfmt --to=iec "$size"))"
 out_size=$(stat -c %s "$dir/JWC_TEMP.TXT")
 echo "JWC_TEMP.TXT: $out_size bytes"
 
+source "$root/bench/timing.sh"
+
 # Paired runs: quornel, then cp of the same file, then the same copy flushed to the disk
 # (what quornel did before it left JWC_TEMP.TXT to the system), in turn, so that other
 # work on the machine and the system's own write-back fall on all three alike.
-ms_of() {  # COMMAND...: runs it, prints its wall time in milliseconds
-    local start end
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1 || { echo "bench: $* failed" >&2; exit 1; }
-    end=$(date +%s%N)
-    awk -v ns=$((end - start)) 'BEGIN { printf "%.1f\n", ns / 1e6 }'
-}
-median() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2 ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2) }'; }
 runs=${RUNS:-15}
 q=() c=() d=()
 # Each command writes a new file, as on a user's machine: the batch file moves Jw_cad's

@@ -3,6 +3,7 @@
 // same number and look the way Jw_cad and the boxes expect.
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -65,6 +66,23 @@ void check_format(double v) {
     }
     std::string s = format_number(v);
     check_number_text(s, v);
+    // The digits are those of the C library's "%.15g", which rounds the exact value.
+    char reference[512];
+    std::snprintf(reference, sizeof reference, "%.15g", v);
+    if (std::strchr(reference, 'e') == nullptr) {
+        FUZZ_CHECK_MSG(s == reference || (s == "0" && std::strcmp(reference, "-0") == 0), reference);
+    } else {
+        std::snprintf(reference, sizeof reference, "%.14e", std::fabs(v));
+        std::string mantissa = std::string(1, reference[0]) + std::string(reference + 2, 14);
+        std::string digits;
+        for (char c : s)
+            if (is_digit(c)) digits += c;
+        digits.erase(0, digits.find_first_not_of('0'));
+        mantissa.erase(mantissa.find_last_not_of('0') + 1);
+        FUZZ_CHECK_MSG(digits.compare(0, mantissa.size(), mantissa) == 0 &&
+                           digits.find_first_not_of('0', mantissa.size()) == std::string::npos,
+                       reference);
+    }
 
     auto back = parse_number(s, NumberForms::HalfWidthOnly);
     // Rounded to 15 digits, a value next to the largest double no longer fits one.

@@ -32,10 +32,14 @@ void CommandStream::raw_line(std::string_view s) {
 }
 
 void CommandStream::item(Coord c, double offset) {
-    if (c.is_reference_line() && !moved_)
+    if (c.is_reference_line() && !moved_) {
         text_ += "0 ";
-    else
-        text_ += format_item(c.value() + offset);
+        return;
+    }
+    const double value = c.value() + offset;
+    auto it = items_.find(value);
+    if (it == items_.end()) it = items_.emplace(value, format_item(value)).first;
+    text_ += it->second;
 }
 
 void CommandStream::line(Coord x1, Coord y1, Coord x2, Coord y2) {

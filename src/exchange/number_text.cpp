@@ -2,8 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace quornel {
 namespace {
@@ -24,19 +22,26 @@ std::size_t next_char(std::string_view s, std::size_t pos, NumberForms forms, ch
         unsigned char c1 = static_cast<unsigned char>(s[pos + 1]);
         unsigned char c2 = static_cast<unsigned char>(s[pos + 2]);
         if (c1 == 0xBC) {
-            if (c2 >= 0x90 && c2 <= 0x99) out = static_cast<char>('0' + (c2 - 0x90));
-            else if (c2 == 0x8B) out = '+';
-            else if (c2 == 0x8C) out = ',';
-            else if (c2 == 0x8D) out = '-';
-            else if (c2 == 0x8E) out = '.';
-            else if (c2 == 0xA5) out = 'E';
+            if (c2 >= 0x90 && c2 <= 0x99)
+                out = static_cast<char>('0' + (c2 - 0x90));
+            else if (c2 == 0x8B)
+                out = '+';
+            else if (c2 == 0x8C)
+                out = ',';
+            else if (c2 == 0x8D)
+                out = '-';
+            else if (c2 == 0x8E)
+                out = '.';
+            else if (c2 == 0xA5)
+                out = 'E';
         } else if (c1 == 0xBD && c2 == 0x85) {
             out = 'e';
         }
         return 3;
     }
     if (forms == NumberForms::AllowFullWidth && pos + 2 < s.size() && c == 0xE3 &&
-        static_cast<unsigned char>(s[pos + 1]) == 0x80 && static_cast<unsigned char>(s[pos + 2]) == 0x80) {
+        static_cast<unsigned char>(s[pos + 1]) == 0x80 &&
+        static_cast<unsigned char>(s[pos + 2]) == 0x80) {
         out = ' ';
         return 3;
     }
@@ -72,6 +77,13 @@ std::string trim_zeros(std::string s) {
         if (!s.empty() && s.back() == '.') s.pop_back();
     }
     return s;
+}
+
+// printf's "%.15g" and "%.14e", through to_chars: the same digits, without the C library's
+// multi-precision arithmetic, which made writing a drawing at many crossings slow.
+std::string_view to_text(double value, std::chars_format format, int precision, char (&buf)[512]) {
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, format, precision);
+    return ec == std::errc() ? std::string_view(buf, end - buf) : std::string_view("0");
 }
 
 }  // namespace
@@ -123,27 +135,27 @@ std::optional<double> parse_number(std::string_view text, NumberForms forms) {
 std::string format_number(double value) {
     if (!std::isfinite(value)) return "0";
     char buf[512];
-    std::snprintf(buf, sizeof buf, "%.15g", value);
-    std::string s = buf;
+    std::string s(to_text(value, std::chars_format::general, 15, buf));
     if (s.find('e') != std::string::npos) {
         // Write the 15 rounded digits out without an exponent. This works on the digit
         // text: printing the rounded double in fixed notation would show its binary
         // expansion (1.23456789012346e20 as 123456789012345995264).
-        std::snprintf(buf, sizeof buf, "%.14e", value);
-        std::string_view e(buf);
+        std::string_view e = to_text(value, std::chars_format::scientific, 14, buf);
         bool negative = e[0] == '-';
         if (negative) e.remove_prefix(1);
         std::string digits;
         digits += e[0];
         digits += e.substr(2, 14);
-        int exponent = std::atoi(e.data() + 17);  // "d.dddddddddddddde+XX"
+        int exponent = 0;
+        std::from_chars(e.data() + 17 + (e[17] == '+' ? 1 : 0), e.data() + e.size(), exponent);
         if (exponent >= 14) {
             s = digits + std::string(static_cast<std::size_t>(exponent - 14), '0');
         } else if (exponent >= 0) {
             s = trim_zeros(digits.substr(0, static_cast<std::size_t>(exponent) + 1) + "." +
                            digits.substr(static_cast<std::size_t>(exponent) + 1));
         } else {
-            s = trim_zeros("0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits);
+            s = trim_zeros("0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') +
+                           digits);
         }
         if (negative) s.insert(s.begin(), '-');
     }
@@ -167,8 +179,10 @@ std::string format_grouped(double value) {
         // Round the digit string up by one, halves away from zero.
         int k = static_cast<int>(whole.size()) - 1;
         while (k >= 0 && whole[k] == '9') whole[k--] = '0';
-        if (k < 0) whole.insert(whole.begin(), '1');
-        else ++whole[k];
+        if (k < 0)
+            whole.insert(whole.begin(), '1');
+        else
+            ++whole[k];
     }
     std::string grouped;
     int count = 0;

@@ -53,6 +53,13 @@ TEST(FormatNumber, ShortestTextWithoutExponent) {
     EXPECT_EQ(format_number(1e-7), "0.0000001");
     EXPECT_EQ(format_number(123456789.123456789), "123456789.123457");  // 15 digits
     EXPECT_EQ(format_number(-2.5e-6), "-0.0000025");
+    // Rounded to 15 digits from values whose shortest text has more.
+    EXPECT_EQ(format_number(999999999999999.9), "1000000000000000");
+    EXPECT_EQ(format_number(-0.09999999999999999), "-0.1");
+    EXPECT_EQ(format_number(1.0000000000000004), "1");
+    EXPECT_EQ(format_number(1.2345678901234568e+17), "123456789012346000");
+    EXPECT_EQ(format_number(1.000000000000001e+22), "10000000000000000000000");
+    EXPECT_EQ(format_number(-39902.7596123089 + 1200), "-38702.7596123089");
 }
 
 TEST(FormatItem, SignOrBlankThenDigitsThenBlank) {

@@ -96,10 +96,9 @@ TEST(ReleaseBatchFiles, JwCadDirectivesThenTheExchangeThenQuornel) {
             directives.push_back(d);
             if (d == "#e") end = i;
         }
-        EXPECT_EQ(directives, b.series ? std::vector<std::string>{"#jww", "#cd", "#h0", "#0", "#1",
-                                                                  "#99#", "#e"}
-                                       : std::vector<std::string>{"#jww", "#cd", "#h0", "#0", "#e"})
-            << b.file;
+        std::vector<std::string> expected{"#jww", "#cd", "#h0", "#0", "#e"};
+        if (b.series) expected.insert(expected.end() - 1, {"#1", "#99#"});
+        EXPECT_EQ(directives, expected) << b.file;
 
         // After "#e": the old TEMP.TXT goes, Jw_cad's file becomes TEMP.TXT, quornel runs
         // last. Commands are plain ASCII so that no code page can change them.

@@ -119,8 +119,8 @@ copies() {  # copies PATTERN: how often the output should hold lines matching PA
     echo $((in_one + 2 * (in_one - in_selection)))
 }
 one_lines=$(commands "$real/one.txt" | wc -l)
-check "real quornel: every line of the drawing three times" "$(copies '')" \
-    "$(commands "$real/JWC_TEMP.TXT" | wc -l)"
+check "real quornel: every line of the drawing three times" "$(copies .)" \
+    "$(commands "$real/JWC_TEMP.TXT" | grep -c .)"
 check "real quornel: the symbol at each crossing" "$(copies '^ch ')" \
     "$(commands "$real/JWC_TEMP.TXT" | grep -c '^ch ')"
 check "real quornel: the first copy is the single drawing" "$(commands "$real/one.txt")" \

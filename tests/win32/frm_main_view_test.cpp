@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include "support/test_header.h"
 #include "view_fixture.h"
 #include "win32/dpi.h"
 
@@ -278,6 +279,32 @@ TEST_F(EventTest, ChoosingAPenColourWithTheKeyboardShowsItsSample) {
     dc = GetDC(tab);
     EXPECT_EQ(GetPixel(dc, px(sample.left) + 3, px(sample.top)), RGB(0, 255, 255));
     ReleaseDC(tab, dc);
+}
+
+// The caption says how many crossings Jw_cad handed over, and follows the header when a new
+// symbol text type reads it again.
+TEST_F(EventTest, TheCaptionCountsTheCrossings) {
+    std::string header = test_header();
+    const std::string plain = header;
+    header.insert(header.find("lg0"), "hp1 3000 0\r\nhp2- 0 -4000\r\n");
+    dir.write("TEMP.TXT", header);
+    open();
+    wchar_t caption[32] = {};
+    GetWindowTextW(view->hwnd(), caption, 32);
+    EXPECT_STREQ(caption, L"quornel（3 か所）");
+
+    dir.write("TEMP.TXT", plain);
+    HWND tab = native("SSTab1", 1);
+    RECT item{};
+    SendMessageW(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    click_at(tab, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    settle();
+    SetFocus(native("cbo_hm_cn"));
+    settle();
+    key(VK_DOWN);
+    EXPECT_EQ(box("cbo_hm_cn").list_index, 1);
+    GetWindowTextW(view->hwnd(), caption, 32);
+    EXPECT_STREQ(caption, L"quornel");
 }
 
 TEST_F(EventTest, TheOptionButtonsFollowTheModel) {

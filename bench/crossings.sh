@@ -21,7 +21,10 @@ trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME=$work/config  # the registry file of a fresh user, not yours
 for n in 1 99; do
     mkdir -p "$work/$n"
-    cp "$root/demo/quornel.dat" "$root/demo/quornel_d.dat" "$root/demo/quornel_res.dat" "$work/$n/"
+    # The demo's previous column, and the pick lists a new user starts with.
+    cp "$root/demo/quornel_res.dat" "$work/$n/"
+    cp "$root/data/quornel_d.dat" "$work/$n/quornel.dat"
+    cp "$root/data/quornel_d.dat" "$work/$n/quornel_d.dat"
     # Point lines as Jw_cad writes them, between "hn" and the first "lg".
     awk -v n="$n" '{ print } /^hn / {
         for (i = 1; i < n; ++i) printf "hp%d   %.10f %.10f\r\n", i, (i % 10) * 3600.5, -int(i / 10) * 2700.25

@@ -52,7 +52,9 @@ awk 'BEGIN {
 }' LC_ALL=C >"$block"
 for ((i = 0; i < size_mib; i++)); do cat "$block"; done >>"$dir/TEMP.TXT"
 
-cp "$root/demo/quornel.dat" "$root/demo/quornel_d.dat" "$dir/"
+# The pick lists a new user starts with, as the user's lists and as the default ones.
+cp "$root/data/quornel_d.dat" "$dir/quornel.dat"
+cp "$root/data/quornel_d.dat" "$dir/quornel_d.dat"
 # The previous column: a crossing of four walls with 「柱増打」 and 「壁増打」.
 res_lines=(
     "optSin_d,0" "hasira_sd,4" "M_h,25" "M_k,15" "SunpoIti_d,4" "HasiraIti_d,0" "HasiraKigou_d,C1"

@@ -60,7 +60,7 @@ done
 # The demo's column where Jw_cad handed over three more crossings, as quornel_multi_repeat.bat
 # draws it: the preview shows the column, its dimensions and its symbol four times.
 multi="$out/multi"
-rm -rf "$multi" && mkdir -p "$multi" && cp demo/* "$multi/"
+rm -rf "$multi" && mkdir -p "$multi" && cp demo/* build/native/quornel.dat build/native/quornel_d.dat "$multi/"
 sed 's/^hn .*/&\nhp1 4000 0\r\nhp2 0 -3000\r\nhp3- 4000 -3000\r/' demo/TEMP.TXT >"$multi/TEMP.TXT"
 if XDG_CONFIG_HOME="$multi" build/native/quornel --repeat --dir "$multi" >/dev/null; then
     render "$multi/JWC_TEMP.TXT" demo-four-crossings

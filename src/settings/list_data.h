@@ -15,9 +15,15 @@ inline constexpr int kListDataLines = 21;
 inline constexpr const char* kListDataFile = "quornel.dat";
 inline constexpr const char* kDefaultListDataFile = "quornel_d.dat";
 
+// One line of the file: its key, the box whose list it stores, and how many entries it
+// holds. Boxes are named as the window names them ("cboHsnXG", "cboKabeSunDOWN(0)"), as
+// text, so that this file stays below the window; `shared_by` are the boxes that show the
+// same list when it is loaded (the extra-thickness boxes) but never store their own.
 struct ListDataLine {
     const char* key;  // HasiraMasi_List ...
+    const char* box;  // cboM_h ...
     int entries;      // 5, or 10 for HasiraKigou_List
+    std::vector<const char*> shared_by;
 };
 
 // The 21 lines in file order.

@@ -292,10 +292,10 @@ class FrmMain {
 
     std::array<ComboBox*, 15> settei_boxes();    // the tab-1 lists in registry order
     std::array<ComboBox*, 37> res_data_boxes();  // the boxes of the previous-values lines
+    // The boxes of each line of the pick-list file, found by the names its layout gives.
     struct ListLine {
         ComboBox* source;                // whose list is saved
-        std::vector<ComboBox*> targets;  // which boxes the loaded entries go to
-        const char* text;                // the text the source box gets after loading
+        std::vector<ComboBox*> targets;  // which boxes the loaded entries go to, source first
     };
     std::vector<ListLine> list_lines();
     Status read_header();

@@ -9,28 +9,26 @@
 
 namespace quornel {
 
+namespace {
+
+ComboBox* combo_box(FrmMain& form, std::string_view name) {
+    const auto ref = parse_control_ref(name);
+    Control* control = ref ? form.find_control(ref->name, ref->index) : nullptr;
+    if (!control || control->kind != ControlKind::ComboBox) return nullptr;
+    return static_cast<ComboBox*>(control);
+}
+
+}  // namespace
+
 std::vector<FrmMain::ListLine> FrmMain::list_lines() {
-    WallPanel& up = wall(WallSide::Up);
-    WallPanel& down = wall(WallSide::DOWN);
-    WallPanel& right = wall(WallSide::Right);
-    WallPanel& left = wall(WallSide::Left);
-    ColumnPanel& c = column;
-    std::vector<ListLine> lines = {
-        {&cboM_h, {&cboM_h, &c.cboHsnXM[0], &c.cboHsnXM[1], &c.cboHsnYM[0], &c.cboHsnYM[1]}, "0"},
-        {&cboM_k,
-         {&cboM_k, &down.cbo[3], &down.cbo[4], &right.cbo[3], &right.cbo[4], &up.cbo[3], &up.cbo[4],
-          &left.cbo[3], &left.cbo[4]},
-         "0"},
-        {&cboHasiraKigou, {&cboHasiraKigou}, "C1"},
-        {&c.cboHsnXU_0, {&c.cboHsnXU_0}, "0"},
-        {&c.cboHsnXU_1, {&c.cboHsnXU_1}, "0"},
-        {&c.cboHsnXG, {&c.cboHsnXG}, "0"},
-        {&c.cboHsnYU_0, {&c.cboHsnYU_0}, "0"},
-        {&c.cboHsnYU_1, {&c.cboHsnYU_1}, "0"},
-        {&c.cboHsnYG, {&c.cboHsnYG}, "0"},
-    };
-    for (WallPanel* side : {&down, &right, &up, &left}) {
-        for (int i = 0; i < 3; ++i) lines.push_back({&side->cbo[i], {&side->cbo[i]}, "0"});
+    std::vector<ListLine> lines;
+    for (const ListDataLine& layout : list_data_layout()) {
+        ListLine line{combo_box(*this, layout.box), {}};
+        if (line.source) line.targets.push_back(line.source);
+        for (const char* name : layout.shared_by) {
+            if (ComboBox* box = combo_box(*this, name)) line.targets.push_back(box);
+        }
+        lines.push_back(std::move(line));
     }
     return lines;
 }
@@ -40,10 +38,9 @@ void FrmMain::ListDataLoad(bool report_problem) {
     const ListDataRead read = read_list_data(env_.fs, env_.program_dir / file);
     const auto lines = list_lines();
     for (int n = 0; n < kListDataLines; ++n) {
-        const ListLine& line = lines[n];
-        // A line that could not be read leaves its lists as they are.
-        if (const auto& entries = read.lines[n]) {
-            for (ComboBox* box : line.targets) {
+        for (ComboBox* box : lines[n].targets) {
+            // A line that could not be read leaves its lists as they are.
+            if (const auto& entries = read.lines[n]) {
                 for (std::size_t i = 0; i < entries->size(); ++i) {
                     if (i < box->items.size()) {
                         box->items[i] = (*entries)[i];
@@ -52,18 +49,10 @@ void FrmMain::ListDataLoad(bool report_problem) {
                     }
                 }
             }
+            // The inputs are cleared in every case, so 「リセット」 always clears; the symbol
+            // box starts from the first symbol.
+            set_box_text(*box, box == &cboHasiraKigou ? "C1" : "0");
         }
-        // The inputs are cleared in every case, so 「リセット」 always clears.
-        set_box_text(*line.source, line.text);
-    }
-    WallPanel& up = wall(WallSide::Up);
-    WallPanel& down = wall(WallSide::DOWN);
-    WallPanel& right = wall(WallSide::Right);
-    WallPanel& left = wall(WallSide::Left);
-    for (ComboBox* box : {&down.cbo[3], &down.cbo[4], &right.cbo[3], &right.cbo[4], &up.cbo[3],
-                          &up.cbo[4], &left.cbo[3], &left.cbo[4], &column.cboHsnXM[0],
-                          &column.cboHsnXM[1], &column.cboHsnYM[0], &column.cboHsnYM[1]}) {
-        set_box_text(*box, "0");
     }
     if (report_problem && !read.problem.empty()) {
         show_warning(read.problem + "\n読めなかった入力候補の一覧は、今のままにします。");
@@ -75,6 +64,7 @@ Status FrmMain::ListDataSave() {
     const auto lines = list_lines();
     const auto& layout = list_data_layout();
     for (int n = 0; n < kListDataLines; ++n) {
+        if (!lines[n].source) continue;
         const auto& items = lines[n].source->items;
         for (int i = 0; i < layout[n].entries && i < static_cast<int>(items.size()); ++i) {
             // An entry the file cannot hold (a character outside the ANSI code page, a

@@ -100,7 +100,7 @@ real="$work/real"
 mkdir "$real"
 cp "$build_dir/quornel.exe" "$source_dir/dist/quornel_repeat.bat" \
     "$source_dir/dist/quornel_multi_repeat.bat" "$source_dir/demo/quornel_res.dat" \
-    "$source_dir/demo/quornel.dat" "$source_dir/demo/quornel_d.dat" "$real/"
+    "$build_dir/quornel.dat" "$build_dir/quornel_d.dat" "$real/"
 (
     cd "$real" &&
         cp "$source_dir/demo/TEMP.TXT" JWC_TEMP.TXT &&

@@ -12,6 +12,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/demo" "$work/config"
 cp -R "$source/demo/." "$work/demo/"
+cp "$build/quornel.dat" "$build/quornel_d.dat" "$work/demo/"  # the pick lists the build makes
 export XDG_CONFIG_HOME="$work/config"  # a registry of its own, not the user's
 
 fail() {

@@ -123,10 +123,7 @@ ww_program_folder() {  # NAME -> prints the folder
     mkdir -p "$dir"
     cp "$WW_BUILD/quornel.exe" "$WW_BUILD/uninstall.exe" "$dir/"
     cp "$WW_SOURCE/demo/TEMP.TXT" "$dir/"
-    local data
-    for data in quornel.dat quornel_d.dat; do
-        if [ -f "$WW_SOURCE/data/$data" ]; then cp "$WW_SOURCE/data/$data" "$dir/"; fi
-    done
+    cp "$WW_BUILD/quornel.dat" "$WW_BUILD/quornel_d.dat" "$dir/"
     printf '%s\n' "$dir"
 }
 

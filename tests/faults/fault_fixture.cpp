@@ -63,10 +63,6 @@ std::string jw_header() {
            "lg0\r\n";
 }
 
-std::string shipped_lists() {
-    return read_bytes(std::filesystem::path(QUORNEL_SOURCE_DIR) / "data" / "quornel.dat");
-}
-
 FaultyWindow::FaultyWindow() {
     std::filesystem::create_directories(program_dir());
     std::filesystem::create_directories(config_dir());

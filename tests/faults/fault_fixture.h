@@ -17,6 +17,7 @@
 #include "support/add_failure.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_file_system.h"
+#include "support/shipped_lists.h"
 #include "support/temp_dir.h"
 #include "ui/frm_main.h"
 
@@ -30,8 +31,7 @@ std::vector<std::string> changed_files(const Snapshot& before, const Snapshot& a
 
 // The exchange header Jw_cad hands over: scale 1:100 in layer group 0, ten text types.
 std::string jw_header();
-// The shipped pick lists (data/quornel.dat).
-std::string shipped_lists();
+using test::shipped_lists;
 
 // A program folder holding TEMP.TXT and both pick-list files, a .reg-file registry in a
 // folder of its own beside it, both on the faulty disk.

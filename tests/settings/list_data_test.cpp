@@ -5,6 +5,7 @@
 #include "exchange/number_text.h"
 #include "settings/list_data.h"
 #include "support/fake_file_system.h"
+#include "support/shipped_lists.h"
 #include "support/temp_dir.h"
 
 namespace quornel {
@@ -114,32 +115,33 @@ TEST(ListData, FailedSaveKeepsTheOldLists) {
     EXPECT_EQ(fs.get("/prog/quornel.dat"), "old lists");
 }
 
-TEST(ListData, ShippedFilesAreCompleteAndBesideTheProgram) {
-    for (const char* name : {kListDataFile, kDefaultListDataFile}) {
-        const std::filesystem::path shipped =
-            std::filesystem::path(QUORNEL_SOURCE_DIR) / "data" / name;
-        ListDataRead r = read_list_data(real_file_system(), shipped);
-        EXPECT_EQ(r.problem, "") << name;
-        for (int i = 0; i < kListDataLines; ++i) {
-            ASSERT_TRUE(r.lines[i]) << name << " line " << i + 1;
-            for (const auto& entry : *r.lines[i]) {
-                if (i == 2)
-                    EXPECT_EQ(entry.rfind("C", 0), 0u) << entry;
-                else
-                    EXPECT_TRUE(parse_number(entry)) << name << " line " << i + 1 << ": " << entry;
-            }
+// The lists a new user starts with have one source; the build puts it beside the program as
+// both files.
+TEST(ListData, ShippedListsAreCompleteAndBesideTheProgramAsBothFiles) {
+    const std::string source = test::shipped_lists();
+    test::FakeFileSystem fs;
+    fs.put("/program/quornel_d.dat", source);
+    ListDataRead r = read_list_data(fs, "/program/quornel_d.dat");
+    EXPECT_EQ(r.problem, "");
+    for (int i = 0; i < kListDataLines; ++i) {
+        ASSERT_TRUE(r.lines[i]) << "line " << i + 1;
+        for (const auto& entry : *r.lines[i]) {
+            if (i == 2)
+                EXPECT_EQ(entry.rfind("C", 0), 0u) << entry;
+            else
+                EXPECT_TRUE(parse_number(entry)) << "line " << i + 1 << ": " << entry;
         }
-        EXPECT_EQ(r.lines[2]->front(), "C1");
-        // The file must be in its exact format: rewriting what was read changes no byte.
-        auto bytes = real_file_system().read_all(shipped);
-        test::FakeFileSystem fs;
-        ListDataEntries e;
-        for (int i = 0; i < kListDataLines; ++i) e[i] = *r.lines[i];
-        ASSERT_TRUE(write_list_data(fs, "/x.dat", e));
-        EXPECT_EQ(fs.get("/x.dat"), *bytes) << name;
+    }
+    EXPECT_EQ(r.lines[2]->front(), "C1");
+    // The file must be in its exact format: rewriting what was read changes no byte.
+    ListDataEntries e;
+    for (int i = 0; i < kListDataLines; ++i) e[i] = *r.lines[i];
+    ASSERT_TRUE(write_list_data(fs, "/x.dat", e));
+    EXPECT_EQ(fs.get("/x.dat"), source);
+    for (const char* name : {kListDataFile, kDefaultListDataFile}) {
         auto copied = real_file_system().read_all(std::filesystem::path(QUORNEL_BINARY_DIR) / name);
         ASSERT_TRUE(copied) << copied.message();
-        EXPECT_EQ(*copied, *bytes);
+        EXPECT_EQ(*copied, source) << name;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -12,6 +13,7 @@
 #include "platform/registry.h"
 #include "support/add_failure.h"
 #include "support/fake_dialogs.h"
+#include "support/shipped_lists.h"
 #include "support/temp_dir.h"
 #include "support/test_header.h"
 #include "ui/frm_main.h"
@@ -28,6 +30,21 @@ inline std::string source_file(const std::string& relative) {
     return s.str();
 }
 
+using quornel::test::shipped_lists;
+
+// The shipped lists with some lines replaced: key → the entries after the key's comma.
+inline std::string shipped_lists_with(const std::map<std::string, std::string>& lines) {
+    std::string file = shipped_lists();
+    for (const auto& [key, entries] : lines) {
+        const auto start = file.find(key + ",");
+        EXPECT_NE(start, std::string::npos) << key;
+        if (start == std::string::npos) continue;
+        const auto end = file.find("\r\n", start);
+        file.replace(start, end - start, key + "," + entries);
+    }
+    return file;
+}
+
 inline ControlRef ref(const std::string& text) {
     auto r = parse_control_ref(text);
     EXPECT_TRUE(r.has_value()) << text;
@@ -38,8 +55,8 @@ class Window {
   public:
     Window() : registry_(open_reg_file_registry(dir.file("registry.reg"))) {
         dir.write("TEMP.TXT", test_header());
-        dir.write("quornel.dat", source_file("data/quornel.dat"));
-        dir.write("quornel_d.dat", source_file("data/quornel_d.dat"));
+        dir.write("quornel.dat", shipped_lists());
+        dir.write("quornel_d.dat", shipped_lists());
     }
 
     Registry& registry() { return *registry_; }

@@ -39,18 +39,6 @@ void enter_crossing(Window& w) {
     }
 }
 
-// A list file with some lines replaced.
-std::string list_file_with(std::map<std::string, std::string> lines) {
-    std::string file = source_file("data/quornel.dat");
-    for (const auto& [key, entries] : lines) {
-        const auto start = file.find(key + ",");
-        EXPECT_NE(start, std::string::npos) << key;
-        const auto end = file.find("\r\n", start);
-        file.replace(start, end - start, key + "," + entries);
-    }
-    return file;
-}
-
 std::string res_file(const std::vector<std::string>& values) {
     std::string out;
     static const char* const keys[] = {
@@ -80,6 +68,15 @@ std::vector<std::string> crossing_values() {
 
 TEST(FrmMainSakuzu, TheCrossingEnteredByHandIsTheHandDerivedDrawing) {
     Window w;
+    // The lists of the boxes the crossing fills are the test's own, whatever is shipped.
+    w.dir.write("quornel.dat", shipped_lists_with({{"HasiraMasi_List", "10,15,20,25,30,"},
+                                                   {"KabeMasi_List", "10,15,20,25,30,"},
+                                                   {"HasiraX2_List", "500,600,700,800,900,"},
+                                                   {"HasiraY2_List", "500,600,700,800,900,"},
+                                                   {"KabeDown2_List", "120,150,180,200,250,"},
+                                                   {"KabeRight2_List", "120,150,180,200,250,"},
+                                                   {"KabeUp2_List", "120,150,180,200,250,"},
+                                                   {"KabeLeft2_List", "120,150,180,200,250,"}}));
     save_case_pens(w);
     w.start();
     enter_crossing(w);
@@ -90,14 +87,14 @@ TEST(FrmMainSakuzu, TheCrossingEnteredByHandIsTheHandDerivedDrawing) {
     EXPECT_EQ(w.dir.read("JWC_TEMP.TXT"), source_file("tests/drawing/data/crossing.jwc"));
     // The lists as the confirmed values left them, newest first.
     EXPECT_EQ(w.dir.read("quornel.dat"),
-              list_file_with({{"HasiraMasi_List", "50,10,15,20,25,"},
-                              {"KabeMasi_List", "25,10,15,20,30,"},
-                              {"HasiraX2_List", "800,500,600,700,900,"},
-                              {"HasiraY2_List", "800,500,600,700,900,"},
-                              {"KabeDown2_List", "150,120,180,200,250,"},
-                              {"KabeRight2_List", "150,120,180,200,250,"},
-                              {"KabeUp2_List", "150,120,180,200,250,"},
-                              {"KabeLeft2_List", "150,120,180,200,250,"}}));
+              shipped_lists_with({{"HasiraMasi_List", "50,10,15,20,25,"},
+                                  {"KabeMasi_List", "25,10,15,20,30,"},
+                                  {"HasiraX2_List", "800,500,600,700,900,"},
+                                  {"HasiraY2_List", "800,500,600,700,900,"},
+                                  {"KabeDown2_List", "150,120,180,200,250,"},
+                                  {"KabeRight2_List", "150,120,180,200,250,"},
+                                  {"KabeUp2_List", "150,120,180,200,250,"},
+                                  {"KabeLeft2_List", "150,120,180,200,250,"}}));
     EXPECT_EQ(w.dir.read("quornel_res.dat"), res_file(crossing_values()));
     // Only the three files, nothing temporary left behind.
     EXPECT_EQ(w.dir.entries(),
@@ -222,7 +219,7 @@ TEST(FrmMainSakuzu, AFailedDrawingKeepsTheWindowOpenAHandedOverOneCloses) {
     Window w;
     test::FakeFileSystem fake;
     fake.put(w.dir.file("TEMP.TXT"), test_header());
-    fake.put(w.dir.file("quornel.dat"), source_file("data/quornel.dat"));
+    fake.put(w.dir.file("quornel.dat"), shipped_lists());
     w.use_file_system(fake);
     save_case_pens(w);
     w.start();
@@ -234,7 +231,7 @@ TEST(FrmMainSakuzu, AFailedDrawingKeepsTheWindowOpenAHandedOverOneCloses) {
     ASSERT_EQ(w.dialogs.shown().size(), 1u);
     EXPECT_NE(w.dialogs.last().text.find("JWC_TEMP.TXT"), std::string::npos);
     EXPECT_FALSE(fake.get(w.dir.file("JWC_TEMP.TXT")).has_value());
-    EXPECT_EQ(fake.get(w.dir.file("quornel.dat")), source_file("data/quornel.dat"));
+    EXPECT_EQ(fake.get(w.dir.file("quornel.dat")), shipped_lists());
     EXPECT_FALSE(fake.get(w.dir.file("quornel_res.dat")).has_value());
     EXPECT_EQ(fake.open_outputs(), 0);
 
@@ -250,7 +247,7 @@ TEST(FrmMainSakuzu, AFailedDrawingKeepsTheWindowOpenAHandedOverOneCloses) {
     EXPECT_NE(w.dialogs.last().text.find("quornel.dat"), std::string::npos);
     EXPECT_EQ(w.dialogs.last().text.find("quornel_res.dat"), std::string::npos);
     EXPECT_EQ(fake.get(w.dir.file("JWC_TEMP.TXT")), source_file("tests/drawing/data/crossing.jwc"));
-    EXPECT_EQ(fake.get(w.dir.file("quornel.dat")), source_file("data/quornel.dat"));
+    EXPECT_EQ(fake.get(w.dir.file("quornel.dat")), shipped_lists());
     EXPECT_EQ(fake.get(w.dir.file("quornel_res.dat")), res_file(crossing_values()));
     // Only the hand-over file is left to the system to write out; the files the user keeps
     // are on the disk before they replace the old ones.

@@ -102,10 +102,7 @@ TEST(FrmMainSettings, TabOneResetAsksAndThenSelectsTheFirstEntries) {
 
 TEST(FrmMainSettings, TabZeroResetClearsWithTheDefaultListsAndStartsAfresh) {
     Window w;
-    std::string defaults = source_file("data/quornel_d.dat");
-    defaults.replace(defaults.find("HasiraX2_List,500,600,700,800,900,"), 34,
-                     "HasiraX2_List,910,920,930,940,950,");
-    w.dir.write("quornel_d.dat", defaults);
+    w.dir.write("quornel_d.dat", shipped_lists_with({{"HasiraX2_List", "910,920,930,940,950,"}}));
     w.set_dword(kSetteiKey, "IHasira_ly", 7);
     FrmMain& f = w.start();
     w.set("cboHsnXG", "600");

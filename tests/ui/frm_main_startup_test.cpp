@@ -2,6 +2,7 @@
 #include <set>
 
 #include "frm_main_fixture.h"
+#include "settings/list_data.h"
 #include "settings/registry_settings.h"
 
 namespace quornel::frm_test {
@@ -58,8 +59,7 @@ TEST(FrmMainStartup, PlainStartShowsTheDesignedWindow) {
     EXPECT_EQ(w.text("cboM_h"), "0");
     EXPECT_EQ(w.text("cboHasiraKigou"), "C1");
     EXPECT_EQ(w.box("cboHasiraKigou").items.size(), 10u);
-    EXPECT_EQ(w.box("cboHsnXG").items,
-              (std::vector<std::string>{"500", "600", "700", "800", "900"}));
+    EXPECT_EQ(w.box("cboHsnXG").items.size(), 5u);
     EXPECT_EQ(w.box("cboHsnXM(1)").items, w.box("cboM_h").items);
     EXPECT_EQ(w.box("cboKabeSunLeft(4)").items, w.box("cboM_k").items);
     EXPECT_EQ(w.text("cboKabeSunRight(2)"), "0");
@@ -129,6 +129,40 @@ TEST(FrmMainStartup, TheCaptionCountsTheCrossings) {
         << bad.dialogs.last().text;
 }
 
+// Each line of quornel.dat fills the boxes its row of the file's layout names, and is stored
+// back from the box whose list it is.
+TEST(FrmMainStartup, EachPickListLineFillsTheBoxesOfItsRowAndIsStoredBackFromThem) {
+    Window w;
+    std::string file;
+    std::vector<std::vector<std::string>> lines;
+    for (const ListDataLine& row : list_data_layout()) {
+        std::vector<std::string> entries;
+        file += std::string(row.key) + ",";
+        for (int e = 0; e < row.entries; ++e) {
+            entries.push_back(std::to_string(100 * (lines.size() + 1) + e));
+            file += entries.back() + ",";
+        }
+        file += "\r\n";
+        lines.push_back(entries);
+    }
+    w.dir.write("quornel.dat", file);
+    FrmMain& f = w.start();
+    EXPECT_TRUE(w.dialogs.shown().empty());
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        const ListDataLine& row = list_data_layout()[n];
+        std::vector<std::string> names = {row.box};
+        names.insert(names.end(), row.shared_by.begin(), row.shared_by.end());
+        for (const std::string& name : names) {
+            const Control* c = f.find_control(ref(name).name, ref(name).index);
+            ASSERT_TRUE(c && c->kind == ControlKind::ComboBox) << row.key << ": " << name;
+            EXPECT_EQ(w.box(name).items, lines[n]) << row.key << ": " << name;
+        }
+    }
+    std::filesystem::remove(w.dir.file("quornel.dat"));
+    ASSERT_TRUE(f.ListDataSave());
+    EXPECT_EQ(w.dir.read("quornel.dat"), file);
+}
+
 TEST(FrmMainStartup, AMissingOrShortPickListFileKeepsListsButClearsTheBoxes) {
     Window w;
     std::filesystem::remove(w.dir.file("quornel.dat"));
@@ -141,7 +175,7 @@ TEST(FrmMainStartup, AMissingOrShortPickListFileKeepsListsButClearsTheBoxes) {
 
     // Three lines only: those lists load, the others stay, every box is cleared.
     Window s;
-    const std::string full = source_file("data/quornel.dat");
+    const std::string full = shipped_lists();
     std::size_t cut = 0;
     for (int i = 0; i < 3; ++i) cut = full.find("\r\n", cut) + 2;
     s.dir.write("quornel.dat", full.substr(0, cut));

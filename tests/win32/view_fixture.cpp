@@ -1,28 +1,16 @@
 #include "view_fixture.h"
 
-#include <fstream>
-#include <sstream>
-
+#include "support/shipped_lists.h"
 #include "support/test_header.h"
 #include "win32/combo_box.h"
 
 namespace quornel::test {
-namespace {
-
-std::string source_file(const std::string& relative) {
-    std::ifstream in(std::string(QUORNEL_SOURCE_DIR) + "/" + relative, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-}  // namespace
 
 void ViewTest::SetUp() {
     if (!have_display()) GTEST_SKIP() << "window tests run in tests/e2e/view_windows.sh";
     dir.write("TEMP.TXT", test_header());
-    dir.write("quornel.dat", source_file("data/quornel.dat"));
-    dir.write("quornel_d.dat", source_file("data/quornel_d.dat"));
+    dir.write("quornel.dat", shipped_lists());
+    dir.write("quornel_d.dat", shipped_lists());
     registry = open_reg_file_registry(dir.file("registry.reg"));
 }
 

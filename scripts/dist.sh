@@ -1,44 +1,91 @@
 #!/usr/bin/env bash
-# Assembles the release folder from the Windows build, ready to zip:
+# Assembles the release from the Windows build, in DIST_DIR:
+#   quornel/                 the release folder as the user unpacks it
+#   quornel-VERSION.zip      the download: that folder, quornel/ inside
+#   SHA256SUMS               SHA-256 of the zip and of both programs, paths relative to
+#                            DIST_DIR (`sha256sum -c SHA256SUMS` there checks them)
+#
+#   scripts/dist.sh [BUILD_DIR [DIST_DIR]]   defaults: build/windows, dist
+#
+# The release folder holds, in this order, which is also the order of the zip's entries:
 #   quornel.exe, uninstall.exe, quornel.dat, quornel_d.dat   (from the build)
-#   quornel.bat, quornel_repeat.bat, quornel_multi.bat,
-#   quornel_multi_repeat.bat                                 (from dist/, as they ship)
-#   readme.txt                     (from dist/, with @VERSION@ replaced by the file VERSION)
+#   quornel.bat, quornel_repeat.bat, quornel_multi.bat,       (from dist/, as they ship; the
+#   quornel_multi_repeat.bat, readme.txt                       readme with @VERSION@ replaced
+#                                                              by the file VERSION)
+#   LICENSE, THIRD-PARTY-NOTICES.txt                          (from the repository's top)
 #
-#   scripts/dist.sh [BUILD_DIR [OUT_DIR]]   defaults: build/windows, dist/quornel
+# The same commit gives the same zip, byte for byte: every file and entry carries the
+# committer time of the last commit (UTC; scripts/lib/release.sh), fixed permissions and
+# no owner, and the entries follow the list above.
 #
-# The folder is built beside OUT_DIR and moved into place only when every file is there,
-# so a failed run leaves the previous release folder as it was.
+# Everything is made in a folder beside the outputs and moved into place only when all of
+# it is there, so a failed run leaves the previous release as it was.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$root/build/windows}"
-out="${2:-$root/dist/quornel}"
+dist="${2:-$root/dist}"
+source "$root/scripts/lib/release.sh"
 
 from_build=(quornel.exe uninstall.exe quornel.dat quornel_d.dat)
 from_dist=(quornel.bat quornel_repeat.bat quornel_multi.bat quornel_multi_repeat.bat readme.txt)
-version="$(head -n 1 "$root/VERSION" 2>/dev/null || true)"
+from_root=(LICENSE THIRD-PARTY-NOTICES.txt)
+shipped=("${from_build[@]}" "${from_dist[@]}" "${from_root[@]}")
+version="$(quornel_release_version "$root" || true)"
 
 missing=()
 for f in "${from_build[@]}"; do [ -f "$build/$f" ] || missing+=("$build/$f"); done
 for f in "${from_dist[@]}"; do [ -f "$root/dist/$f" ] || missing+=("$root/dist/$f"); done
+for f in "${from_root[@]}"; do [ -f "$root/$f" ] || missing+=("$root/$f"); done
 [ -n "$version" ] || missing+=("$root/VERSION")
 if [ ${#missing[@]} -gt 0 ]; then
-    echo "dist: cannot assemble $out; missing:" >&2
+    echo "dist: cannot assemble the release in $dist; missing:" >&2
     printf '  %s\n' "${missing[@]}" >&2
     echo "dist: build the Windows programs first (./test windows)." >&2
     exit 1
 fi
+if ! command -v zip >/dev/null; then
+    echo "dist: the zip program is missing (Debian package zip)." >&2
+    exit 1
+fi
+stamp="$(quornel_release_time "$root")"
+zip_name="quornel-$version.zip"
 
-mkdir -p "$(dirname "$out")"
-staging="$(mktemp -d "$(dirname "$out")/.quornel-dist.XXXXXX")"
+mkdir -p "$dist"
+staging="$(mktemp -d "$dist/.quornel-dist.XXXXXX")"
 trap 'rm -rf "$staging"' EXIT
-for f in "${from_build[@]}"; do cp "$build/$f" "$staging/$f"; done
-for f in "${from_dist[@]}"; do cp "$root/dist/$f" "$staging/$f"; done
+folder="$staging/quornel"
+mkdir "$folder"
+for f in "${from_build[@]}"; do cp "$build/$f" "$folder/$f"; done
+for f in "${from_dist[@]}"; do cp "$root/dist/$f" "$folder/$f"; done
+for f in "${from_root[@]}"; do cp "$root/$f" "$folder/$f"; done
 # Byte for byte apart from the placeholder: the readme is CP932 with CR LF.
-LC_ALL=C sed "s/@VERSION@/$version/g" "$root/dist/readme.txt" >"$staging/readme.txt"
-chmod 755 "$staging"
-rm -rf "$out"
-mv "$staging" "$out"
+LC_ALL=C sed "s/@VERSION@/$version/g" "$root/dist/readme.txt" >"$folder/readme.txt"
+
+# Permissions and times as the zip stores them, whatever the umask and the clock say.
+for f in "${shipped[@]}"; do
+    case "$f" in
+    *.exe) chmod 0755 "$folder/$f" ;;
+    *) chmod 0644 "$folder/$f" ;;
+    esac
+    touch -d "@$stamp" "$folder/$f"
+done
+chmod 0755 "$folder" "$staging"
+touch -d "@$stamp" "$folder"
+
+# -X leaves out what differs between machines (owner, access time); a zip's times are
+# local times without a zone, so zip is told that local time is UTC.
+entries=(quornel/)
+for f in "${shipped[@]}"; do entries+=("quornel/$f"); done
+(cd "$staging" && TZ=UTC zip -X -9 -q "$zip_name" "${entries[@]}")
+(cd "$staging" && sha256sum "$zip_name" quornel/quornel.exe quornel/uninstall.exe >SHA256SUMS)
+
+rm -rf "$dist/quornel"
+mv "$folder" "$dist/quornel"
+# The zip of an earlier version would otherwise sit beside the new one, unlisted.
+find "$dist" -maxdepth 1 -name 'quornel-*.zip' ! -name "$zip_name" -delete
+mv "$staging/$zip_name" "$dist/$zip_name"
+mv "$staging/SHA256SUMS" "$dist/SHA256SUMS"
+rmdir "$staging"
 trap - EXIT
-echo "dist: $out"
-ls -l "$out"
+echo "dist: $dist/quornel, $dist/$zip_name, $dist/SHA256SUMS"
+cat "$dist/SHA256SUMS"

@@ -20,14 +20,22 @@ quornel_as_root() {
     fi
 }
 
-# quornel_ensure_packages ROOT: installs the missing packages (apt-get update once).
+# quornel_ensure_packages ROOT: installs the missing packages of the lists.
 quornel_ensure_packages() {
-    local root="$1" missing=() name
-    while read -r name; do
+    local names
+    mapfile -t names < <(quornel_packages "$1")
+    quornel_install_missing "${names[@]}"
+}
+
+# quornel_install_missing NAME...: installs those of the named packages that are missing
+# (apt-get update once).
+quornel_install_missing() {
+    local missing=() name
+    for name in "$@"; do
         if ! dpkg-query -W -f='${db:Status-Abbrev}' "$name" 2>/dev/null | grep -q '^ii'; then
             missing+=("$name")
         fi
-    done < <(quornel_packages "$root")
+    done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing Debian packages: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive

@@ -1,4 +1,63 @@
-# Assembles the release folder dist/quornel/ from the Windows build (scripts/dist.sh).
+# Assembles the release in dist/ from the Windows build (scripts/dist.sh), then checks what
+# a user downloads and what makes it the same when built again (scripts/reproduce.sh
+# builds it a second time and compares the bytes):
+# - the zip holds the release folder, quornel/ inside, and every entry carries the time
+#   of the last commit (UTC); SHA256SUMS matches the files;
+# - neither program carries its link time in its PE header, nor the path of the source
+#   folder, the build folder or the home folder (as bytes or as UTF-16).
 set -uo pipefail
 root="${QUORNEL_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}"
-exec bash "$root/scripts/dist.sh" "$root/build/windows" "$root/dist/quornel"
+build="$root/build/windows"
+dist="$root/dist"
+source "$root/scripts/lib/release.sh"
+bash "$root/scripts/dist.sh" "$build" "$dist" || exit 1
+
+failures=0
+fail() {
+    echo "dist: $*" >&2
+    failures=$((failures + 1))
+}
+
+# The zip: quornel/ first, then exactly the folder's files with the folder's bytes, all at
+# the release time.
+zip="$dist/quornel-$(quornel_release_version "$root").zip"
+stamp="$(quornel_release_time "$root")" || exit 1
+expected_time="$(TZ=UTC date -d "@$stamp" +%Y%m%d.%H%M%S)"
+names=()
+while read -r perms _ _ _ _ _ time name; do
+    names+=("$name")
+    [ "$time" = "$expected_time" ] || fail "$name is dated $time in the zip, not $expected_time"
+done < <(unzip -Z -T "$zip" | grep -E '^[-d]')
+[ "${names[0]:-}" = quornel/ ] || fail "the zip does not start with the folder quornel/"
+in_zip="$(printf '%s\n' "${names[@]:1}" | sort)"
+in_folder="$(cd "$dist" && find quornel -type f | sort)"
+[ "$in_zip" = "$in_folder" ] ||
+    fail "the zip's files differ from dist/quornel/: $(diff <(echo "$in_zip") <(echo "$in_folder") | grep '^[<>]' | tr '\n' ' ')"
+for name in "${names[@]:1}"; do
+    unzip -p "$zip" "$name" | cmp -s - "$dist/$name" || fail "$name differs in the zip"
+done
+(cd "$dist" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
+
+# The programs.
+places=("$root" "$(cd "$build" && pwd -P)")
+[ -n "${HOME:-}" ] && [ "$HOME" != / ] && places+=("$HOME/")
+for exe in quornel.exe uninstall.exe; do
+    file="$dist/quornel/$exe"
+    pe="$(od -An -tu4 -j60 -N4 "$file" | tr -d ' ')"
+    if [ "$(od -An -tx1 -j"$pe" -N4 "$file" | tr -d ' ')" != 50450000 ]; then
+        fail "$exe is not a PE file"
+        continue
+    fi
+    time="$(od -An -tu4 -j$((pe + 8)) -N4 "$file" | tr -d ' ')"
+    [ "$time" = 0 ] || fail "$exe carries its link time in its PE header ($time)"
+    while read -r place; do
+        fail "$exe contains the path $place"
+    done < <(perl -e '
+        open(my $f, "<:raw", shift) or die; local $/; my $bytes = <$f>;
+        for my $s (@ARGV) {
+            (my $wide = $s) =~ s/(.)/$1\0/gs;
+            print "$s\n" if index($bytes, $s) >= 0 || index($bytes, $wide) >= 0;
+        }' "$file" "${places[@]}")
+done
+
+[ $failures -eq 0 ] && echo "dist: the release checks out" || exit 1

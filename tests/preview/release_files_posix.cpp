@@ -123,16 +123,31 @@ TEST(ReleaseReadme, JapaneseInCp932NamingEveryShippedFile) {
     std::string text = ansi_to_utf8(bytes);
     for (const char* name :
          {"quornel.exe", "uninstall.exe", "quornel.bat", "quornel_repeat.bat", "quornel_multi.bat",
-          "quornel_multi_repeat.bat", "点指示終了", "quornel.dat", "quornel_d.dat", "ＯＫ",
-          "インストール", "アンインストール", "JWC_TEMP.TXT", "TEMP.TXT"})
+          "quornel_multi_repeat.bat", "点指示終了", "quornel.dat", "quornel_d.dat", "LICENSE",
+          "THIRD-PARTY-NOTICES.txt", "ＯＫ", "インストール", "アンインストール", "JWC_TEMP.TXT",
+          "TEMP.TXT", "certutil -hashfile", "動作環境"})
         EXPECT_NE(text.find(name), std::string::npos) << name;
 }
 
-TEST(ReleaseVersion, TheReadmeNamesTheDefinedVersion) {
+TEST(ReleaseVersion, TheReadmesNameTheDefinedVersion) {
     const std::string version = defined_version();
     ASSERT_FALSE(version.empty());
     EXPECT_NE(read_file(kSource + "/README.md").find("Version " + version + "."), std::string::npos)
         << version;
+    // The release readme's history has an entry for the version it ships with.
+    std::string readme = ansi_to_utf8(read_file(kSource + "/dist/readme.txt"));
+    const std::size_t history = readme.find("■ 更新履歴");
+    ASSERT_NE(history, std::string::npos);
+    EXPECT_NE(readme.find("\r\n  " + version + "\r\n", history), std::string::npos) << version;
+}
+
+// The names of a folder's entries, sorted.
+std::vector<std::string> folder_entries(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 class DistScript : public ::testing::Test {
@@ -142,51 +157,81 @@ class DistScript : public ::testing::Test {
         std::filesystem::create_directories(build_);
         for (const char* f : {"quornel.exe", "uninstall.exe", "quornel.dat", "quornel_d.dat"})
             dir_.write(std::string("build/") + f, std::string("bytes of ") + f);
-        out_ = dir_.path() / "dist" / "quornel";
+        dist_ = dir_.path() / "dist";
+        zip_ = "quornel-" + defined_version() + ".zip";
     }
     int run() {
-        std::string cmd = "bash '" + kSource + "/scripts/dist.sh' '" + build_.string() + "' '" +
-                          out_.string() + "' >/dev/null 2>&1";
+        std::string cmd = "SOURCE_DATE_EPOCH=1780000001 bash '" + kSource + "/scripts/dist.sh' '" +
+                          build_.string() + "' '" + dist_.string() + "' >/dev/null 2>&1";
         return std::system(cmd.c_str());
     }
+    // The zip's entry names in their order (unzip's own listing).
+    std::vector<std::string> zip_entries() {
+        std::string list = (dir_.path() / "zip-entries").string();
+        std::string cmd = "unzip -Z1 '" + (dist_ / zip_).string() + "' >'" + list + "'";
+        EXPECT_EQ(std::system(cmd.c_str()), 0);
+        std::vector<std::string> names;
+        std::istringstream in(read_file(list));
+        for (std::string line; std::getline(in, line);) names.push_back(line);
+        return names;
+    }
     test::TempDir dir_;
-    std::filesystem::path build_, out_;
+    std::filesystem::path build_, dist_;
+    std::string zip_;
 };
 
-TEST_F(DistScript, AssemblesTheReleaseFolder) {
+TEST_F(DistScript, AssemblesTheReleaseFolderItsZipAndTheirSums) {
+    std::filesystem::create_directories(dist_);
+    dir_.write("dist/quornel-0.9.0.zip", "an earlier release");
     ASSERT_EQ(run(), 0);
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(out_))
-        names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"quornel.bat", "quornel.dat", "quornel.exe",
-                                               "quornel_d.dat", "quornel_multi.bat",
-                                               "quornel_multi_repeat.bat", "quornel_repeat.bat",
-                                               "readme.txt", "uninstall.exe"}));
+    EXPECT_EQ(folder_entries(dist_ / "quornel"),
+              (std::vector<std::string>{"LICENSE", "THIRD-PARTY-NOTICES.txt", "quornel.bat",
+                                        "quornel.dat", "quornel.exe", "quornel_d.dat",
+                                        "quornel_multi.bat", "quornel_multi_repeat.bat",
+                                        "quornel_repeat.bat", "readme.txt", "uninstall.exe"}));
     EXPECT_EQ(dir_.read("dist/quornel/uninstall.exe"), "bytes of uninstall.exe");
     // The batch files ship byte for byte, CR LF and CP932 included; the readme too, with
     // the version filled in.
     EXPECT_EQ(dir_.read("dist/quornel/quornel.bat"), read_file(kSource + "/dist/quornel.bat"));
     std::string readme = read_file(kSource + "/dist/readme.txt");
-    const std::size_t placeholder = readme.find("@VERSION@");
-    ASSERT_NE(placeholder, std::string::npos);
-    readme.replace(placeholder, 9, defined_version());
+    ASSERT_NE(readme.find("@VERSION@"), std::string::npos);
+    for (std::size_t at; (at = readme.find("@VERSION@")) != std::string::npos;)
+        readme.replace(at, 9, defined_version());
     EXPECT_EQ(dir_.read("dist/quornel/readme.txt"), readme);
-    // Nothing else is left beside the folder.
-    EXPECT_EQ(dir_.entries().size(), 2u);  // build, dist
+
+    // The zip is the folder, quornel/ inside, once each; the earlier version's zip is gone.
+    std::vector<std::string> in_zip = zip_entries();
+    ASSERT_FALSE(in_zip.empty());
+    EXPECT_EQ(in_zip.front(), "quornel/");
+    std::vector<std::string> files(in_zip.begin() + 1, in_zip.end());
+    for (std::string& f : files) f = f.substr(std::string("quornel/").size());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, folder_entries(dist_ / "quornel"));
+    EXPECT_EQ(folder_entries(dist_), (std::vector<std::string>{"SHA256SUMS", "quornel", zip_}));
+
+    // SHA256SUMS names the zip and both programs as seen from dist/.
+    std::vector<std::string> summed;
+    std::istringstream sums(dir_.read("dist/SHA256SUMS"));
+    for (std::string hash, name; sums >> hash >> name;) {
+        EXPECT_EQ(hash.size(), 64u) << name;
+        summed.push_back(name);
+    }
+    EXPECT_EQ(summed,
+              (std::vector<std::string>{zip_, "quornel/quornel.exe", "quornel/uninstall.exe"}));
 }
 
 TEST_F(DistScript, AMissingProgramLeavesTheEarlierReleaseAlone) {
     ASSERT_EQ(run(), 0);
+    const std::string zip = dir_.read("dist/" + zip_), sums = dir_.read("dist/SHA256SUMS");
     std::filesystem::remove(build_ / "uninstall.exe");
     dir_.write("build/quornel.exe", "a newer quornel.exe");
     EXPECT_NE(run(), 0);
     EXPECT_EQ(dir_.read("dist/quornel/quornel.exe"), "bytes of quornel.exe");
     EXPECT_EQ(dir_.read("dist/quornel/uninstall.exe"), "bytes of uninstall.exe");
-    std::size_t entries = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(out_.parent_path()))
-        ++entries;
-    EXPECT_EQ(entries, 1u);  // no half-built folder beside it
+    EXPECT_EQ(dir_.read("dist/" + zip_), zip);
+    EXPECT_EQ(dir_.read("dist/SHA256SUMS"), sums);
+    // Nothing half-built beside them.
+    EXPECT_EQ(folder_entries(dist_), (std::vector<std::string>{"SHA256SUMS", "quornel", zip_}));
 }
 
 }  // namespace

@@ -1,3 +1,24 @@
+// The dimension chains, in Jw_cad's own dimension style. The names are those of Jw_cad's
+// settings and of the chain's geometry; here is the chain above the column (x runs along the
+// chain, y across it; below the column and at its sides the same, mirrored or turned):
+//
+//                 whole value                     } g across: a value stands g off its line
+//     +------------------------------------+      y = T + d1  the outer dimension line
+//     |    left value    |   right value   |      } g across
+//     +------------------+-----------------+      y = T + d2  the inner dimension line
+//     |                  |                 |      extension lines, each from T + e up
+//     :                  :                 :
+//   ==+======= body face T ================+==    y = T (KutaiT), the face the chain stands off
+//     N                  0                 P      along: the ends and the reference line
+//         lo|   |hi                               the wall's body faces on this side, where
+//                                                 its lines cross the chain: a value is
+//                                                 centred where no wall line crosses
+//  u = N - W - g  <-- a value too wide for its stretch (W, the value's width) goes outside
+//                     the end, g along the chain beyond the extension line (or at P + g),
+//                     and the vertical chain on that side then moves one level outwards
+//
+// d2 = SUNPOSEN2, d1 = SUNPOSEN1, e = HIKIDASHI2 and g = HANARE, each times the scale; g has
+// the two roles marked, across the lines and along the chain, with the same length.
 #include "drawing/dimension_chains.h"
 
 #include "drawing/value_text.h"
@@ -17,7 +38,7 @@ struct Offsets {
 
 struct Chain {
     bool horizontal;  // runs along x (above or below the column)
-    double face;      // body face the chain stands off from
+    double face;      // body face the chain stands off from (T in the sketch)
     double outward;   // +1 above or right of the column, -1 below or left
     double N, P;      // lower and upper end along the chain
     double lo, hi;    // wall body faces on the chain's side, along the chain
@@ -46,6 +67,11 @@ class ChainWriter {
         g_ = in.jw.HANARE * s;
     }
 
+    // g across the lines: from a dimension line to its value text.
+    double g_across() const { return g_; }
+    // g along the chain: from an end's extension line to a value put outside the chain.
+    double g_along() const { return g_; }
+
     Outside write() {
         out_.layer(in_.dimension_layer);
         out_.line_colour(in_.jw.SENColor);
@@ -59,6 +85,7 @@ class ChainWriter {
         const Segment first = c_.horizontal ? lower : upper;
         const Segment second = c_.horizontal ? upper : lower;
         const Coord zero = Coord::reference_line();
+        // Across the chain: the inner and the outer dimension line, where extension lines start.
         const double inner = across(d2_), outer = across(d1_), start = across(e_);
 
         for (Coord end : {Coord(first.end), zero, Coord(second.end)}) {
@@ -113,11 +140,13 @@ class ChainWriter {
                           in_.header.Syukusyaku);
     }
 
+    // A value at u along the chain, g across above its dimension line (left of it in a
+    // vertical chain, whose texts read upwards).
     void text(double u, double line_at, const std::string& value) {
         if (c_.horizontal)
-            out_.dimension_text(u, line_at + g_, TextDirection::Horizontal, value);
+            out_.dimension_text(u, line_at + g_across(), TextDirection::Horizontal, value);
         else
-            out_.dimension_text(line_at - g_, u, TextDirection::Vertical, value);
+            out_.dimension_text(line_at - g_across(), u, TextDirection::Vertical, value);
     }
 
     // The length of a segment is its end's distance from the reference line.
@@ -125,8 +154,8 @@ class ChainWriter {
         const std::string v =
             value_string(seg.negative_side ? -seg.end : seg.end, in_.jw.ShowComma);
         const double W = width(v);
-        ValuePlace place = seg.negative_side ? place_negative(c_.N, c_.lo, c_.hi, W, g_)
-                                             : place_positive(c_.P, c_.lo, c_.hi, W, g_);
+        ValuePlace place = seg.negative_side ? place_negative(c_.N, c_.lo, c_.hi, W, g_along())
+                                             : place_positive(c_.P, c_.lo, c_.hi, W, g_along());
         text(place.u, line_at, v);
         (seg.negative_side ? outside.negative : outside.positive) = place.outside;
     }
@@ -134,12 +163,13 @@ class ChainWriter {
     void whole_value(double line_at) {
         const std::string v = value_string(c_.P - c_.N, in_.jw.ShowComma);
         const double W = width(v);
-        text(place_whole(c_.N, c_.P, c_.lo, c_.hi, W, g_).u, line_at, v);
+        text(place_whole(c_.N, c_.P, c_.lo, c_.hi, W, g_along()).u, line_at, v);
     }
 
     CommandStream& out_;
     const DrawingInput& in_;
     const Chain& c_;
+    // Across the chain, from the face: inner line, outer line, extension-line start; the gap.
     double d2_, d1_, e_, g_;
 };
 

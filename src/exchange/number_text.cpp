@@ -24,19 +24,26 @@ std::size_t next_char(std::string_view s, std::size_t pos, NumberForms forms, ch
         unsigned char c1 = static_cast<unsigned char>(s[pos + 1]);
         unsigned char c2 = static_cast<unsigned char>(s[pos + 2]);
         if (c1 == 0xBC) {
-            if (c2 >= 0x90 && c2 <= 0x99) out = static_cast<char>('0' + (c2 - 0x90));
-            else if (c2 == 0x8B) out = '+';
-            else if (c2 == 0x8C) out = ',';
-            else if (c2 == 0x8D) out = '-';
-            else if (c2 == 0x8E) out = '.';
-            else if (c2 == 0xA5) out = 'E';
+            if (c2 >= 0x90 && c2 <= 0x99)
+                out = static_cast<char>('0' + (c2 - 0x90));
+            else if (c2 == 0x8B)
+                out = '+';
+            else if (c2 == 0x8C)
+                out = ',';
+            else if (c2 == 0x8D)
+                out = '-';
+            else if (c2 == 0x8E)
+                out = '.';
+            else if (c2 == 0xA5)
+                out = 'E';
         } else if (c1 == 0xBD && c2 == 0x85) {
             out = 'e';
         }
         return 3;
     }
     if (forms == NumberForms::AllowFullWidth && pos + 2 < s.size() && c == 0xE3 &&
-        static_cast<unsigned char>(s[pos + 1]) == 0x80 && static_cast<unsigned char>(s[pos + 2]) == 0x80) {
+        static_cast<unsigned char>(s[pos + 1]) == 0x80 &&
+        static_cast<unsigned char>(s[pos + 2]) == 0x80) {
         out = ' ';
         return 3;
     }
@@ -120,6 +127,26 @@ std::optional<double> parse_number(std::string_view text, NumberForms forms) {
     return negative ? -value : value;
 }
 
+std::optional<std::string> plain_number_text(std::string_view typed) {
+    const std::optional<double> value = parse_number(typed, NumberForms::AllowFullWidth);
+    if (!value) return std::nullopt;
+    for (std::size_t pos = 0; pos < typed.size();) {
+        char c;
+        pos += next_char(typed, pos, NumberForms::AllowFullWidth, c);
+        if (c == ',' || c == 'e' || c == 'E') return format_number(*value);
+    }
+    return std::nullopt;
+}
+
+bool is_blank_text(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        char c;
+        pos += next_char(text, pos, NumberForms::AllowFullWidth, c);
+        if (c != ' ' && c != '\t') return false;
+    }
+    return true;
+}
+
 std::string format_number(double value) {
     if (!std::isfinite(value)) return "0";
     char buf[512];
@@ -143,7 +170,8 @@ std::string format_number(double value) {
             s = trim_zeros(digits.substr(0, static_cast<std::size_t>(exponent) + 1) + "." +
                            digits.substr(static_cast<std::size_t>(exponent) + 1));
         } else {
-            s = trim_zeros("0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits);
+            s = trim_zeros("0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') +
+                           digits);
         }
         if (negative) s.insert(s.begin(), '-');
     }
@@ -167,8 +195,10 @@ std::string format_grouped(double value) {
         // Round the digit string up by one, halves away from zero.
         int k = static_cast<int>(whole.size()) - 1;
         while (k >= 0 && whole[k] == '9') whole[k--] = '0';
-        if (k < 0) whole.insert(whole.begin(), '1');
-        else ++whole[k];
+        if (k < 0)
+            whole.insert(whole.begin(), '1');
+        else
+            ++whole[k];
     }
     std::string grouped;
     int count = 0;

@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
 #include <commctrl.h>
+
+#include <algorithm>
 
 #include "view_fixture.h"
 #include "win32/dpi.h"

@@ -172,8 +172,11 @@ void FrmMain::run_lost_focus(const ControlRef& ref) {
 void FrmMain::move_focus(const ControlRef& target) {
     if (focus_ == target) return;
     const ControlRef old = focus_;
+    const bool untouched_refusal =
+        old == refused_box_ && focused_box() && focused_box()->text == refused_text_;
+    refused_box_ = ControlRef{};
     focus_ = ControlRef{};
-    if (!old.empty()) run_lost_focus(old);
+    if (!old.empty() && !untouched_refusal) run_lost_focus(old);
     focus_ = target;
     hold_focused_text();
 }

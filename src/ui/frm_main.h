@@ -322,6 +322,11 @@ class FrmMain {
     // The text the focused combo box held when the user went into it: what a text that is
     // not a number gives way to when the box is left.
     std::string held_text_;
+    // The box a refusal of 「作図」 put the user in, and its text then. Left unchanged it is
+    // not checked, so that 「作図」 pressed again answers the same rather than draw what the
+    // check would make of it (a wall's other part computed from a part of 0).
+    ControlRef refused_box_;
+    std::string refused_text_;
     bool loading_ = false;  // inside Form_Load: cbo_hm_cn_Change leaves the header alone
     bool loaded_once_ = false;
     bool report_list_problems_ = true;

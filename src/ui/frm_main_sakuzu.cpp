@@ -181,7 +181,11 @@ void FrmMain::cmdSakuzu_Click() {
         show_warning(read.refusal);
         // The user goes on at the box the message names. Every such box lies on the page of
         // 「作図」 itself, which is the page showing.
-        if (!read.box.empty()) move_focus(read.box);
+        if (!read.box.empty()) {
+            move_focus(read.box);
+            refused_box_ = read.box;
+            refused_text_ = focused_box() ? focused_box()->text : std::string();
+        }
         return;
     }
     if (const Status s = write_drawing(env_.fs, env_.program_dir, *header_file_, *read.input); !s) {

@@ -208,6 +208,7 @@ TEST(FrmMainSakuzu, RefusedInputsNameTheBoxAndChangeNothing) {
     w.set("cboKabeSunUp(2)", "200");
     ASSERT_EQ(w.text("cboKabeSunUp(0)"), "0");
     expect_refused("「上の壁」の芯から左の面まで（0）", "cboKabeSunUp(0)");
+    expect_refused("「上の壁」の芯から左の面まで（0）", "cboKabeSunUp(0)");  // as it was left
     w.set("cboKabeSunUp(2)", "150");
     w.click("cmdWriKU");
 

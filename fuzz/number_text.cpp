@@ -152,6 +152,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    (*full == *half || (std::isnan(*full) && std::isnan(*half))));
     }
 
+    // A typed number that its box rewrites keeps its value, as the window writes numbers,
+    // and is not rewritten again.
+    if (auto plain = quornel::plain_number_text(text)) {
+        FUZZ_CHECK(*plain == format_number(*parse_number(text)));
+        FUZZ_CHECK(!quornel::plain_number_text(*plain).has_value());
+    }
+
     // The same bytes as a raw double: every magnitude, denormals and NaNs included.
     if (size >= sizeof(double)) {
         double v;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/beep_win32.h"
 #include "platform/dialogs_win32.h"
 #include "platform/file_system.h"
 #include "platform/program_dir.h"
@@ -109,8 +110,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     auto registry = quornel::open_user_registry();
     quornel::MessageBoxDialogs dialogs;
+    quornel::SystemBeep beep;
     quornel::FrmMain model(quornel::FrmMainEnv{quornel::real_file_system(), *registry, dialogs,
-                                               quornel::executable_dir()});
+                                               quornel::executable_dir(), beep});
     quornel::startup_trace().phase("model");
     // Form_Load runs before the window is first shown; when it cannot go on (no exchange
     // header) it has told the user and the program ends.

@@ -6,16 +6,13 @@
 namespace quornel {
 namespace {
 
-// Paper millimetres (text sizes, Jw_cad's dimension offsets) and the scale.
-constexpr double kMaxPaperLength = 1e4;
-constexpr double kMaxScale = 1e6;
-
 std::optional<InputRefusal> other(std::string message) {
     return InputRefusal{std::move(message), InputBox{}};
 }
 
-std::optional<InputRefusal> paper(double v, const std::string& name, bool may_be_negative) {
-    if (!std::isfinite(v) || std::fabs(v) > kMaxPaperLength || (!may_be_negative && v < 0))
+// Jw_cad's paper lengths may be negative (dimension lines on the other side).
+std::optional<InputRefusal> paper(double v, const std::string& name) {
+    if (!std::isfinite(v) || std::fabs(v) > kMaxPaperLength)
         return other(name + "が正しくありません。");
     return std::nullopt;
 }
@@ -65,28 +62,15 @@ std::optional<InputRefusal> column(const DrawingInput& in) {
 }
 
 std::optional<InputRefusal> header_and_settings(const DrawingInput& in) {
-    const HostHeader& h = in.header;
-    if (!std::isfinite(h.Syukusyaku) || h.Syukusyaku <= 0 || h.Syukusyaku > kMaxScale)
-        return other("TEMP.TXT の縮尺が正しくありません。");
-    const struct {
-        double v;
-        const char* name;
-    } sizes[] = {
-        {h.SunpouMojiW, "TEMP.TXT の寸法文字の幅"},
-        {h.SunpouMojiH, "TEMP.TXT の寸法文字の高さ"},
-        {h.SunpouMojiD, "TEMP.TXT の寸法文字の間隔"},
-        {h.KigouMojiW, "TEMP.TXT の柱記号の文字の幅"},
-        {h.KigouMojiH, "TEMP.TXT の柱記号の文字の高さ"},
-        {h.KigouMojiD, "TEMP.TXT の柱記号の文字の間隔"},
-    };
-    for (const auto& s : sizes)
-        if (auto r = paper(s.v, s.name, false)) return r;
+    // The window judges the header when it reads it; the drawing's own check applies the
+    // same rule to whatever it is given.
+    if (Status header = judge_host_header(in.header); !header) return other(header.message());
 
     const DimensionSettings& jw = in.jw;
-    if (auto r = paper(jw.HANARE, "Jw_cad の寸法設定 HANARE", true)) return r;
-    if (auto r = paper(jw.SUNPOSEN1, "Jw_cad の寸法設定 SUNPOSEN1", true)) return r;
-    if (auto r = paper(jw.SUNPOSEN2, "Jw_cad の寸法設定 SUNPOSEN2", true)) return r;
-    if (auto r = paper(jw.HIKIDASHI2, "Jw_cad の寸法設定 HIKIDASHI2", true)) return r;
+    if (auto r = paper(jw.HANARE, "Jw_cad の寸法設定 HANARE")) return r;
+    if (auto r = paper(jw.SUNPOSEN1, "Jw_cad の寸法設定 SUNPOSEN1")) return r;
+    if (auto r = paper(jw.SUNPOSEN2, "Jw_cad の寸法設定 SUNPOSEN2")) return r;
+    if (auto r = paper(jw.HIKIDASHI2, "Jw_cad の寸法設定 HIKIDASHI2")) return r;
     if (auto r = colour_number(jw.TENColor, "TENColor")) return r;
     if (auto r = colour_number(jw.SENColor, "SENColor")) return r;
     return colour_number(jw.MOJINO, "MOJINO");

@@ -47,13 +47,11 @@ WallUse wall_use(WallSide side, int hasira_sd, int optSin_d, double thickness) {
     const WallPosition position = wall_position(side, hasira_sd);
     if (position == WallPosition::None) return use;
     use.reads[2] = use.reads[3] = use.reads[4] = true;
-    // A wall without thickness is not drawn; the window disables its part boxes.
-    if (thickness == 0) return use;
     if (optSin_d == 0 && position == WallPosition::FaceA) {
         use.reads[0] = true;  // face B follows from face A and the thickness
     } else if (optSin_d == 0 && position == WallPosition::FaceB) {
         use.reads[1] = true;
-    } else {
+    } else if (thickness != 0) {  // without one, the window disables both part boxes
         use.reads[0] = use.reads[1] = true;
         use.parts_make_thickness = true;
     }
@@ -62,6 +60,11 @@ WallUse wall_use(WallSide side, int hasira_sd, int optSin_d, double thickness) {
 
 bool parts_make_total(double a, double b, double total) {
     return format_number(a + b) == format_number(total);
+}
+
+std::array<double, 2> split_in_half(double total) {
+    const double first = parse_number(format_number(total / 2)).value_or(0.0);
+    return {first, total - first};
 }
 
 std::string wall_name(WallSide side) {

@@ -55,9 +55,12 @@ inline bool wall_shown(WallSide side, int hasira_sd) {
 
 // ---- what the drawing reads --------------------------------------------------------------
 
-// Which of a side's five values the drawing reads. A value it does not read counts as 0:
-// the boxes of a side the shape lacks, the part box the window hides at an edge position in
-// 「柱芯」, and the two part boxes of a wall without thickness, which the window disables.
+// Which of a side's five values the drawing reads: exactly those in a box the user can see
+// and change. A value it does not read counts as 0: the boxes of a side the shape lacks, the
+// part box the window hides at an edge position in 「柱芯」, and the two part boxes of a wall
+// without thickness, which the window disables. At an edge position in 「柱芯」 the one part
+// box stays shown and enabled without a thickness, so its value is read: with no wall drawn,
+// it still places the face that the dimension values keep clear of.
 struct WallUse {
     std::array<bool, 5> reads{};
     // Both parts set the wall's faces, so together they must make its thickness.
@@ -70,6 +73,11 @@ WallUse wall_use(WallSide side, int hasira_sd, int optSin_d, double thickness);
 // Whether two parts make their total as the window writes numbers, so that 75.1 + 75.1 makes
 // 150.2 although the doubles differ in their last bit.
 bool parts_make_total(double a, double b, double total);
+
+// 「割」: the total in two parts that make it by the rule above. The first is half the total
+// as the window writes numbers, the second the rest: 2.00000000000001 gives 1.00000000000001
+// and 1, where two written halves would make 2.00000000000002.
+std::array<double, 2> split_in_half(double total);
 
 // ---- what each value may hold ------------------------------------------------------------
 

@@ -1,5 +1,6 @@
 #include "exchange/host_header.h"
 
+#include <cmath>
 #include <optional>
 
 #include "exchange/ansi_text.h"
@@ -11,8 +12,7 @@ namespace {
 const char* const kFile = "TEMP.TXT";
 
 std::string message_key_missing(std::string_view key) {
-    return std::string(kFile) + " に「" + std::string(key) +
-           "」の行がありません。";
+    return std::string(kFile) + " に「" + std::string(key) + "」の行がありません。";
 }
 
 std::string message_field_missing(std::string_view key, int field) {
@@ -100,13 +100,49 @@ Result<HostHeader> read_host_header(std::string_view buffer, std::int32_t MOJINO
         if (!value) return value.status();
         *w.target = *value;
     }
-    // A scale of 0 or below would fold every text and offset onto the column.
-    if (!(header.Syukusyaku > 0)) {
-        return Result<HostHeader>::failure(std::string(kFile) + " の「hs」の縮尺（" +
-                                           std::to_string(group + 1) +
-                                           " 番目の値）が 0 以下です。");
-    }
+    if (Status judged = judge_host_header(header); !judged) return judged;
     return header;
+}
+
+Status judge_host_header(const HostHeader& h) {
+    // Finite, within its limit, and above 0 where 0 or less cannot be drawn.
+    auto judge = [](double v, const std::string& name, double limit, bool above_zero) {
+        const std::string named = std::string(kFile) + " の" + name;
+        if (!std::isfinite(v)) return Status::failure(named + "が数ではありません。");
+        if (above_zero && v <= 0)
+            return Status::failure(named + "が " + format_number(v) +
+                                   " です。0 より大きくないと作図できません。");
+        if (std::fabs(v) > limit)
+            return Status::failure(named + "が " + format_number(v) + " で、" +
+                                   format_number(limit) + " を超えています。");
+        return Status::success();
+    };
+    // A scale of 0 or below would fold every text and offset onto the column.
+    if (Status s = judge(h.Syukusyaku, "縮尺（「hs」）", kMaxScale, true); !s) return s;
+    const struct {
+        const char* of;
+        double width, height, spacing;
+        bool height_used;
+    } types[] = {
+        {"寸法文字の", h.SunpouMojiW, h.SunpouMojiH, h.SunpouMojiD, false},
+        {"柱記号の文字の", h.KigouMojiW, h.KigouMojiH, h.KigouMojiD, true},
+    };
+    for (const auto& t : types) {
+        const std::string of = t.of;
+        if (Status s = judge(t.width, of + "幅（「hcw」）", kMaxPaperLength, true); !s) return s;
+        if (Status s = judge(t.height, of + "高さ（「hch」）", kMaxPaperLength, t.height_used); !s)
+            return s;
+        if (Status s = judge(t.spacing, of + "間隔（「hcd」）", kMaxPaperLength, false); !s)
+            return s;
+        // n characters are n widths and n - 1 spacings wide: a spacing that takes back more
+        // than a width leaves a long enough text no width at all.
+        if (t.width + t.spacing < 0)
+            return Status::failure(std::string(kFile) + " の" + of + "間隔（「hcd」）が " +
+                                   format_number(t.spacing) + " で、文字の幅 " +
+                                   format_number(t.width) +
+                                   " より大きく詰めるため、長い文字列の幅が 0 以下になります。");
+    }
+    return Status::success();
 }
 
 }  // namespace quornel

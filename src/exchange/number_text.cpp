@@ -132,6 +132,26 @@ std::optional<double> parse_number(std::string_view text, NumberForms forms) {
     return negative ? -value : value;
 }
 
+std::optional<std::string> plain_number_text(std::string_view typed) {
+    const std::optional<double> value = parse_number(typed, NumberForms::AllowFullWidth);
+    if (!value) return std::nullopt;
+    for (std::size_t pos = 0; pos < typed.size();) {
+        char c;
+        pos += next_char(typed, pos, NumberForms::AllowFullWidth, c);
+        if (c == ',' || c == 'e' || c == 'E') return format_number(*value);
+    }
+    return std::nullopt;
+}
+
+bool is_blank_text(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        char c;
+        pos += next_char(text, pos, NumberForms::AllowFullWidth, c);
+        if (c != ' ' && c != '\t') return false;
+    }
+    return true;
+}
+
 std::string format_number(double value) {
     if (!std::isfinite(value)) return "0";
     char buf[512];

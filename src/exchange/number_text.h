@@ -21,6 +21,14 @@ enum class NumberForms {
 std::optional<double> parse_number(std::string_view text,
                                    NumberForms forms = NumberForms::AllowFullWidth);
 
+// A typed number that carries grouping commas or an exponent ("1,200", "１，２００", "1e3"),
+// written as the window writes numbers ("1200", "1000"). nullopt for every other text: one
+// that is not a number, and a number without them, which stays as it was typed.
+std::optional<std::string> plain_number_text(std::string_view typed);
+
+// Nothing but blanks (half-width, tab, ideographic): a box left empty.
+bool is_blank_text(std::string_view text);
+
 // Shortest decimal text with at most 15 significant digits: no exponent, "." as the point,
 // a leading zero before the point (0.5), no trailing zeros, never "-0".
 // 150.3 - 75.1 gives "75.2".

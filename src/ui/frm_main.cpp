@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 
+#include "exchange/number_text.h"
 #include "ui/number_box.h"
 
 namespace quornel {
@@ -171,9 +172,32 @@ void FrmMain::run_lost_focus(const ControlRef& ref) {
 void FrmMain::move_focus(const ControlRef& target) {
     if (focus_ == target) return;
     const ControlRef old = focus_;
+    const bool untouched_refusal =
+        old == refused_box_ && focused_box() && focused_box()->text == refused_text_;
+    refused_box_ = ControlRef{};
     focus_ = ControlRef{};
-    if (!old.empty()) run_lost_focus(old);
+    if (!old.empty() && !untouched_refusal) run_lost_focus(old);
     focus_ = target;
+    hold_focused_text();
+}
+
+const ComboBox* FrmMain::focused_box() const {
+    const Control* control = focus_.empty() ? nullptr : find_control(focus_.name, focus_.index);
+    if (!control || control->kind != ControlKind::ComboBox) return nullptr;
+    return static_cast<const ComboBox*>(control);
+}
+
+void FrmMain::hold_focused_text() {
+    const ComboBox* box = focused_box();
+    held_text_ = box ? box->text : std::string();
+}
+
+bool FrmMain::settle_typed(ComboBox& box) {
+    if (settle_typed_number(box, held_text_)) return true;
+    env_.beep.warning();
+    // A text put back that is no number either (restored by 前回値) stays for the user to
+    // correct: the check would turn it into 0, and 「作図」 names it.
+    return box_is_number(box) || is_blank_text(box.text);
 }
 
 bool FrmMain::move_to(const ControlRef& ref, const Control& control) {
@@ -220,6 +244,8 @@ ActResult FrmMain::user_enter(const ControlRef& ref) {
     if (!move_to(ref, *control)) return ActResult::Refused;
     Binding* binding = binding_for(*control);
     if (binding && binding->enter) binding->enter();
+    // What Enter confirmed is what a later text that is not a number gives way to.
+    if (focus_ == ref) hold_focused_text();
     return ActResult::Done;
 }
 
@@ -243,7 +269,12 @@ ActResult FrmMain::user_click(const ControlRef& ref) {
             if (!can_act_on(*control)) return ActResult::Refused;
             Binding* binding = binding_for(*control);
             if (!binding || !binding->click) return ActResult::NotApplicable;
+            const ComboBox* edited = focused_box();
+            const std::string before = edited ? edited->text : std::string();
             binding->click();
+            // The layout a shape runs may rewrite the box being edited: that text is then the
+            // one to go back to.
+            if (edited && edited->text != before) hold_focused_text();
             return ActResult::Done;
         }
         case ControlKind::Button: {

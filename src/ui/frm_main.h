@@ -25,6 +25,7 @@
 #include "drawing/drawing_input.h"
 #include "exchange/header_points.h"
 #include "exchange/host_header.h"
+#include "platform/beep.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
@@ -40,6 +41,7 @@ struct FrmMainEnv {
     Registry& registry;
     Dialogs& dialogs;
     std::filesystem::path program_dir;  // TEMP.TXT, JWC_TEMP.TXT and the data files
+    Beep& beep = no_beep();             // a box refusing what was typed
 };
 
 // A control by name and array index (-1 for a control that is not in an array).
@@ -289,6 +291,14 @@ class FrmMain {
     // be acted on, before the move or after it.
     bool move_to(const ControlRef& ref, const Control& control);
     void run_lost_focus(const ControlRef& ref);
+    // Before a numeric box's check: the typed text settled against held_text_, with the
+    // warning beep when it was refused. False when the check must not run.
+    bool settle_typed(ComboBox& box);
+    // The editable combo box that has the focus; null when the focus is elsewhere.
+    const ComboBox* focused_box() const;
+    // The focused box's text becomes the one to go back to (after Enter confirmed it, or a
+    // handler rewrote it).
+    void hold_focused_text();
 
     std::array<ComboBox*, 15> settei_boxes();    // the tab-1 lists in registry order
     std::array<ComboBox*, 37> res_data_boxes();  // the boxes of the previous-values lines
@@ -313,6 +323,14 @@ class FrmMain {
     std::map<std::string, Control*> by_key_;
     std::map<const Control*, Binding> bindings_;
     ControlRef focus_;
+    // The text the focused combo box held when the user went into it: what a text that is
+    // not a number gives way to when the box is left.
+    std::string held_text_;
+    // The box a refusal of 「作図」 put the user in, and its text then. Left unchanged it is
+    // not checked, so that 「作図」 pressed again answers the same rather than draw what the
+    // check would make of it (a wall's other part computed from a part of 0).
+    ControlRef refused_box_;
+    std::string refused_text_;
     bool loading_ = false;  // inside Form_Load: cbo_hm_cn_Change leaves the header alone
     bool loaded_once_ = false;
     bool report_list_problems_ = true;

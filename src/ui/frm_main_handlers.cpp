@@ -20,27 +20,35 @@ void FrmMain::bind_handlers() {
     auto click = [&](Control& c, std::function<void()> handler) {
         bindings_[&c].click = std::move(handler);
     };
+    // A numeric box first settles what was typed: a grouped number or one with an exponent
+    // rewritten, a text that is not a number put back as the box held it.
+    auto number_box = [&](ComboBox& c, std::function<void()> check) {
+        box(c, [this, &c, check = std::move(check)] {
+            if (settle_typed(c)) check();
+        });
+    };
 
-    box(cboM_h, [this] { cboM_h_LostFocus(); });
-    box(cboM_k, [this] { cboM_k_LostFocus(); });
+    number_box(cboM_h, [this] { cboM_h_LostFocus(); });
+    number_box(cboM_k, [this] { cboM_k_LostFocus(); });
     box(cboHasiraKigou, [this] { cboHasiraKigou_LostFocus(); });
-    box(column.cboHsnXG, [this] { cboHsnXG_LostFocus(); });
-    box(column.cboHsnYG, [this] { cboHsnYG_LostFocus(); });
-    box(column.cboHsnXU_0, [this] { cboHsnXU_0_LostFocus(); });
-    box(column.cboHsnXU_1, [this] { cboHsnXU_1_LostFocus(); });
-    box(column.cboHsnYU_0, [this] { cboHsnYU_0_LostFocus(); });
-    box(column.cboHsnYU_1, [this] { cboHsnYU_1_LostFocus(); });
+    number_box(column.cboHsnXG, [this] { cboHsnXG_LostFocus(); });
+    number_box(column.cboHsnYG, [this] { cboHsnYG_LostFocus(); });
+    number_box(column.cboHsnXU_0, [this] { cboHsnXU_0_LostFocus(); });
+    number_box(column.cboHsnXU_1, [this] { cboHsnXU_1_LostFocus(); });
+    number_box(column.cboHsnYU_0, [this] { cboHsnYU_0_LostFocus(); });
+    number_box(column.cboHsnYU_1, [this] { cboHsnYU_1_LostFocus(); });
     for (int i = 0; i < 2; ++i) {
+        // Hidden, never focused: nothing is typed into them.
         box(column.cboHsnXM[i], [this, i] { cboHsnXM_LostFocus(i); });
         box(column.cboHsnYM[i], [this, i] { cboHsnYM_LostFocus(i); });
     }
     // Enter in a wall box validates with that box's own index, exactly as leaving it does,
     // so the value just typed is the one kept.
     for (int i = 0; i < 5; ++i) {
-        box(wall(WallSide::Up).cbo[i], [this, i] { cboKabeSunUp_LostFocus(i); });
-        box(wall(WallSide::DOWN).cbo[i], [this, i] { cboKabeSunDOWN_LostFocus(i); });
-        box(wall(WallSide::Right).cbo[i], [this, i] { cboKabeSunRight_LostFocus(i); });
-        box(wall(WallSide::Left).cbo[i], [this, i] { cboKabeSunLeft_LostFocus(i); });
+        number_box(wall(WallSide::Up).cbo[i], [this, i] { cboKabeSunUp_LostFocus(i); });
+        number_box(wall(WallSide::DOWN).cbo[i], [this, i] { cboKabeSunDOWN_LostFocus(i); });
+        number_box(wall(WallSide::Right).cbo[i], [this, i] { cboKabeSunRight_LostFocus(i); });
+        number_box(wall(WallSide::Left).cbo[i], [this, i] { cboKabeSunLeft_LostFocus(i); });
     }
     button(column.cmdWriHX, [this] { cmdWriHX_Click(); });
     button(column.cmdWriHY, [this] { cmdWriHY_Click(); });

@@ -15,12 +15,6 @@ namespace quornel {
 
 namespace {
 
-bool blank(const std::string& text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](unsigned char c) { return c == ' ' || c == '\t'; }) ||
-           text == "\u3000";
-}
-
 int position(const ComboBox& list) {
     return std::max(list.list_index, 0);
 }
@@ -38,7 +32,7 @@ std::string problem_of(const std::string& message) {
 // window; a text that is not a number is refused.
 std::optional<InputRefusal> drawing_number(const ComboBox& box, const std::string& label,
                                            InputBox where, double& value) {
-    if (box.text.empty() || blank(box.text)) {
+    if (is_blank_text(box.text)) {
         value = 0;
         return std::nullopt;
     }
@@ -186,6 +180,13 @@ void FrmMain::cmdSakuzu_Click() {
     const SakuzuInput read = read_drawing_input();
     if (!read.input) {
         show_warning(read.refusal);
+        // The user goes on at the box the message names. Every such box lies on the page of
+        // 「作図」 itself, which is the page showing.
+        if (!read.box.empty()) {
+            move_focus(read.box);
+            refused_box_ = read.box;
+            refused_text_ = focused_box() ? focused_box()->text : std::string();
+        }
         return;
     }
     if (const Status s = write_drawing(env_.fs, env_.program_dir, *header_file_, *read.input); !s) {

@@ -34,6 +34,16 @@ void set_box_text(ComboBox& box, std::string text) {
     if (!selection_shown) box.list_index = -1;
 }
 
+bool settle_typed_number(ComboBox& box, const std::string& held) {
+    if (const auto plain = plain_number_text(box.text)) {
+        set_box_text(box, *plain);
+        return true;
+    }
+    if (is_blank_text(box.text) || box_is_number(box)) return true;
+    set_box_text(box, held);
+    return false;
+}
+
 void zero_if_blank_or_negative(ComboBox& box) {
     if (!box_is_number(box) || box_value(box) < 0) set_box_text(box, "0");
 }

@@ -1,7 +1,9 @@
 #pragma once
 // How a numeric box's text is read. A text that is not a number counts as 0 wherever a
-// handler reads it (it cannot crash anything); the box itself is rewritten to "0" by the
-// validation when it is left, like an empty box.
+// handler reads it (it cannot crash anything). The box being left gets back the text it held
+// (settle_typed_number), and is not checked while that is no number either, so that what
+// the user sees is never turned into 0 by leaving it; any other box a validation goes
+// through is rewritten to "0", like an empty box.
 #include <string>
 #include <string_view>
 
@@ -24,6 +26,13 @@ bool text_is_number(std::string_view text);
 // Replaces the box's text. The list selection is dropped unless the selected entry is the
 // new text, so the model never claims an entry that the box does not show.
 void set_box_text(ComboBox& box, std::string text);
+
+// What leaving a numeric box (or Enter in it) makes of the text typed there, before the
+// box's own check: a number written with grouping commas or an exponent is rewritten as the
+// window writes numbers ("1,200" becomes "1200"); any other text that is not a number gives
+// way to `held`, the text the box held when the user went into it. False when the typed
+// text was refused, for the window to sound the warning.
+bool settle_typed_number(ComboBox& box, const std::string& held);
 
 // The first step of every numeric box's validation: an empty text, a text that is not a
 // number and a negative number all become "0".

@@ -148,7 +148,13 @@ int run_script(FileSystem& fs, Registry& registry, const std::filesystem::path& 
                    .done()
             << "\n";
     });
-    FrmMain form(FrmMainEnv{fs, registry, dialogs, program_dir});
+    // The warning beep of a box that refused what was typed, where it sounds.
+    struct ScriptBeep : Beep {
+        TextSink& out;
+        explicit ScriptBeep(TextSink& sink) : out(sink) {}
+        void warning() override { out << JsonObject().str("beep", "warning").done() << "\n"; }
+    } beep(out);
+    FrmMain form(FrmMainEnv{fs, registry, dialogs, program_dir, beep});
     form.Form_Load();
     if (form.closed) {
         out << "{\"closed\":true}\n";

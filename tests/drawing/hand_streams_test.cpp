@@ -23,7 +23,8 @@ INSTANTIATE_TEST_SUITE_P(Columns, HandStream,
 
 // Only the dimension texts change with ShowComma: the whole size 1200 of the wall-centre
 // column is "1200" (4 characters, fits between the wall and the end) or "1,200"
-// (5 characters, W 600 > 515, goes past the upper end: 600 + 50).
+// (5 characters, W 600 > 515, goes past the upper end: 600 + 50, and, being the whole size,
+// shifts no other chain).
 TEST(ShowComma, GroupsTheWholeSizeAndWidensIt) {
     DrawingInput in = hand_case("wall_centre");
     in.jw.ShowComma = 1;

@@ -69,6 +69,7 @@ TEST(Refusals, ValuesAJwCadUserMaySetAreAccepted) {
     in.jw.TENColor = 9;
     in.jw.ShowComma = std::nan("");
     in.header.Syukusyaku = 0.5;            // 2:1 detail
+    in.header.KigouMojiD = -1;             // a narrower symbol
     in.HasiraIti_d = 200;                  // any other value: lower right
     in.SunpoIti_d = 0;                     // any other value: below and right
     in.walls[3] = {300, -180, 120, 0, 0};  // a wall wholly above the reference line

@@ -63,12 +63,6 @@ TEST(WholeSize, GoesToTheSideWithTheLongerOuterStretch) {
     EXPECT_EQ(place_whole(-1000, 1000, -100, 100, 200, g).u, 450);
 }
 
-TEST(WholeSize, NeverSetsAnythingButItsOwnPlace) {
-    ValuePlace p = place_whole(-100, 100, 0, 0, 600, g);
-    EXPECT_TRUE(p.outside);
-    EXPECT_EQ(p.u, 150);  // equal stretches: past the upper end
-}
-
 TEST(ValueString, CommasAndPlainText) {
     EXPECT_EQ(value_string(1250, 1), "1,250");
     EXPECT_EQ(value_string(1250, 0), "1250");

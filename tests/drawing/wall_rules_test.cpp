@@ -82,6 +82,22 @@ TEST(LeftEdge, WallWhoseFaceLiesOnTheReferenceLineJoinsTheLeftEdge) {
     EXPECT_EQ(structural_outline(in), "-300  0 -300 -150 \r\n");
 }
 
+// A part box the window shows and enables is read, with or without a thickness: at the
+// top T in 柱芯 the left wall's face A at 100 keeps the left chain's upper value off it. Both
+// part boxes of a middle position are disabled without a thickness, and not read.
+TEST(WallFaces, APartTheUserCanChangeIsReadWithoutAThickness) {
+    DrawingInput at_face = bare_column(1), middle = bare_column(4);
+    for (DrawingInput* in : {&at_face, &middle}) {
+        in->YU0 = 600;
+        in->SunpoIti_d = 1;
+    }
+    const std::string at_face_without = *drawing_commands(at_face);
+    const std::string middle_without = *drawing_commands(middle);
+    at_face.walls[3] = middle.walls[3] = {100, 0, 0, 0, 0};
+    EXPECT_NE(*drawing_commands(at_face), at_face_without);
+    EXPECT_EQ(*drawing_commands(middle), middle_without);
+}
+
 TEST(LeftEdge, FacesWithoutThicknessAreNoWall) {
     DrawingInput in = bare_column(4);
     in.walls[3] = {75, 75, 0, 0, 0};

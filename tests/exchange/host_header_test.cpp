@@ -122,13 +122,35 @@ TEST(Failures, TwoBlanksMakeAnEmptyField) {
     EXPECT_NE(r.message().find("「hs」の 2 番目"), std::string::npos) << r.message();
 }
 
-TEST(Failures, MissingTextTypeAndBadScale) {
+TEST(Failures, MissingTextType) {
     EXPECT_FALSE(read_host_header(header("lg0"), 11, 1).ok());
     EXPECT_FALSE(read_host_header(header("lg0"), -1, 1).ok());
-    std::string zero_scale = "hs 0 \r\nhcw 1 \r\nhch 1 \r\nhcd 1 \r\nlg0\r\n";
-    Result<HostHeader> r = read_host_header(zero_scale, 1, 1);
-    ASSERT_FALSE(r.ok());
-    EXPECT_NE(r.message().find("縮尺"), std::string::npos) << r.message();
+}
+
+// Only what cannot be drawn is refused, when the header is read. Dimension text type 1,
+// symbol text type 2.
+TEST(Failures, SizesThatCannotBeDrawn) {
+    const struct {
+        const char* hs;
+        const char* sizes;  // hcw, hch, hcd
+        const char* refused;
+    } cases[] = {
+        {"100", "hcw 2 3 \r\nhch 0 3 \r\nhcd -2 -1.5 ", ""},  // narrowed; height not used
+        {"0", "hcw 2 3 \r\nhch 2 3 \r\nhcd 0 0 ", "縮尺（「hs」）が 0 "},
+        {"100", "hcw 2 -3 \r\nhch 2 3 \r\nhcd 0 0 ", "柱記号の文字の幅（「hcw」）が -3 "},
+        {"100", "hcw 2 3 \r\nhch 2 0 \r\nhcd 0 0 ", "柱記号の文字の高さ（「hch」）が 0 "},
+        {"100", "hcw 2 3 \r\nhch 2 3 \r\nhcd -2.5 0 ", "寸法文字の間隔（「hcd」）が -2.5 "},
+        {"100", "hcw 2 3 \r\nhch 2 3 \r\nhcd 0 1e5 ", "柱記号の文字の間隔（「hcd」）が 100000 "},
+    };
+    for (const auto& c : cases) {
+        const std::string h = std::string("hs ") + c.hs + " \r\n" + c.sizes + "\r\nlg0\r\n";
+        Result<HostHeader> r = read_host_header(h, 1, 2);
+        if (*c.refused == 0)
+            EXPECT_TRUE(r.ok()) << r.message();
+        else
+            EXPECT_NE(r.message().find(std::string("TEMP.TXT の") + c.refused), std::string::npos)
+                << h << r.message();
+    }
 }
 
 TEST(Buffer, IsOnlyRead) {

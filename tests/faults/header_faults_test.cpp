@@ -38,12 +38,15 @@ TEST(HeaderFaults, AnUnusableHeaderEndsQuornelWithAMessageAndWritesNothing) {
     std::string blank_value = jw_header();
     blank_value.replace(blank_value.find("hcw "),
                         blank_value.find("\r\nhch") - blank_value.find("hcw "), "hcw  ");
+    std::string folding = jw_header();  // texts of type 1 would come out no width
+    folding.replace(folding.find("hcd 0.5"), 7, "hcd -2.5");
     const Damaged cases[] = {
         {"empty", "", ""},
         {"binary", binary_bytes(), ""},
         {"key without value", key_without_value, "hs"},
         {"key with an empty value", blank_value, "hcw"},
         {"only line ends", "\r\n\r\n\n\r", ""},
+        {"a spacing past the width", folding, "寸法文字の間隔（「hcd」）が -2.5"},
         {"UTF-16",
          std::string("\xFF\xFE"
                      "h\0s\0 \0"

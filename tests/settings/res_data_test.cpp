@@ -90,13 +90,6 @@ TEST(ResData, ShortOrDamagedFileRestoresWhatItCanAndSaysSo) {
     EXPECT_NE(r.problem.find("5行目"), std::string::npos) << r.problem;
 }
 
-TEST(ResData, MissingFileIsToldNotFatal) {
-    test::TempDir dir;
-    ResDataRead r = read_res_data(real_file_system(), dir.path());
-    for (const auto& v : r.values) EXPECT_FALSE(v);
-    EXPECT_NE(r.problem.find("quornel_res.dat"), std::string::npos) << r.problem;
-}
-
 TEST(ResData, FailedSaveKeepsThePreviousFile) {
     test::FakeFileSystem fs;
     const std::filesystem::path dir = "/prog";

@@ -35,6 +35,8 @@ struct Schematic {
     WallPanel& right() { return side(WallSide::Right); }
     WallPanel& left() { return side(WallSide::Left); }
 
+    // What a shape click lays out; the click itself, through img_hasira_s_Click, is driven
+    // in the window (ColumnShape.ClickingAShapePressesExactlyItsButton).
     void click_shape(int shape) {
         ApplyColumnShape(column, walls, state, shape);
         RefreshSequence(column, walls, state, 0);

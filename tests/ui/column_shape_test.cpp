@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "column_fixture.h"
+#include "frm_main_fixture.h"
 
 namespace quornel {
 namespace {
@@ -120,21 +121,27 @@ TEST(ColumnDesign, ControlsCarryTheirNamesPlacesAndDesignState) {
 }
 
 TEST(ColumnShape, ClickingAShapePressesExactlyItsButton) {
-    Schematic s;
-    s.click_shape(3);
-    EXPECT_EQ(pressed_button(s.column), 3);
-    EXPECT_EQ(s.state.hasira_sd, 3);
-    s.click_shape(3);  // the pressed one again: still pressed, laid out again
-    EXPECT_EQ(pressed_button(s.column), 3);
+    frm_test::Window w;
+    FrmMain& f = w.start();
+    ASSERT_EQ(w.click("img_hasira_s(3)"), ActResult::Done);
+    EXPECT_EQ(pressed_button(f.column), 3);
+    EXPECT_EQ(f.state.hasira_sd, 3);
+    // The pressed one again: still pressed, and laid out again, which validates the walls:
+    // a part typed and not yet confirmed moves the other part.
+    w.set("cboKabeSunRight(2)", "150");
+    w.type("cboKabeSunRight(0)", "100");
+    ASSERT_EQ(w.click("img_hasira_s(3)"), ActResult::Done);
+    EXPECT_EQ(pressed_button(f.column), 3);
+    EXPECT_EQ(w.text("cboKabeSunRight(1)"), "50");
     // The column is 2010 square after a shape change.
-    EXPECT_TRUE(at(s.column.shpB_ih, 3245, 2745));
-    EXPECT_EQ(s.column.shpB_ih.rect.width, 2010);
+    EXPECT_TRUE(at(f.column.shpB_ih, 3245, 2745));
+    EXPECT_EQ(f.column.shpB_ih.rect.width, 2010);
 
     // A shape outside the grid changes nothing, not even the pressed button.
-    ApplyColumnShape(s.column, s.walls, s.state, 9);
-    ApplyColumnShape(s.column, s.walls, s.state, -1);
-    EXPECT_EQ(pressed_button(s.column), 3);
-    EXPECT_EQ(s.state.hasira_sd, 3);
+    ApplyColumnShape(f.column, f.walls, f.state, 9);
+    ApplyColumnShape(f.column, f.walls, f.state, -1);
+    EXPECT_EQ(pressed_button(f.column), 3);
+    EXPECT_EQ(f.state.hasira_sd, 3);
 }
 
 TEST(ColumnShape, WallImagesSitFlushOrCentredAsTheShapeSays) {

@@ -51,6 +51,12 @@ inline ControlRef ref(const std::string& text) {
     return r.value_or(ControlRef{});
 }
 
+// The warning beeps the window sounded.
+struct CountedBeeps : Beep {
+    int count = 0;
+    void warning() override { ++count; }
+};
+
 class Window {
   public:
     Window() : registry_(open_reg_file_registry(dir.file("registry.reg"))) {
@@ -71,7 +77,7 @@ class Window {
 
     // Jw_cad starts quornel: the window loads.
     FrmMain& start() {
-        form_ = std::make_unique<FrmMain>(FrmMainEnv{fs(), *registry_, dialogs, dir.path()});
+        form_ = std::make_unique<FrmMain>(FrmMainEnv{fs(), *registry_, dialogs, dir.path(), beeps});
         form_->Form_Load();
         return *form_;
     }
@@ -101,6 +107,7 @@ class Window {
 
     test::TempDir dir;
     test::FakeDialogs dialogs{test::add_failure};
+    CountedBeeps beeps;
 
   private:
     std::unique_ptr<Registry> registry_;

@@ -104,14 +104,18 @@ TEST(FrmMainSakuzu, TheCrossingEnteredByHandIsTheHandDerivedDrawing) {
 
 TEST(FrmMainSakuzu, CancelWritesNothing) {
     Window w;
+    const std::string earlier = res_file(crossing_values());
+    w.dir.write("quornel_res.dat", earlier);
     w.start();
-    enter_crossing(w);
+    ASSERT_EQ(w.click("cmdResData"), ActResult::Done);
+    w.set("cboHsnXG", "600");
     const auto before = w.dir.entries();
     const std::string lists = w.dir.read("quornel.dat");
     ASSERT_EQ(w.click("cmdClose"), ActResult::Done);
     EXPECT_TRUE(w.form().closed);
     EXPECT_EQ(w.dir.entries(), before);
     EXPECT_EQ(w.dir.read("quornel.dat"), lists);
+    EXPECT_EQ(w.dir.read("quornel_res.dat"), earlier);
     EXPECT_FALSE(w.dir.exists("registry.reg"));
     // Nothing more reaches a closed window.
     EXPECT_EQ(w.click("cmdSakuzu"), ActResult::Refused);
@@ -152,7 +156,7 @@ TEST(FrmMainSakuzu, RefusedInputsNameTheBoxAndChangeNothing) {
         w.click("cmdSakuzu");
         EXPECT_FALSE(w.form().closed);
         EXPECT_NE(w.dialogs.last().text.find(names), std::string::npos) << w.dialogs.last().text;
-        EXPECT_EQ(w.form().read_drawing_input().box, ref(box));
+        EXPECT_EQ(w.form().focus(), ref(box));  // the user goes on there
         EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
     };
 
@@ -201,6 +205,7 @@ TEST(FrmMainSakuzu, RefusedInputsNameTheBoxAndChangeNothing) {
     w.set("cboKabeSunUp(2)", "200");
     ASSERT_EQ(w.text("cboKabeSunUp(0)"), "0");
     expect_refused("「上の壁」の芯から左の面まで（0）", "cboKabeSunUp(0)");
+    expect_refused("「上の壁」の芯から左の面まで（0）", "cboKabeSunUp(0)");  // as it was left
     w.set("cboKabeSunUp(2)", "150");
     w.click("cmdWriKU");
 

@@ -73,23 +73,9 @@ TEST(RecentList, TextWithACommaNeverEntersTheList) {
     EXPECT_EQ(box.text, "C1,C2");  // what the user typed stays in the box
 }
 
-TEST(NumberBox, ReadsTheUsersNumbersAndWritesShortTexts) {
-    ComboBox box;
-    box.text = "１２０．５";  // typed with the IME in full-width mode
-    EXPECT_TRUE(box_is_number(box));
-    EXPECT_DOUBLE_EQ(box_value(box), 120.5);
-    for (const char* not_a_number : {"", "  ", "abc", "12mm", "--5"}) {
-        box.text = not_a_number;
-        EXPECT_FALSE(box_is_number(box)) << not_a_number;
-        EXPECT_EQ(box_value(box), 0) << not_a_number;
-    }
-    set_box_number(box, 150.3 - 75.1);
-    EXPECT_EQ(box.text, "75.2");
-    set_box_number(box, -0.0);
-    EXPECT_EQ(box.text, "0");
-
-    // A selection that no longer matches the text is dropped.
-    box.items = items({"300", "250"});
+// How a text is read and written is number_text's (tests/exchange/number_text_test.cpp).
+TEST(NumberBox, ASelectionThatNoLongerMatchesTheTextIsDropped) {
+    ComboBox box = box_with(items({"300", "250"}), "250");
     box.list_index = 1;
     set_box_text(box, "250");
     EXPECT_EQ(box.list_index, 1);

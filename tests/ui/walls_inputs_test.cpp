@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "column_fixture.h"
+#include "frm_main_fixture.h"
+#include "ui/number_box.h"
 
 namespace quornel {
 namespace {
@@ -42,17 +44,42 @@ TEST(WallInputs, PartsFollowEachOtherAndANewThicknessClearsThem) {
 }
 
 TEST(WallInputs, EnterInAPartBoxKeepsWhatWasTypedThere) {
-    Schematic s = interior_with_left_75_75_150();
-    WallPanel& left = s.left();
-    left.cbo[0].items = items({"75", "60", "50", "40", "30"});
-    left.cbo[1].items = items({"75", "60", "50", "40", "30"});
-    // Enter in combo 1 validates combo 1, exactly as leaving it does.
-    left.cbo[1].text = "100";
-    ValidateKabeSun(left, 1, s.state);
-    EXPECT_EQ(left.cbo[1].text, "100");
-    EXPECT_EQ(left.cbo[0].text, "50");
-    EXPECT_EQ(left.cbo[1].items, items({"100", "75", "60", "50", "40"}));
-    EXPECT_EQ(left.cbo[0].items, items({"75", "60", "50", "40", "30"}));
+    frm_test::Window w;
+    w.start();
+    w.set("cboKabeSunLeft(2)", "150");
+    w.set("cboKabeSunLeft(0)", "75");
+    const std::vector<std::string> list0 = w.box("cboKabeSunLeft(0)").items;
+    ASSERT_EQ(w.type("cboKabeSunLeft(1)", "100"), ActResult::Done);
+    ASSERT_EQ(w.enter("cboKabeSunLeft(1)"), ActResult::Done);
+    EXPECT_EQ(w.text("cboKabeSunLeft(1)"), "100");
+    EXPECT_EQ(w.text("cboKabeSunLeft(0)"), "50");
+    EXPECT_EQ(w.box("cboKabeSunLeft(1)").items.front(), "100");
+    EXPECT_EQ(w.box("cboKabeSunLeft(0)").items, list0);
+    // What Enter confirmed is what a later text that is no number gives way to.
+    w.type("cboKabeSunLeft(1)", "abc");
+    w.enter("cboKabeSunLeft(1)");
+    EXPECT_EQ(w.text("cboKabeSunLeft(1)"), "100");
+    EXPECT_EQ(w.beeps.count, 1);
+}
+
+// A number as the program writes it is taken and shown plainly; any other text that is no
+// number gives way to what the box held, with the warning beep and no message.
+TEST(TypedNumbers, GroupedOrWithAnExponentTakenAnyOtherTextGivesWay) {
+    frm_test::Window w;
+    w.start();
+    w.set("cboHsnXG", "1,200");  // a dimension value copied from the drawing
+    EXPECT_EQ(w.text("cboHsnXG"), "1200");
+    EXPECT_EQ(w.box("cboHsnXG").items.front(), "1200");
+    w.set("cboHsnXU_0", "１，０００");  // full-width, from the IME
+    EXPECT_EQ(w.text("cboHsnXU_1"), "200");
+    w.set("cboM_k", "2e1");
+    EXPECT_EQ(w.text("cboKabeSunUp(3)"), "20");
+    for (const char* bad : {"12,5", "七十五", "1e", "1,2000"}) {
+        w.set("cboHsnXU_0", bad);
+        EXPECT_EQ(w.text("cboHsnXU_0"), "1000") << bad;
+    }
+    EXPECT_EQ(w.beeps.count, 4);
+    EXPECT_TRUE(w.dialogs.shown().empty());
 }
 
 TEST(WallInputs, PartsAreWrittenBackAsShortNumbers) {
@@ -81,7 +108,8 @@ TEST(WallInputs, EmptyNegativeAndNonNumericTexts) {
     s.enter_wall(Left, 2, "-5");  // a thickness may not
     EXPECT_EQ(left.cbo[2].text, "0");
 
-    // Letters typed or pasted read as an empty box: "0", and nothing enters a list.
+    // Letters in a box the validation goes through (restored by 前回値, say) read as an
+    // empty box: "0", and nothing enters a list.
     Schematic t = interior_with_left_75_75_150();
     t.left().cbo[0].items = items({"75", "60", "50", "40", "30"});
     t.enter_wall(Left, 0, "七十五");
@@ -171,6 +199,10 @@ TEST(WallInputs, SplitAndFlushButtons) {
     KabeWriClick(left, s.state, "300", "250");
     EXPECT_EQ(left.cbo[0].text, "62.5");
     EXPECT_EQ(left.cbo[1].text, "62.5");
+    // 15 digits: two written halves would make 2.00000000000002, which 作図 refuses.
+    left.cbo[2].text = "2.00000000000001";
+    KabeWriClick(left, s.state, "300", "250");
+    EXPECT_TRUE(parts_make_total(box_value(left.cbo[0]), box_value(left.cbo[1]), 2.00000000000001));
 
     // 面 on the left wall of a top T takes the column's upper part.
     s.click_shape(1);
@@ -211,7 +243,7 @@ TEST(WallInputs, WallExtraThicknessGoesToEverySideOuterBoxes) {
     }
     EXPECT_EQ(texts(s.left()), (std::array<std::string, 5>{"75", "75", "150", "20", "20"}));
 
-    for (const char* bad : {"-5", "", "二十"}) {
+    for (const char* bad : {"-5", ""}) {
         cboM_k.text = bad;
         ValidateKabeMasi(cboM_k, s.walls);
         EXPECT_EQ(cboM_k.text, "0") << bad;

@@ -71,9 +71,9 @@ void ValidateKigou(ComboBox& cboHasiraKigou) {
 
 void ColumnWriClick(ColumnPanel& column, ColumnAxis axis) {
     Axis a = boxes(column, axis);
-    const double half = box_value(a.total) / 2;
-    set_box_number(a.part0, half);
-    set_box_number(a.part1, half);
+    const auto [first, second] = split_in_half(box_value(a.total));
+    set_box_number(a.part0, first);
+    set_box_number(a.part1, second);
 }
 
 }  // namespace quornel

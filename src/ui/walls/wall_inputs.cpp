@@ -94,8 +94,9 @@ void KabeWriClick(WallPanel& p, const SchematicState& s, const std::string& part
     } else if (column_centre && position == WallPosition::FaceB) {
         set_box_text(p.cbo[1], column_part(part1));
     } else {
-        set_box_number(p.cbo[0], t / 2);
-        set_box_number(p.cbo[1], t / 2);
+        const auto [first, second] = split_in_half(t);
+        set_box_number(p.cbo[0], first);
+        set_box_number(p.cbo[1], second);
     }
 }
 

@@ -258,17 +258,24 @@ TEST_F(FocusTest, TheTabsMoveTheFocusAndShowTheirPage) {
     EXPECT_TRUE(IsWindowVisible(native("Picture2")));
 }
 
-using EventTest = ViewTest;
+class EventTest : public ViewTest {
+  protected:
+    // Clicks the tab of 「基本設定」 and puts the focus in one of its lists; the tab control.
+    HWND focus_on_settings_list(const std::string& name) {
+        HWND tab = native("SSTab1", 1);
+        RECT item{};
+        SendMessageW(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+        click_at(tab, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        settle();
+        SetFocus(native(name));
+        settle();
+        return tab;
+    }
+};
 
 TEST_F(EventTest, ChoosingAPenColourWithTheKeyboardShowsItsSample) {
     open();
-    HWND tab = native("SSTab1", 1);
-    RECT item{};
-    SendMessageW(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
-    click_at(tab, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    settle();
-    SetFocus(native("cbo_h_nPenColor"));
-    settle();
+    HWND tab = focus_on_settings_list("cbo_h_nPenColor");
     key(VK_DOWN);  // "線色　２": black
     EXPECT_EQ(box("cbo_h_nPenColor").list_index, 1);
     EXPECT_EQ(static_cast<Picture&>(control("pic_S_PenColor", 0)).picture, "pic_nPenColor(1)");
@@ -299,13 +306,7 @@ TEST_F(EventTest, TheCaptionCountsTheCrossings) {
     EXPECT_STREQ(caption, L"quornel（3 か所）");
 
     dir.write("TEMP.TXT", plain);
-    HWND tab = native("SSTab1", 1);
-    RECT item{};
-    SendMessageW(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
-    click_at(tab, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    settle();
-    SetFocus(native("cbo_hm_cn"));
-    settle();
+    focus_on_settings_list("cbo_hm_cn");
     key(VK_DOWN);
     EXPECT_EQ(box("cbo_hm_cn").list_index, 1);
     GetWindowTextW(view->hwnd(), caption, 32);

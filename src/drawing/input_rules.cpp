@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "exchange/number_text.h"
+#include "platform/text_codec.h"
 
 namespace quornel {
 
@@ -93,15 +94,7 @@ std::string column_part_label(ColumnAxis axis, int part) {
 }
 
 std::string quoted_start(std::string_view text) {
-    // A pasted page of digits would make a message box taller than the screen.
-    constexpr std::size_t kShown = 20;
-    std::size_t end = 0;
-    for (std::size_t chars = 0; end < text.size() && chars < kShown; ++chars) {
-        ++end;
-        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-    }
-    if (end >= text.size()) return std::string(text);
-    return std::string(text.substr(0, end)) + "…";
+    return utf8_start(text, 20);
 }
 
 InputRefusal not_a_number(const std::string& label, std::string_view text, InputBox box) {

@@ -52,16 +52,11 @@ void for_each_header_line(std::string_view buffer, Each each) {
     }
 }
 
+// A damaged line may be very long: converted only as far as it is shown (two bytes at most
+// a character, and one more to know that it goes on).
 std::string shown(std::string_view line) {
-    constexpr std::size_t kShown = 40;  // a damaged line may be very long
-    std::string text = ansi_to_utf8(line.substr(0, kShown * 2));
-    std::size_t end = 0;
-    for (std::size_t chars = 0; end < text.size() && chars < kShown; ++chars) {
-        ++end;
-        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-    }
-    if (end >= text.size() && line.size() <= kShown * 2) return text;
-    return text.substr(0, end) + "…";
+    constexpr std::size_t kShown = 40;
+    return utf8_start(ansi_to_utf8(line.substr(0, 2 * kShown + 1)), kShown);
 }
 
 Status refuse(int number, std::string_view line, const std::string& why) {

@@ -18,4 +18,9 @@ std::optional<std::string> utf8_to_ansi(std::string_view utf8);
 // Number of characters (code points) of a UTF-8 text, as a user counts them.
 std::size_t utf8_length(std::string_view utf8);
 
+// The first `chars` characters of a UTF-8 text, with "…" after them when the text goes on:
+// a text quoted in a message, which a pasted page or a damaged line would make taller than
+// the screen.
+std::string utf8_start(std::string_view utf8, std::size_t chars);
+
 }  // namespace quornel

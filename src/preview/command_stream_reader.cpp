@@ -84,16 +84,7 @@ std::optional<int> hex_value(std::string_view s) {
 
 // The line as the user would recognise it in a message: UTF-8, shortened.
 std::string quote_line(std::string_view line) {
-    std::string text = ansi_to_utf8(line);
-    constexpr std::size_t kMaxChars = 40;
-    std::size_t chars = 0, i = 0;
-    while (i < text.size() && chars < kMaxChars) {
-        ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
-        ++chars;
-    }
-    if (i < text.size()) text = text.substr(0, i) + "…";
-    return "「" + text + "」";
+    return "「" + utf8_start(ansi_to_utf8(line), 40) + "」";
 }
 
 struct LineError {

@@ -49,11 +49,10 @@ std::string pick_lists() {
 
 std::string previous_values() {
     std::string s;
-    const auto& keys = res_data_keys();
     const char* values[] = {"1",   "5",  "10", "20",  "2",   "1",   "C4", "600", "250",
                             "350", "10", "10", "700", "300", "400", "10", "10"};
     for (int i = 0; i < kResDataLines; ++i) {
-        s += keys[i];
+        s += kResDataLayout[i].key;
         s += ',';
         s += i < 17 ? values[i] : (i - 17) % 5 == 2 ? "150" : (i - 17) % 5 < 2 ? "75" : "20";
         s += "\r\n";

@@ -49,22 +49,6 @@ constexpr double kLastTextType = 10;
 
 }  // namespace
 
-const std::array<const char*, kSetteiValues>& settei_value_names() {
-    static const std::array<const char*, kSetteiValues> names = {
-        "IHasira_ly", "IHasira_pc", "IHasira_ps", "XHasira_ly", "XHasira_pc",
-        "XHasira_ps", "Kabe_ly",    "Kabe_pc",    "Kabe_ps",    "KHasira_ly",
-        "KHasira_pc", "KHasira_ps", "Kigou_ly",   "Kigou_cn",   "Sunpou_ly",
-    };
-    return names;
-}
-
-const std::array<int, kSetteiValues>& settei_list_sizes() {
-    // layers 16, line colours 6, line types 9; the symbol's text types 10.
-    static const std::array<int, kSetteiValues> sizes = {16, 6,  9, 16, 6,  9,  16, 6,
-                                                         9,  16, 6, 9,  16, 10, 16};
-    return sizes;
-}
-
 DimensionSettings SunpoLoad(Registry& registry) {
     DimensionSettings s;
     s.HANARE = read_double(registry, "HANARE", "0.5");
@@ -84,9 +68,10 @@ std::array<int, kSetteiValues> SetteiLoad(Registry& registry) {
     for (int i = 0; i < kSetteiValues; ++i) {
         // A position outside its list (4294967295 is a saved -1: nothing was selected)
         // selects the first entry.
-        auto n = whole_number(
-            GetRegValue(registry, kSetteiKey, settei_value_names()[i], RegVariant::integer(0)), 0,
-            settei_list_sizes()[i] - 1);
+        const SetteiPick& pick = kSetteiPicks[i];
+        auto n =
+            whole_number(GetRegValue(registry, kSetteiKey, pick.value_name, RegVariant::integer(0)),
+                         0, pick.entries - 1);
         positions[i] = n ? static_cast<int>(*n) : 0;
     }
     return positions;

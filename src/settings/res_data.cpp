@@ -7,49 +7,6 @@
 
 namespace quornel {
 
-const std::array<const char*, kResDataLines>& res_data_keys() {
-    static const std::array<const char*, kResDataLines> keys = {
-        "optSin_d",
-        "hasira_sd",
-        "M_h",
-        "M_k",
-        "SunpoIti_d",
-        "HasiraIti_d",
-        "HasiraKigou_d",
-        "HsnXG",
-        "HsnXU_0",
-        "HsnXU_1",
-        "HsnXM_0",
-        "HsnXM_1",
-        "HsnYG",
-        "HsnYU_0",
-        "HsnYU_1",
-        "HsnYM_0",
-        "HsnYM_1",
-        "KabeSunDOWN_d_0",
-        "KabeSunDOWN_d_1",
-        "KabeSunDOWN_d_2",
-        "KabeSunDOWN_d_3",
-        "KabeSunDOWN_d_4",
-        "KabeSunUp_d_0",
-        "KabeSunUp_d_1",
-        "KabeSunUp_d_2",
-        "KabeSunUp_d_3",
-        "KabeSunUp_d_4",
-        "KabeSunRight_d_0",
-        "KabeSunRight_d_1",
-        "KabeSunRight_d_2",
-        "KabeSunRight_d_3",
-        "KabeSunRight_d_4",
-        "KabeSunLeft_d_0",
-        "KabeSunLeft_d_1",
-        "KabeSunLeft_d_2",
-        "KabeSunLeft_d_3",
-        "KabeSunLeft_d_4",
-    };
-    return keys;
-}
-
 Status write_res_data(FileSystem& fs, const std::filesystem::path& program_dir,
                       const ResDataValues& values) {
     const auto file = program_dir / kResDataFile;
@@ -62,7 +19,7 @@ Status write_res_data(FileSystem& fs, const std::filesystem::path& program_dir,
                 "「" + value + "」には、ファイル「" + display_name(file) +
                 "」に保存できない文字が含まれています。前回値は保存しませんでした。");
         }
-        text += res_data_keys()[i];
+        text += kResDataLayout[i].key;
         text += ',';
         text += *ansi;
         text += "\r\n";

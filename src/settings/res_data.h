@@ -1,6 +1,7 @@
 #pragma once
 // quornel_res.dat: the previous values, 37 lines of "key,value" in a fixed order.
 #include <array>
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -9,11 +10,63 @@
 
 namespace quornel {
 
-inline constexpr int kResDataLines = 37;
 inline constexpr const char* kResDataFile = "quornel_res.dat";
 
-// The keys in file order (optSin_d, hasira_sd, M_h, ... KabeSunLeft_d_4).
-const std::array<const char*, kResDataLines>& res_data_keys();
+// One line of the file: its key and what it stores, either the text of a box or one of the
+// window's choices. Both are named as the window names them, as text, so that this file
+// stays below the window: boxes as "cboHsnXG" or "cboKabeSunDOWN(0)", choices by the
+// control group that makes them ("optSin", "img_hasira_s", "optSunpoIti", "optHasiraMoji"),
+// whose value is stored as its decimal number.
+struct ResDataLine {
+    const char* key;
+    const char* box;     // null for a choice
+    const char* choice;  // null for a box
+};
+
+// The lines in file order, which is also the order 「前回値」 restores them in.
+// clang-format off
+inline constexpr ResDataLine kResDataLayout[] = {
+    {"optSin_d", nullptr, "optSin"},
+    {"hasira_sd", nullptr, "img_hasira_s"},
+    {"M_h", "cboM_h", nullptr},
+    {"M_k", "cboM_k", nullptr},
+    {"SunpoIti_d", nullptr, "optSunpoIti"},
+    {"HasiraIti_d", nullptr, "optHasiraMoji"},
+    {"HasiraKigou_d", "cboHasiraKigou", nullptr},
+    {"HsnXG", "cboHsnXG", nullptr},
+    {"HsnXU_0", "cboHsnXU_0", nullptr},
+    {"HsnXU_1", "cboHsnXU_1", nullptr},
+    {"HsnXM_0", "cboHsnXM(0)", nullptr},
+    {"HsnXM_1", "cboHsnXM(1)", nullptr},
+    {"HsnYG", "cboHsnYG", nullptr},
+    {"HsnYU_0", "cboHsnYU_0", nullptr},
+    {"HsnYU_1", "cboHsnYU_1", nullptr},
+    {"HsnYM_0", "cboHsnYM(0)", nullptr},
+    {"HsnYM_1", "cboHsnYM(1)", nullptr},
+    {"KabeSunDOWN_d_0", "cboKabeSunDOWN(0)", nullptr},
+    {"KabeSunDOWN_d_1", "cboKabeSunDOWN(1)", nullptr},
+    {"KabeSunDOWN_d_2", "cboKabeSunDOWN(2)", nullptr},
+    {"KabeSunDOWN_d_3", "cboKabeSunDOWN(3)", nullptr},
+    {"KabeSunDOWN_d_4", "cboKabeSunDOWN(4)", nullptr},
+    {"KabeSunUp_d_0", "cboKabeSunUp(0)", nullptr},
+    {"KabeSunUp_d_1", "cboKabeSunUp(1)", nullptr},
+    {"KabeSunUp_d_2", "cboKabeSunUp(2)", nullptr},
+    {"KabeSunUp_d_3", "cboKabeSunUp(3)", nullptr},
+    {"KabeSunUp_d_4", "cboKabeSunUp(4)", nullptr},
+    {"KabeSunRight_d_0", "cboKabeSunRight(0)", nullptr},
+    {"KabeSunRight_d_1", "cboKabeSunRight(1)", nullptr},
+    {"KabeSunRight_d_2", "cboKabeSunRight(2)", nullptr},
+    {"KabeSunRight_d_3", "cboKabeSunRight(3)", nullptr},
+    {"KabeSunRight_d_4", "cboKabeSunRight(4)", nullptr},
+    {"KabeSunLeft_d_0", "cboKabeSunLeft(0)", nullptr},
+    {"KabeSunLeft_d_1", "cboKabeSunLeft(1)", nullptr},
+    {"KabeSunLeft_d_2", "cboKabeSunLeft(2)", nullptr},
+    {"KabeSunLeft_d_3", "cboKabeSunLeft(3)", nullptr},
+    {"KabeSunLeft_d_4", "cboKabeSunLeft(4)", nullptr},
+};
+// clang-format on
+
+inline constexpr int kResDataLines = static_cast<int>(std::size(kResDataLayout));
 
 using ResDataValues = std::array<std::string, kResDataLines>;  // UTF-8 texts, file order
 

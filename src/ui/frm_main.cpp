@@ -104,6 +104,15 @@ const Control* FrmMain::find_control(std::string_view name, int index) const {
     return it == by_key_.end() ? nullptr : it->second;
 }
 
+ComboBox* FrmMain::box_named(std::string_view name) {
+    const auto it = by_key_.find(std::string(name));
+    if (it == by_key_.end()) return nullptr;
+    Control* control = it->second;
+    if (control->kind != ControlKind::ComboBox && control->kind != ControlKind::DropDownList)
+        return nullptr;
+    return static_cast<ComboBox*>(control);
+}
+
 FrmMain::Binding* FrmMain::binding_for(const Control& control) {
     const auto it = bindings_.find(&control);
     return it == bindings_.end() ? nullptr : &it->second;

@@ -30,6 +30,8 @@
 #include "platform/file_system.h"
 #include "platform/registry.h"
 #include "platform/result.h"
+#include "settings/res_data.h"
+#include "settings/settei_picks.h"
 #include "ui/column/column_panel.h"
 #include "ui/controls.h"
 #include "ui/walls/wall_panel.h"
@@ -61,7 +63,7 @@ std::optional<ControlRef> parse_control_ref(std::string_view text);
 struct FormWindow {
     static constexpr const char* kTitle = "quornel";
     std::string caption = kTitle;  // with the number of places when there are several
-    double client_width = 12495;  // design client area
+    double client_width = 12495;   // design client area
     double client_height = 11025;
     double width = 12495;  // outer size, set by Form_Load
     double height = 11025;
@@ -300,8 +302,11 @@ class FrmMain {
     // handler rewrote it).
     void hold_focused_text();
 
-    std::array<ComboBox*, 15> settei_boxes();    // the tab-1 lists in registry order
-    std::array<ComboBox*, 37> res_data_boxes();  // the boxes of the previous-values lines
+    // A combo box or drop-down list by the name a data file's table gives it ("cboHsnXG",
+    // "cboKabeSunDOWN(0)"); null when the window has none of that name.
+    ComboBox* box_named(std::string_view name);
+    std::array<ComboBox*, kSetteiValues> settei_boxes();  // the 基本設定 lists, by kSetteiPicks
+    std::array<ComboBox*, kResDataLines> res_data_boxes();  // by kResDataLayout; null: a choice
     // The boxes of each line of the pick-list file, found by the names its layout gives.
     struct ListLine {
         ComboBox* source;                // whose list is saved

@@ -9,24 +9,13 @@
 
 namespace quornel {
 
-namespace {
-
-ComboBox* combo_box(FrmMain& form, std::string_view name) {
-    const auto ref = parse_control_ref(name);
-    Control* control = ref ? form.find_control(ref->name, ref->index) : nullptr;
-    if (!control || control->kind != ControlKind::ComboBox) return nullptr;
-    return static_cast<ComboBox*>(control);
-}
-
-}  // namespace
-
 std::vector<FrmMain::ListLine> FrmMain::list_lines() {
     std::vector<ListLine> lines;
     for (const ListDataLine& layout : list_data_layout()) {
-        ListLine line{combo_box(*this, layout.box), {}};
+        ListLine line{box_named(layout.box), {}};
         if (line.source) line.targets.push_back(line.source);
         for (const char* name : layout.shared_by) {
-            if (ComboBox* box = combo_box(*this, name)) line.targets.push_back(box);
+            if (ComboBox* box = box_named(name)) line.targets.push_back(box);
         }
         lines.push_back(std::move(line));
     }

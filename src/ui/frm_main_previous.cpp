@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "exchange/number_text.h"
@@ -57,28 +58,37 @@ void restore_hasira_iti(FrmMain& f, const std::string&, int value) {
     f.select_option(f.optHasiraMoji[value]);
 }
 
-// The lines that hold a choice of the window rather than a box's text: how 「前回値」 reads
-// each, how it names a text it refuses (WHAT「TEXT」RULE), and how it restores the value.
-struct ChoiceLine {
-    int line;  // 0-based
+// The window's choices that quornel_res.dat stores, by the name its lines give them: how
+// 「前回値」 reads each, how it names a text it refuses (WHAT「TEXT」RULE), how it restores
+// the value, and what a completed drawing stores.
+struct Choice {
+    const char* name;
     std::optional<int> (*read)(const std::string& text);
     const char* what;
     const char* rule;
     void (*restore)(FrmMain& form, const std::string& text, int value);
+    int (*stored)(const FrmMain& form);
 };
 
 // clang-format off
-const ChoiceLine kChoiceLines[] = {
-    {0, sin_from_text, "", "は数値ではありません", restore_sin},
-    {1, shape_from_text, "柱・壁配置", "は 0〜8 の整数ではないため、今の配置のままです", restore_shape},
-    {4, sunpo_iti_from_text, "寸法位置", "は 1〜4 ではありません", restore_sunpo_iti},
-    {5, hasira_iti_from_text, "柱記号位置", "は 0〜4 ではありません", restore_hasira_iti},
+const Choice kChoices[] = {
+    {"optSin", sin_from_text, "", "は数値ではありません", restore_sin,
+     [](const FrmMain& f) { return f.state.optSin_d; }},
+    {"img_hasira_s", shape_from_text, "柱・壁配置", "は 0〜8 の整数ではないため、今の配置のままです",
+     restore_shape, [](const FrmMain& f) { return f.state.hasira_sd; }},
+    {"optSunpoIti", sunpo_iti_from_text, "寸法位置", "は 1〜4 ではありません", restore_sunpo_iti,
+     [](const FrmMain& f) { return f.SunpoIti_d; }},
+    {"optHasiraMoji", hasira_iti_from_text, "柱記号位置", "は 0〜4 ではありません",
+     restore_hasira_iti, [](const FrmMain& f) { return f.HasiraIti_d; }},
 };
 // clang-format on
 
-const ChoiceLine* choice_line(int line) {
-    for (const ChoiceLine& c : kChoiceLines) {
-        if (c.line == line) return &c;
+// The choice a line of the file holds; null for a line that holds a box's text.
+const Choice* choice_of_line(int line) {
+    const char* name = kResDataLayout[line].choice;
+    if (!name) return nullptr;
+    for (const Choice& c : kChoices) {
+        if (std::string_view(c.name) == name) return &c;
     }
     return nullptr;
 }
@@ -94,7 +104,6 @@ struct RestorableLines {
 };
 
 RestorableLines restorable_lines(const ResDataRead& read) {
-    const auto& keys = res_data_keys();
     RestorableLines lines;
     for (int i = 0; i < kResDataLines; ++i) {
         if (!read.values[i]) continue;
@@ -102,16 +111,18 @@ RestorableLines restorable_lines(const ResDataRead& read) {
         lines.any_line = true;
     }
     auto reject = [&](int i, const std::string& why) {
-        lines.problems.push_back(std::to_string(i + 1) + " 行目（" + keys[i] + "）: " + why);
+        lines.problems.push_back(std::to_string(i + 1) + " 行目（" + kResDataLayout[i].key +
+                                 "）: " + why);
         lines.field[i].reset();
     };
     for (int i = 0; i < kResDataLines; ++i) {
         if (!read.values[i] && lines.any_line) reject(i, "行がないか、カンマがありません");
     }
-    for (const ChoiceLine& c : kChoiceLines) {
-        const auto& text = lines.field[c.line];
-        if (text && !c.read(*text)) {
-            reject(c.line, std::string(c.what) + "「" + *text + "」" + c.rule);
+    for (int i = 0; i < kResDataLines; ++i) {
+        const Choice* c = choice_of_line(i);
+        const auto& text = lines.field[i];
+        if (c && text && !c->read(*text)) {
+            reject(i, std::string(c->what) + "「" + *text + "」" + c->rule);
         }
     }
     return lines;
@@ -133,20 +144,12 @@ std::string restore_message(const ResDataRead& read, const RestorableLines& line
 
 }  // namespace
 
-// The boxes of lines 3, 4 and 7 to 37, by line number (1-based); null for the other lines.
-std::array<ComboBox*, 37> FrmMain::res_data_boxes() {
-    std::array<ComboBox*, 37> boxes{};
-    boxes[2] = &cboM_h;
-    boxes[3] = &cboM_k;
-    boxes[6] = &cboHasiraKigou;
-    ComboBox* const column_boxes[] = {&column.cboHsnXG,    &column.cboHsnXU_0,  &column.cboHsnXU_1,
-                                      &column.cboHsnXM[0], &column.cboHsnXM[1], &column.cboHsnYG,
-                                      &column.cboHsnYU_0,  &column.cboHsnYU_1,  &column.cboHsnYM[0],
-                                      &column.cboHsnYM[1]};
-    for (int i = 0; i < 10; ++i) boxes[7 + i] = column_boxes[i];
-    const WallSide order[] = {WallSide::DOWN, WallSide::Up, WallSide::Right, WallSide::Left};
-    for (int s = 0; s < 4; ++s) {
-        for (int i = 0; i < 5; ++i) boxes[17 + 5 * s + i] = &wall(order[s]).cbo[i];
+// The box of each line of quornel_res.dat, found by the name the line gives it; null for
+// the lines that hold a choice.
+std::array<ComboBox*, kResDataLines> FrmMain::res_data_boxes() {
+    std::array<ComboBox*, kResDataLines> boxes{};
+    for (int i = 0; i < kResDataLines; ++i) {
+        if (const char* name = kResDataLayout[i].box) boxes[i] = box_named(name);
     }
     return boxes;
 }
@@ -155,12 +158,12 @@ Status FrmMain::ResDataSave() {
     ResDataValues values;
     const auto boxes = res_data_boxes();
     for (int i = 0; i < kResDataLines; ++i) {
-        if (boxes[i]) values[i] = boxes[i]->text;
+        if (const Choice* c = choice_of_line(i)) {
+            values[i] = std::to_string(c->stored(*this));
+        } else if (boxes[i]) {
+            values[i] = boxes[i]->text;
+        }
     }
-    values[0] = std::to_string(state.optSin_d);
-    values[1] = std::to_string(state.hasira_sd);
-    values[4] = std::to_string(SunpoIti_d);
-    values[5] = std::to_string(HasiraIti_d);
     return write_res_data(env_.fs, env_.program_dir, values);
 }
 
@@ -187,9 +190,9 @@ void FrmMain::ResDataLoad() {
     for (int i = 0; i < kResDataLines; ++i) {
         if (!lines.field[i]) continue;
         const std::string& text = *lines.field[i];
-        if (const ChoiceLine* c = choice_line(i)) {
+        if (const Choice* c = choice_of_line(i)) {
             c->restore(*this, text, *c->read(text));
-        } else {
+        } else if (boxes[i]) {
             set_box_text(*boxes[i], text);
         }
     }

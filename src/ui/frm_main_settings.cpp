@@ -9,13 +9,13 @@
 namespace quornel {
 
 void FrmMain::cmdS_hozon_Click() {
-    const auto& names = settei_value_names();
     const auto boxes = settei_boxes();
     int failed = 0;
     for (int i = 0; i < kSetteiValues; ++i) {
         // The list position as a 16-bit integer: no selection is stored as -1.
-        const auto position = static_cast<std::int16_t>(boxes[i]->list_index);
-        if (!SetRegValue(env_.registry, kSetteiKey, names[i], RegVariant::integer(position))) {
+        const auto position = static_cast<std::int16_t>(boxes[i] ? boxes[i]->list_index : -1);
+        if (!SetRegValue(env_.registry, kSetteiKey, kSetteiPicks[i].value_name,
+                         RegVariant::integer(position))) {
             ++failed;
         }
     }
@@ -43,11 +43,9 @@ void FrmMain::cmdS_reset_Click() {
                           DialogIcon::None) != DialogAnswer::Yes) {
         return;
     }
-    for (ComboBox* box :
-         {&cbo_h_ly, &cbo_h_nPenColor, &cbo_h_nPenStyle, &cbo_x_ly, &cbo_x_nPenColor,
-          &cbo_x_nPenStyle, &cbo_k_ly, &cbo_k_nPenColor, &cbo_k_nPenStyle, &cbo_kh_ly,
-          &cbo_kh_nPenColor, &cbo_kh_nPenStyle, &cbo_sun_ly, &cbo_hm_ly, &cbo_hm_cn}) {
-        set_list_index(*box, 0);
+    // In the order of the registry values (settei_picks.h says why that order will do).
+    for (ComboBox* box : settei_boxes()) {
+        if (box) set_list_index(*box, 0);
     }
 }
 

@@ -11,12 +11,11 @@ namespace {
 constexpr const char* kHeaderFile = "TEMP.TXT";
 }
 
-// The fifteen tab-1 lists in the order of their registry values.
-std::array<ComboBox*, 15> FrmMain::settei_boxes() {
-    return {&cbo_h_ly,        &cbo_h_nPenColor, &cbo_h_nPenStyle,  &cbo_x_ly,
-            &cbo_x_nPenColor, &cbo_x_nPenStyle, &cbo_k_ly,         &cbo_k_nPenColor,
-            &cbo_k_nPenStyle, &cbo_kh_ly,       &cbo_kh_nPenColor, &cbo_kh_nPenStyle,
-            &cbo_hm_ly,       &cbo_hm_cn,       &cbo_sun_ly};
+// The lists of 基本設定, found by the names their registry values give them, in that order.
+std::array<ComboBox*, kSetteiValues> FrmMain::settei_boxes() {
+    std::array<ComboBox*, kSetteiValues> boxes{};
+    for (int i = 0; i < kSetteiValues; ++i) boxes[i] = box_named(kSetteiPicks[i].box);
+    return boxes;
 }
 
 void FrmMain::Form_Load() {
@@ -32,6 +31,7 @@ void FrmMain::Form_Load() {
     const auto positions = SetteiLoad(env_.registry);
     const auto boxes = settei_boxes();
     for (int i = 0; i < kSetteiValues; ++i) {
+        if (!boxes[i]) continue;
         ComboBox& box = *boxes[i];
         const int p = positions[i];
         // A stored position outside the list (or -1 saved from an empty selection) takes

@@ -48,7 +48,7 @@ TEST(RepeatFaults, ADamagedHeaderStopsTheRunWithoutOutput) {
     FaultyWindow w;
     w.put("TEMP.TXT", std::string("\x00\xff\x81hq\x00", 6));
     std::string previous;  // complete: the header alone stops the run
-    for (const char* key : res_data_keys()) previous += std::string(key) + ",0\r\n";
+    for (const ResDataLine& line : kResDataLayout) previous += std::string(line.key) + ",0\r\n";
     w.put("quornel_res.dat", previous);
     const Snapshot before = snapshot(w.dir.path());
 

@@ -101,7 +101,7 @@ TEST_P(RegistrySettings, UnusableValuesFallBackToTheDefault) {
 TEST_P(RegistrySettings, SavedPenSettingsComeBackAtTheNextStart) {
     std::array<int, kSetteiValues> chosen = {3, 1, 2, 15, 5, 8, 0, 4, 7, 9, 2, 1, 11, 9, 6};
     for (int i = 0; i < kSetteiValues; ++i)
-        ASSERT_TRUE(SetRegValue(reg(), kSetteiKey, settei_value_names()[i],
+        ASSERT_TRUE(SetRegValue(reg(), kSetteiKey, kSetteiPicks[i].value_name,
                                 RegVariant::integer(chosen[i])));
     auto stored = reg().query(kSetteiKey, "Kigou_cn");
     ASSERT_TRUE(stored);

@@ -23,7 +23,7 @@ std::vector<std::string> previous_values() {
 std::string res_lines(const std::vector<std::string>& values, std::size_t count = 37) {
     std::string out;
     for (std::size_t i = 0; i < count && i < values.size(); ++i) {
-        out += std::string(res_data_keys()[i]) + "," + values[i] + "\r\n";
+        out += std::string(kResDataLayout[i].key) + "," + values[i] + "\r\n";
     }
     return *utf8_to_ansi(out);
 }

@@ -34,8 +34,8 @@ TEST(FrmMainSettings, SavedChoicesAreTheNextStartsChoices) {
     EXPECT_EQ(saved_dword(w.registry(), "Kigou_cn"), 9u);
     EXPECT_EQ(saved_dword(w.registry(), "Kabe_ly"), 0u);
     EXPECT_EQ(saved_dword(w.registry(), "Sunpou_ly"), 0xFFFFFFFFu);  // -1, all bits set
-    for (const char* name : settei_value_names()) {
-        EXPECT_TRUE(saved_dword(w.registry(), name).has_value()) << name;
+    for (const SetteiPick& pick : kSetteiPicks) {
+        EXPECT_TRUE(saved_dword(w.registry(), pick.value_name).has_value()) << pick.value_name;
     }
 
     FrmMain& again = w.start();

@@ -9,7 +9,7 @@
 #
 # The release folder holds, in this order, which is also the order of the zip's entries:
 #   quornel.exe, uninstall.exe, quornel.dat, quornel_d.dat   (from the build)
-#   quornel.bat, quornel_repeat.bat, quornel_multi.bat,       (from dist/, as they ship; the
+#   quornel.bat, quornel_repeat.bat, quornel_multi.bat,       (from release/, as they ship; the
 #   quornel_multi_repeat.bat, readme.txt                       readme with @VERSION@ replaced
 #                                                              by the file VERSION)
 #   LICENSE, THIRD-PARTY-NOTICES.txt                          (from the repository's top)
@@ -27,14 +27,14 @@ dist="${2:-$root/dist}"
 source "$root/scripts/lib/release.sh"
 
 from_build=(quornel.exe uninstall.exe quornel.dat quornel_d.dat)
-from_dist=(quornel.bat quornel_repeat.bat quornel_multi.bat quornel_multi_repeat.bat readme.txt)
+from_release=(quornel.bat quornel_repeat.bat quornel_multi.bat quornel_multi_repeat.bat readme.txt)
 from_root=(LICENSE THIRD-PARTY-NOTICES.txt)
-shipped=("${from_build[@]}" "${from_dist[@]}" "${from_root[@]}")
+shipped=("${from_build[@]}" "${from_release[@]}" "${from_root[@]}")
 version="$(quornel_release_version "$root" || true)"
 
 missing=()
 for f in "${from_build[@]}"; do [ -f "$build/$f" ] || missing+=("$build/$f"); done
-for f in "${from_dist[@]}"; do [ -f "$root/dist/$f" ] || missing+=("$root/dist/$f"); done
+for f in "${from_release[@]}"; do [ -f "$root/release/$f" ] || missing+=("$root/release/$f"); done
 for f in "${from_root[@]}"; do [ -f "$root/$f" ] || missing+=("$root/$f"); done
 [ -n "$version" ] || missing+=("$root/VERSION")
 if [ ${#missing[@]} -gt 0 ]; then
@@ -56,10 +56,10 @@ trap 'rm -rf "$staging"' EXIT
 folder="$staging/quornel"
 mkdir "$folder"
 for f in "${from_build[@]}"; do cp "$build/$f" "$folder/$f"; done
-for f in "${from_dist[@]}"; do cp "$root/dist/$f" "$folder/$f"; done
+for f in "${from_release[@]}"; do cp "$root/release/$f" "$folder/$f"; done
 for f in "${from_root[@]}"; do cp "$root/$f" "$folder/$f"; done
 # Byte for byte apart from the placeholder: the readme is CP932 with CR LF.
-LC_ALL=C sed "s/@VERSION@/$version/g" "$root/dist/readme.txt" >"$folder/readme.txt"
+LC_ALL=C sed "s/@VERSION@/$version/g" "$root/release/readme.txt" >"$folder/readme.txt"
 
 # Permissions and times as the zip stores them, whatever the umask and the clock say.
 for f in "${shipped[@]}"; do

@@ -54,7 +54,7 @@ check() {  # check WHAT EXPECTED ACTUAL
 run_batch() {
     rm -rf "$work/folder"
     mkdir "$work/folder"
-    cp "$source_dir/dist/$1" "$work/quornel.exe" "$work/folder/"
+    cp "$source_dir/release/$1" "$work/quornel.exe" "$work/folder/"
     (cd "$work/folder" && shift_setup && "$emulator" cmd /c "$1" >/dev/null 2>&1)
 }
 
@@ -98,8 +98,8 @@ check "no exchange file: the old TEMP.TXT is gone" "TEMP.TXT: missing" "$(sed -n
 build_dir="$1"
 real="$work/real"
 mkdir "$real"
-cp "$build_dir/quornel.exe" "$source_dir/dist/quornel_repeat.bat" \
-    "$source_dir/dist/quornel_multi_repeat.bat" "$source_dir/demo/quornel_res.dat" \
+cp "$build_dir/quornel.exe" "$source_dir/release/quornel_repeat.bat" \
+    "$source_dir/release/quornel_multi_repeat.bat" "$source_dir/demo/quornel_res.dat" \
     "$build_dir/quornel.dat" "$build_dir/quornel_d.dat" "$real/"
 (
     cd "$real" &&

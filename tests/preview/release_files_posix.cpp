@@ -71,7 +71,7 @@ TEST(ReleaseBatchFiles, JwCadDirectivesThenTheExchangeThenQuornel) {
                     Batch{"quornel_repeat.bat", "quornel.exe --repeat", false},
                     Batch{"quornel_multi.bat", "quornel.exe", true},
                     Batch{"quornel_multi_repeat.bat", "quornel.exe --repeat", true}}) {
-        std::string bytes = read_file(kSource + "/dist/" + b.file);
+        std::string bytes = read_file(kSource + "/release/" + b.file);
         ASSERT_FALSE(bytes.empty()) << b.file;
         expect_cp932(bytes, b.file);
         std::vector<std::string> lines = crlf_lines(bytes, b.file);
@@ -117,7 +117,7 @@ TEST(ReleaseBatchFiles, JwCadDirectivesThenTheExchangeThenQuornel) {
 }
 
 TEST(ReleaseReadme, JapaneseInCp932NamingEveryShippedFile) {
-    std::string bytes = read_file(kSource + "/dist/readme.txt");
+    std::string bytes = read_file(kSource + "/release/readme.txt");
     expect_cp932(bytes, "readme.txt");
     crlf_lines(bytes, "readme.txt");
     std::string text = ansi_to_utf8(bytes);
@@ -135,7 +135,7 @@ TEST(ReleaseVersion, TheReadmesNameTheDefinedVersion) {
     EXPECT_NE(read_file(kSource + "/README.md").find("Version " + version + "."), std::string::npos)
         << version;
     // The release readme's history has an entry for the version it ships with.
-    std::string readme = ansi_to_utf8(read_file(kSource + "/dist/readme.txt"));
+    std::string readme = ansi_to_utf8(read_file(kSource + "/release/readme.txt"));
     const std::size_t history = readme.find("■ 更新履歴");
     ASSERT_NE(history, std::string::npos);
     EXPECT_NE(readme.find("\r\n  " + version + "\r\n", history), std::string::npos) << version;
@@ -192,8 +192,8 @@ TEST_F(DistScript, AssemblesTheReleaseFolderItsZipAndTheirSums) {
     EXPECT_EQ(dir_.read("dist/quornel/uninstall.exe"), "bytes of uninstall.exe");
     // The batch files ship byte for byte, CR LF and CP932 included; the readme too, with
     // the version filled in.
-    EXPECT_EQ(dir_.read("dist/quornel/quornel.bat"), read_file(kSource + "/dist/quornel.bat"));
-    std::string readme = read_file(kSource + "/dist/readme.txt");
+    EXPECT_EQ(dir_.read("dist/quornel/quornel.bat"), read_file(kSource + "/release/quornel.bat"));
+    std::string readme = read_file(kSource + "/release/readme.txt");
     ASSERT_NE(readme.find("@VERSION@"), std::string::npos);
     for (std::size_t at; (at = readme.find("@VERSION@")) != std::string::npos;)
         readme.replace(at, 9, defined_version());

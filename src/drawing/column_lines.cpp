@@ -3,8 +3,7 @@
 namespace quornel {
 namespace {
 
-// Wall lines run this far beyond the body outline (drawing units, not scaled).
-constexpr double kStub = 800;
+constexpr double kStub = kWallStub;
 
 void pen(CommandStream& out, const PenSpec& p) {
     out.pen(p.layer, p.colour, p.line_type);

@@ -42,6 +42,10 @@ void CommandStream::item(Coord c, double offset) {
     text_ += it->second;
 }
 
+void CommandStream::item_once(double value, double offset) {
+    append_item(text_, value + offset);
+}
+
 void CommandStream::line(Coord x1, Coord y1, Coord x2, Coord y2) {
     x(x1);
     y(y1);
@@ -73,6 +77,24 @@ void CommandStream::dimension_text(Coord tx, Coord ty, TextDirection direction,
     y(ty);
     text_ += direction == TextDirection::Horizontal ? "1 0 \"" : "0 1 \"";
     text_ += ansi_text;
+    end_line();
+}
+
+void CommandStream::solid(const std::array<double, 8>& corners) {
+    text_ += "sl ";
+    for (std::size_t i = 0; i < corners.size(); i += 2) {
+        x(corners[i]);
+        y(corners[i + 1]);
+    }
+    end_line();
+}
+
+void CommandStream::hatch_line(double x1, double y1, double x2, double y2) {
+    text_ += "z1\r\n";
+    item_once(x1, dx_);
+    item_once(y1, dy_);
+    item_once(x2, dx_);
+    item_once(y2, dy_);
     end_line();
 }
 

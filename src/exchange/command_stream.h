@@ -1,6 +1,7 @@
 #pragma once
 // The command lines of JWC_TEMP.TXT after the header echo, in the exact text Jw_cad reads.
 // Every line ends with CR LF; texts are passed in as ANSI bytes.
+#include <array>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -54,6 +55,11 @@ class CommandStream {
     void symbol_text(Coord x, Coord y, std::string_view ansi_text);
     // "cs ": a dimension value along (1, 0) or (0, 1).
     void dimension_text(Coord x, Coord y, TextDirection direction, std::string_view ansi_text);
+    // "sl ": a solid quadrilateral, its corners x1 y1 … x4 y4 in order.
+    void solid(const std::array<double, 8>& corners);
+    // "z1", Jw_cad's hatch attribute, then the line. A hatch has thousands of lines whose
+    // numbers hardly repeat: they are written straight into the stream, not remembered.
+    void hatch_line(double x1, double y1, double x2, double y2);
 
     const std::string& text() const { return text_; }
     std::string take() { return std::move(text_); }
@@ -62,6 +68,7 @@ class CommandStream {
     void attribute(const char* kind, int n);
     void raw_line(std::string_view s);
     void item(Coord c, double offset);
+    void item_once(double value, double offset);
     void x(Coord c) { item(c, dx_); }
     void y(Coord c) { item(c, dy_); }
     void end_line() { text_ += "\r\n"; }

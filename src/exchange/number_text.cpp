@@ -184,9 +184,26 @@ std::string format_number(double value) {
 }
 
 std::string format_item(double value) {
-    std::string digits = format_number(value);
-    if (!digits.empty() && digits[0] == '-') return digits + " ";
-    return " " + digits + " ";
+    std::string item;
+    append_item(item, value);
+    return item;
+}
+
+void append_item(std::string& out, double value) {
+    char buf[512];
+    std::string_view digits = std::isfinite(value)
+                                  ? to_text(value, std::chars_format::general, 15, buf)
+                                  : std::string_view("0");
+    // An exponent (a magnitude no drawing has, or a rounding residue near 0) is written out
+    // by format_number; so is "-0".
+    std::string spelled;
+    if (digits.find('e') != std::string_view::npos || digits == "-0") {
+        spelled = format_number(value);
+        digits = spelled;
+    }
+    if (digits.front() != '-') out += ' ';
+    out += digits;
+    out += ' ';
 }
 
 std::string format_grouped(double value) {

@@ -61,6 +61,12 @@ def main(dump, out):
                       ("leave", "cboHsnXG"), ("type", "cboKabeSunLeft(1)", "１２０"), ("enter", "cboKabeSunLeft(1)"),
                       ("type", "cboHasiraKigou", "C1\r\nly0"), ("click", "cmdSakuzu")],
         "cancel": [("type", "cboHsnXG", "600"), ("click", "cmdClose")],
+        "fills": [("click", "SSTab1(1)"), ("choose", "cbo_nuri_hasira", 1), ("choose", "cbo_nuri_kabe", 2),
+                  ("choose", "cbo_nuri_pitch", 0), ("click", "SSTab1(0)"),
+                  ("type", "cboHsnXG", "3000000"), ("leave", "cboHsnXG"), ("click", "cmdWriHX"),
+                  ("type", "cboKabeSunUp(2)", "150"), ("leave", "cboKabeSunUp(2)"), ("click", "cmdWriKU"),
+                  ("click", "cmdSakuzu"), ("click", "SSTab1(1)"), ("choose", "cbo_nuri_hasira", 1),
+                  ("click", "SSTab1(0)"), ("click", "cmdSakuzu")],
     }
     for name, steps in scenarios.items():
         with open(f"{out}/{name}", "wb") as f:

@@ -42,8 +42,15 @@ void CommandStream::item(Coord c, double offset) {
     text_ += it->second;
 }
 
-void CommandStream::item_once(double value, double offset) {
-    append_item(text_, value + offset);
+void CommandStream::hatch_item(int slot, double value) {
+    HatchSlot& last = hatch_slots_[static_cast<std::size_t>(slot)];
+    // Compared as written: -0 and 0 are both " 0 ".
+    if (last.text.empty() || last.value != value) {
+        last.value = value;
+        last.text.clear();
+        append_item(last.text, value);
+    }
+    text_ += last.text;
 }
 
 void CommandStream::line(Coord x1, Coord y1, Coord x2, Coord y2) {
@@ -91,10 +98,10 @@ void CommandStream::solid(const std::array<double, 8>& corners) {
 
 void CommandStream::hatch_line(double x1, double y1, double x2, double y2) {
     text_ += "z1\r\n";
-    item_once(x1, dx_);
-    item_once(y1, dy_);
-    item_once(x2, dx_);
-    item_once(y2, dy_);
+    hatch_item(0, x1 + dx_);
+    hatch_item(1, y1 + dy_);
+    hatch_item(2, x2 + dx_);
+    hatch_item(3, y2 + dy_);
     end_line();
 }
 

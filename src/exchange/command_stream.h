@@ -61,6 +61,9 @@ class CommandStream {
     // numbers hardly repeat: they are written straight into the stream, not remembered.
     void hatch_line(double x1, double y1, double x2, double y2);
 
+    // Room for `bytes` in all, so that a long stream grows in one step.
+    void reserve(std::size_t bytes) { text_.reserve(bytes); }
+
     const std::string& text() const { return text_; }
     std::string take() { return std::move(text_); }
 
@@ -68,7 +71,9 @@ class CommandStream {
     void attribute(const char* kind, int n);
     void raw_line(std::string_view s);
     void item(Coord c, double offset);
-    void item_once(double value, double offset);
+    // A hatch line's number at `slot` (x1, y1, x2, y2): formatted anew unless it is the
+    // number the previous hatch line had there, as an end on a rectangle's edge mostly is.
+    void hatch_item(int slot, double value);
     void x(Coord c) { item(c, dx_); }
     void y(Coord c) { item(c, dy_); }
     void end_line() { text_ += "\r\n"; }
@@ -79,6 +84,11 @@ class CommandStream {
     // A drawing writes the same few faces and offsets again and again, and a column drawn
     // at many crossings writes them once per crossing: each number is formatted once.
     std::unordered_map<double, std::string> items_;
+    struct HatchSlot {
+        double value = 0;
+        std::string text;  // empty until the first hatch line
+    };
+    std::array<HatchSlot, 4> hatch_slots_;
 };
 
 // Upper-case hexadecimal without leading zeros: 0 -> "0", 10 -> "A".

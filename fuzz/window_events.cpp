@@ -20,6 +20,7 @@
 #include "settings/list_data.h"
 #include "settings/res_data.h"
 #include "settings/settei_picks.h"
+#include "support/drawing_lines.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_file_system.h"
 #include "ui/frm_main.h"
@@ -202,6 +203,8 @@ void check_repeat(test::FakeFileSystem& fs, Registry& registry, const FrmMain& f
     FUZZ_CHECK(read_list_data(fs, kDir + "/quornel.dat").problem.empty());
     // The header comes back first, less "hq" and the character after it.
     FUZZ_CHECK(drawing.rfind(std::string(kHeader).substr(3), 0) == 0);
+    // No outline or wall line of no length, whatever the values.
+    FUZZ_CHECK(test::zero_length_outline_lines(drawing).empty());
 
     test::FakeDialogs dialogs;
     FrmMain again(FrmMainEnv{fs, registry, dialogs, kDir});

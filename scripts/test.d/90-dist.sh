@@ -4,7 +4,9 @@
 # - the zip holds the release folder, quornel/ inside, and every entry carries the time
 #   of the last commit (UTC); SHA256SUMS matches the files;
 # - neither program carries its link time in its PE header, nor the path of the source
-#   folder, the build folder or the home folder (as bytes or as UTF-16).
+#   folder, the build folder or the home folder (as bytes or as UTF-16);
+# - the install guides list exactly the files of the release folder, and a batch file they
+#   show is the shipped one, line for line.
 set -uo pipefail
 root="${QUORNEL_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}"
 build="$root/build/windows"
@@ -59,5 +61,40 @@ for exe in quornel.exe uninstall.exe; do
             print "$s\n" if index($bytes, $s) >= 0 || index($bytes, $wide) >= 0;
         }' "$file" "${places[@]}")
 done
+
+# The guides, against the folder a user unpacks: the table of the folder's files, and every
+# batch file shown, which must be the shipped file with the same first line.
+shipped="$(cd "$dist/quornel" && ls -1 | sort)"
+shown="$(mktemp -d)"
+for guide in "$root"/docs/install.*.md; do
+    name="$(basename "$guide")"
+    listed="$(awk '/^\| (ファイル|file) \|/ { on = 1; next }
+                   on && !/^\|/ { exit }
+                   on && match($0, /^\| `[^`]*`/) { print substr($0, 4, RLENGTH - 4) }' "$guide" |
+        sort)"
+    [ "$listed" = "$shipped" ] ||
+        fail "$name lists other files than the release folder: $(diff <(echo "$listed") <(echo "$shipped") | grep '^[<>]' | tr '\n' ' ')"
+    rm -f "$shown"/*
+    awk -v dir="$shown" '/^```bat$/ { on = 1; n++; next }
+                         /^```$/ { on = 0; next }
+                         on { print > (dir "/" n) }' "$guide"
+    [ -n "$(ls "$shown")" ] || fail "$name shows no batch file"
+    for block in "$shown"/*; do
+        [ -e "$block" ] || continue
+        match=""
+        for bat in "$dist"/quornel/*.bat; do
+            if [ "$(iconv -f CP932 -t UTF-8 "$bat" | head -n1 | tr -d '\r')" = "$(head -n1 "$block")" ]; then
+                match="$bat"
+                break
+            fi
+        done
+        if [ -z "$match" ]; then
+            fail "$name shows a batch file that is not shipped: $(head -n1 "$block")"
+        elif ! iconv -f CP932 -t UTF-8 "$match" | tr -d '\r' | cmp -s - "$block"; then
+            fail "$name shows $(basename "$match") otherwise than it ships"
+        fi
+    done
+done
+rm -rf "$shown"
 
 [ $failures -eq 0 ] && echo "dist: the release checks out" || exit 1

@@ -9,6 +9,14 @@ void pen(CommandStream& out, const PenSpec& p) {
     out.pen(p.layer, p.colour, p.line_type);
 }
 
+// A line of the outlines or the walls. One whose two ends are the same point (a wall flush
+// with the column face leaves such a piece of edge) is left out: Jw_cad would keep it as an
+// element nobody can see or pick until its データ整理 removes it.
+void segment(CommandStream& out, Coord x1, Coord y1, Coord x2, Coord y2) {
+    if (x1.value() == x2.value() && y1.value() == y2.value()) return;
+    out.line(x1, y1, x2, y2);
+}
+
 // Where a column edge without extra thickness meets a wall, only the stretch across the
 // wall's opening is drawn. Each end lies on the wall: a structural wall face strictly inside
 // the edge gives way to the wall's body face; one at or beyond the column corner is kept.
@@ -31,28 +39,28 @@ void structural_outline(CommandStream& out, const DrawingInput& in, const Column
     const WallFaces& right = g.wall(WallSide::Right);
     const WallFaces& left = g.wall(WallSide::Left);
     if (in.YM1 != 0) {
-        out.line(g.KouzouL, g.KouzouB, g.KouzouR, g.KouzouB);
+        segment(out, g.KouzouL, g.KouzouB, g.KouzouR, g.KouzouB);
     } else if (down.exists()) {
         Span s = joined_across_x(down, g.KouzouL, g.KouzouR);
-        out.line(s.from, g.KouzouB, s.to, g.KouzouB);
+        segment(out, s.from, g.KouzouB, s.to, g.KouzouB);
     }
     if (in.YM0 != 0) {
-        out.line(g.KouzouL, g.KouzouT, g.KouzouR, g.KouzouT);
+        segment(out, g.KouzouL, g.KouzouT, g.KouzouR, g.KouzouT);
     } else if (up.exists()) {
         Span s = joined_across_x(up, g.KouzouL, g.KouzouR);
-        out.line(s.from, g.KouzouT, s.to, g.KouzouT);
+        segment(out, s.from, g.KouzouT, s.to, g.KouzouT);
     }
     if (in.XM1 != 0) {
-        out.line(g.KouzouR, g.KouzouT, g.KouzouR, g.KouzouB);
+        segment(out, g.KouzouR, g.KouzouT, g.KouzouR, g.KouzouB);
     } else if (right.exists()) {
         Span s = joined_across_y(right, g.KouzouB, g.KouzouT);
-        out.line(g.KouzouR, s.from, g.KouzouR, s.to);
+        segment(out, g.KouzouR, s.from, g.KouzouR, s.to);
     }
     if (in.XM0 != 0) {
-        out.line(g.KouzouL, g.KouzouT, g.KouzouL, g.KouzouB);
+        segment(out, g.KouzouL, g.KouzouT, g.KouzouL, g.KouzouB);
     } else if (left.exists()) {
         Span s = joined_across_y(left, g.KouzouB, g.KouzouT);
-        out.line(g.KouzouL, s.from, g.KouzouL, s.to);
+        segment(out, g.KouzouL, s.from, g.KouzouL, s.to);
     }
 }
 
@@ -62,28 +70,28 @@ void body_outline(CommandStream& out, const ColumnGeometry& g) {
     const WallFaces& right = g.wall(WallSide::Right);
     const WallFaces& left = g.wall(WallSide::Left);
     if (down.exists()) {
-        out.line(g.KutaiL, g.KutaiB, down.KabeKutaiA, g.KutaiB);
-        out.line(down.KabeKutaiB, g.KutaiB, g.KutaiR, g.KutaiB);
+        segment(out, g.KutaiL, g.KutaiB, down.KabeKutaiA, g.KutaiB);
+        segment(out, down.KabeKutaiB, g.KutaiB, g.KutaiR, g.KutaiB);
     } else {
-        out.line(g.KutaiL, g.KutaiB, g.KutaiR, g.KutaiB);
+        segment(out, g.KutaiL, g.KutaiB, g.KutaiR, g.KutaiB);
     }
     if (up.exists()) {
-        out.line(g.KutaiL, g.KutaiT, up.KabeKutaiA, g.KutaiT);
-        out.line(up.KabeKutaiB, g.KutaiT, g.KutaiR, g.KutaiT);
+        segment(out, g.KutaiL, g.KutaiT, up.KabeKutaiA, g.KutaiT);
+        segment(out, up.KabeKutaiB, g.KutaiT, g.KutaiR, g.KutaiT);
     } else {
-        out.line(g.KutaiL, g.KutaiT, g.KutaiR, g.KutaiT);
+        segment(out, g.KutaiL, g.KutaiT, g.KutaiR, g.KutaiT);
     }
     if (right.exists()) {
-        out.line(g.KutaiR, g.KutaiT, g.KutaiR, right.KabeKutaiA);
-        out.line(g.KutaiR, right.KabeKutaiB, g.KutaiR, g.KutaiB);
+        segment(out, g.KutaiR, g.KutaiT, g.KutaiR, right.KabeKutaiA);
+        segment(out, g.KutaiR, right.KabeKutaiB, g.KutaiR, g.KutaiB);
     } else {
-        out.line(g.KutaiR, g.KutaiB, g.KutaiR, g.KutaiT);
+        segment(out, g.KutaiR, g.KutaiB, g.KutaiR, g.KutaiT);
     }
     if (left.exists()) {
-        out.line(g.KutaiL, g.KutaiT, g.KutaiL, left.KabeKutaiA);
-        out.line(g.KutaiL, left.KabeKutaiB, g.KutaiL, g.KutaiB);
+        segment(out, g.KutaiL, g.KutaiT, g.KutaiL, left.KabeKutaiA);
+        segment(out, g.KutaiL, left.KabeKutaiB, g.KutaiL, g.KutaiB);
     } else {
-        out.line(g.KutaiL, g.KutaiB, g.KutaiL, g.KutaiT);
+        segment(out, g.KutaiL, g.KutaiB, g.KutaiL, g.KutaiT);
     }
 }
 
@@ -92,16 +100,16 @@ void face_line(CommandStream& out, WallSide side, double face, double from,
                const ColumnGeometry& g) {
     switch (side) {
         case WallSide::Up:
-            out.line(face, from, face, g.KutaiT + kStub);
+            segment(out, face, from, face, g.KutaiT + kStub);
             break;
         case WallSide::DOWN:
-            out.line(face, from, face, g.KutaiB - kStub);
+            segment(out, face, from, face, g.KutaiB - kStub);
             break;
         case WallSide::Right:
-            out.line(from, face, g.KutaiR + kStub, face);
+            segment(out, from, face, g.KutaiR + kStub, face);
             break;
         case WallSide::Left:
-            out.line(from, face, g.KutaiL - kStub, face);
+            segment(out, from, face, g.KutaiL - kStub, face);
             break;
     }
 }
@@ -141,8 +149,8 @@ void write_column_lines(CommandStream& out, const DrawingInput& in, const Column
     structural_outline(out, in, g);
 
     pen(out, in.cross);
-    out.line(g.KouzouL, g.KouzouB, g.KouzouR, g.KouzouT);
-    out.line(g.KouzouL, g.KouzouT, g.KouzouR, g.KouzouB);
+    segment(out, g.KouzouL, g.KouzouB, g.KouzouR, g.KouzouT);
+    segment(out, g.KouzouL, g.KouzouT, g.KouzouR, g.KouzouB);
 
     pen(out, in.body);
     body_outline(out, g);

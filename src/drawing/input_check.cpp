@@ -65,6 +65,7 @@ std::optional<InputRefusal> column(const DrawingInput& in) {
                                       {.kind = ColumnMasi, .axis = axis, .index = i}))
                 return r;
         }
+        if (auto r = judge_column_size(axis, parts[0] + parts[1])) return r;
     }
     return std::nullopt;
 }

@@ -156,13 +156,22 @@ std::optional<InputRefusal> judge_wall(WallSide side, const WallValues& values, 
     return std::nullopt;
 }
 
+std::optional<InputRefusal> judge_column_size(ColumnAxis axis, double size) {
+    if (size != 0) return std::nullopt;
+    return InputRefusal{column_total_label(axis) +
+                            " が 0 です。\n"
+                            "柱の大きさを入れてから、もう一度「作図」を押してください。",
+                        InputBox{.kind = InputBox::Kind::ColumnTotal, .axis = axis}};
+}
+
 std::optional<InputRefusal> judge_column_axis(ColumnAxis axis, double total, double part0,
                                               double part1) {
     const InputBox total_box{.kind = InputBox::Kind::ColumnTotal, .axis = axis};
     if (auto r = judge_length(total, false, column_total_label(axis), total_box)) return r;
+    if (auto r = judge_column_size(axis, total)) return r;
     // A total whose parts do not add up to it (right after a new total cleared them) would
     // draw a column of the wrong size.
-    if (total != 0 && !parts_make_total(part0, part1, total)) {
+    if (!parts_make_total(part0, part1, total)) {
         const std::string parts = axis == ColumnAxis::X ? "左右" : "上下";
         const std::string name = column_total_label(axis);
         return InputRefusal{name + " の" + parts + "の寸法（" + format_number(part0) + " と " +

@@ -136,7 +136,11 @@ std::optional<InputRefusal> judge_length(double value, bool may_be_negative,
 std::optional<InputRefusal> judge_wall(WallSide side, const WallValues& values, int hasira_sd,
                                        int optSin_d);
 
-// A column axis's total, and its parts against it when it is set. The parts themselves are
+// A column axis of no size (柱幅 X or 柱せい Y of 0) is no column: nothing sensible can be
+// drawn of it. `size` is the axis's total, or the sum of its parts where only they are known.
+std::optional<InputRefusal> judge_column_size(ColumnAxis axis, double size);
+
+// A column axis's total (never 0), and its parts against it. The parts themselves are
 // judged with the drawing's other values.
 std::optional<InputRefusal> judge_column_axis(ColumnAxis axis, double total, double part0,
                                               double part1);

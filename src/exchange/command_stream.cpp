@@ -20,6 +20,12 @@ void CommandStream::attribute(const char* kind, int n) {
     end_line();
 }
 
+void CommandStream::decimal_attribute(const char* kind, int n) {
+    text_ += kind;
+    text_ += std::to_string(n);
+    end_line();
+}
+
 void CommandStream::pen(int layer_position, int colour_position, int line_type_position) {
     layer(layer_position);
     line_colour(colour_position + 1);

@@ -42,8 +42,9 @@ class CommandStream {
     void layer(int n) { attribute("ly", n); }
     void line_colour(int n) { attribute("lc", n); }
     void line_type(int n) { attribute("lt", n); }
-    void point_colour(int n) { attribute("pn", n); }
-    void text_type(int n) { attribute("cn", n); }
+    // Jw_cad reads these two in decimal (cn10 is text type 10), the others in hexadecimal.
+    void point_colour(int n) { decimal_attribute("pn", n); }
+    void text_type(int n) { decimal_attribute("cn", n); }
     // One row of pickers: layer, colour and line type by their list positions.
     void pen(int layer_position, int colour_position, int line_type_position);
 
@@ -69,6 +70,7 @@ class CommandStream {
 
   private:
     void attribute(const char* kind, int n);
+    void decimal_attribute(const char* kind, int n);
     void raw_line(std::string_view s);
     void item(Coord c, double offset);
     // A hatch line's number at `slot` (x1, y1, x2, y2): formatted anew unless it is the

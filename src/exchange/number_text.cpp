@@ -137,8 +137,10 @@ std::optional<std::string> plain_number_text(std::string_view typed) {
     if (!value) return std::nullopt;
     for (std::size_t pos = 0; pos < typed.size();) {
         char c;
-        pos += next_char(typed, pos, NumberForms::AllowFullWidth, c);
-        if (c == ',' || c == 'e' || c == 'E') return format_number(*value);
+        const std::size_t n = next_char(typed, pos, NumberForms::AllowFullWidth, c);
+        pos += n;
+        // A character of more than one byte is a full-width form the IME typed ("１２").
+        if (c == ',' || c == 'e' || c == 'E' || n > 1) return format_number(*value);
     }
     return std::nullopt;
 }

@@ -21,9 +21,10 @@ enum class NumberForms {
 std::optional<double> parse_number(std::string_view text,
                                    NumberForms forms = NumberForms::AllowFullWidth);
 
-// A typed number that carries grouping commas or an exponent ("1,200", "１，２００", "1e3"),
-// written as the window writes numbers ("1200", "1000"). nullopt for every other text: one
-// that is not a number, and a number without them, which stays as it was typed.
+// A typed number that carries grouping commas, an exponent or full-width forms ("1,200",
+// "１，２００", "1e3", "１２００"), written as the window writes numbers ("1200", "1000").
+// nullopt for every other text: one that is not a number, and a number in plain half-width
+// digits, which stays as it was typed.
 std::optional<std::string> plain_number_text(std::string_view typed);
 
 // Nothing but blanks (half-width, tab, ideographic): a box left empty.

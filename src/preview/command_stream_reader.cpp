@@ -65,6 +65,19 @@ std::optional<std::vector<double>> numbers(std::string_view s) {
 }
 
 // Upper- or lower-case hexadecimal digits, nothing else; at most 7 so that it fits an int.
+// The number of an attribute line. Jw_cad reads layers and layer groups in hexadecimal, text
+// types and point colours in decimal ("cn10"); a letter there is read as hexadecimal, as
+// quornel 1.1 wrote text type 10 ("cnA").
+std::optional<int> decimal_value(std::string_view s) {
+    if (s.empty() || s.size() > 7) return std::nullopt;
+    int value = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 std::optional<int> hex_value(std::string_view s) {
     if (s.empty() || s.size() > 7) return std::nullopt;
     int value = 0;
@@ -165,13 +178,15 @@ class Reader {
         return read_header(line, body);
     }
 
-    // ly, lc, lt, pn, cn and lg followed by a hexadecimal number. nullopt when the line is
-    // no attribute line; an engaged optional holding nullopt when it was read.
+    // ly, lc, lt and lg followed by a hexadecimal number, pn and cn by a decimal one. nullopt
+    // when the line is no attribute line; an engaged optional holding nullopt when it was read.
     std::optional<std::optional<LineError>> read_attribute(std::string_view body) {
         static constexpr std::string_view kinds[] = {"ly", "lc", "lt", "pn", "cn", "lg"};
         for (std::string_view kind : kinds) {
             if (!starts_with(body, kind)) continue;
-            auto value = hex_value(body.substr(2));
+            const bool decimal = kind == "pn" || kind == "cn";
+            auto value = decimal ? decimal_value(body.substr(2)) : std::nullopt;
+            if (!value) value = hex_value(body.substr(2));
             if (!value) return std::nullopt;
             int n = *value;
             if (kind == "ly" || kind == "lg") {
@@ -189,8 +204,8 @@ class Reader {
             } else if (kind == "cn") {
                 if (n > 10)
                     return std::optional<LineError>(
-                        LineError{"文字種番号は 0 から A までです: " + quote_line(body),
-                                  "text types run from 0 to A: " + quote_line(body)});
+                        LineError{"文字種番号は 0 から 10 までです: " + quote_line(body),
+                                  "text types run from 0 to 10: " + quote_line(body)});
                 attributes_.text_type = n;
             } else if (kind == "lc") {
                 attributes_.colour = n;

@@ -31,6 +31,7 @@ ResDataRead read_res_data(FileSystem& fs, const std::filesystem::path& program_d
     const auto file = program_dir / kResDataFile;
     ResDataRead result;
     if (!fs.exists(file)) {
+        result.missing = true;
         result.problem = "前回値のファイル「" + display_name(file) +
                          "」が見つかりません。前回値は、作図を完了したときに保存されます。";
         return result;

@@ -82,6 +82,8 @@ struct ResDataRead {
     // Japanese message when the file is missing or unreadable, or some line is missing or
     // has no comma; empty when all 37 lines were read.
     std::string problem;
+    // There is no file: nothing has been drawn in this folder yet.
+    bool missing = false;
 };
 
 // Reads quornel_res.dat. Lines end at CR LF, LF or a lone CR; keys are not looked at.

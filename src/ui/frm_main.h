@@ -318,6 +318,7 @@ class FrmMain {
         std::vector<ComboBox*> targets;  // which boxes the loaded entries go to, source first
     };
     std::vector<ListLine> list_lines();
+    std::string nothing_drawn_yet() const;
     Status read_header();
     void apply_pen_sample(const ComboBox& list, Picture& sample, const char* store);
     void show_warning(const std::string& text);

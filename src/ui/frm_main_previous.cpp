@@ -174,9 +174,26 @@ void FrmMain::RestoreColumnShape() {
     RefreshSequence(column, walls, state, 0);
 }
 
+// Before the first completed drawing there is nothing to bring back: said once, with the
+// way out. A repeated drawing is started from a batch file, so it names the one to use.
+std::string FrmMain::nothing_drawn_yet() const {
+    if (!strict_restore_) {
+        return "まだ一度も作図していないので、前回値がありません。\n"
+               "「作図」を完了すると、そのときの入力が前回値になります。";
+    }
+    return std::string("まだ一度も作図していないので、前回の柱がありません。\n先に ") +
+           (crossings.empty() ? "quornel.bat" : "quornel_multi.bat か quornel.bat") +
+           " で作図してください。";
+}
+
 void FrmMain::ResDataLoad() {
     last_restore_complete_ = true;
     const ResDataRead read = read_res_data(env_.fs, env_.program_dir);
+    if (read.missing) {
+        last_restore_complete_ = false;
+        show_warning(nothing_drawn_yet());
+        return;
+    }
     const RestorableLines lines = restorable_lines(read);
     const std::string message = restore_message(read, lines);
     if (!lines.any_line || (strict_restore_ && !message.empty())) {

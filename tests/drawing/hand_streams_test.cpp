@@ -4,6 +4,7 @@
 
 #include "cases.h"
 #include "drawing/drawing_run.h"
+#include "support/drawing_lines.h"
 
 namespace quornel::test {
 namespace {
@@ -15,6 +16,8 @@ TEST_P(HandStream, MatchesTheHandDerivedStream) {
     ASSERT_TRUE(actual.ok()) << actual.message();
     std::string expected = expected_stream(GetParam());
     EXPECT_EQ(first_difference(expected, *actual), "");
+    // Jw_cad would keep a line of no length as an element nobody can see.
+    EXPECT_EQ(zero_length_outline_lines(*actual), std::vector<std::string>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(Columns, HandStream,
@@ -82,13 +85,14 @@ TEST(Symbol, EveryPositionWithAJapaneseSymbolInTheAnsiCodePage) {
     }
 }
 
-TEST(Symbol, TextTypeTenIsWrittenInHex) {
+// Jw_cad reads a text type in decimal: "cnA" would not be text type 10.
+TEST(Symbol, TextTypeTenIsWrittenInDecimal) {
     DrawingInput in = hand_case("crossing");
     in.symbol_text_type = 9;  // 「文字種　10」
     in.symbol_layer = 15;
     Result<std::string> out = drawing_commands(in);
     ASSERT_TRUE(out.ok());
-    EXPECT_NE(out->find("lyF\r\ncnA\r\nch "), std::string::npos);
+    EXPECT_NE(out->find("lyF\r\ncn10\r\nch "), std::string::npos);
 }
 
 TEST(Symbol, EmptySymbolWritesNothingAfterTheChains) {

@@ -33,17 +33,20 @@ TEST(Lines, TextsFollowTheQuoteDirectly) {
               "cs -1350  350 0 1 \"300\r\n");
 }
 
-TEST(Attributes, UpperCaseHexWithoutLeadingZeros) {
+// Layers, colours and line types in upper-case hexadecimal; text types and point colours in
+// decimal, as Jw_cad reads them.
+TEST(Attributes, HexOrDecimalWithoutLeadingZeros) {
     CommandStream out;
     out.layer(0);
     out.layer(15);
     out.line_colour(10);
     out.point_colour(0);
-    out.text_type(16);
+    out.point_colour(12);
+    out.text_type(10);
     out.line_type(1);
     out.z3();
     out.msg();
-    EXPECT_EQ(out.text(), "ly0\r\nlyF\r\nlcA\r\npn0\r\ncn10\r\nlt1\r\nz3\r\nmsg\r\n");
+    EXPECT_EQ(out.text(), "ly0\r\nlyF\r\nlcA\r\npn0\r\npn12\r\ncn10\r\nlt1\r\nz3\r\nmsg\r\n");
 }
 
 TEST(Attributes, PenRowIsLayerThenColourAndTypeCountedFromOne) {

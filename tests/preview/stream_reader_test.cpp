@@ -152,14 +152,17 @@ TEST(ReadStream, TextSizesFromTheHeaderOfTheCurrentLayerGroup) {
     // "lg" may come after "hs" in Jw_cad's header; group A takes the eleventh scale (20).
     std::string header = kHeader;
     header.replace(header.find("lg0"), 3, "lgA");
-    PreviewDrawing d = read_ok(stream(
-        {"cn2", "ch  0  0 1 0 \"x", "cn0", "cs  0  0 1 0 \"x", "cnA", "ch  0  0 1 0 \"x"}, header));
+    PreviewDrawing d = read_ok(
+        stream({"cn2", "ch  0  0 1 0 \"x", "cn0", "cs  0  0 1 0 \"x", "cn10", "ch  0  0 1 0 \"x",
+                "cnA", "ch  0  0 1 0 \"x"},  // text type 10 in decimal, and as quornel 1.1 wrote it
+               header));
     auto texts = all<PreviewText>(d);
-    ASSERT_EQ(texts.size(), 3u);
+    ASSERT_EQ(texts.size(), 4u);
     EXPECT_DOUBLE_EQ(texts[0].height, 2.5 * 20);
     EXPECT_DOUBLE_EQ(texts[1].height, 2 * 20);  // text type 0 reads the first text type
     EXPECT_DOUBLE_EQ(texts[2].height, 10 * 20);
     EXPECT_EQ(texts[2].colour, 5);
+    EXPECT_DOUBLE_EQ(texts[3].height, 10 * 20);
 }
 
 TEST(ReadStream, TextAfterTheQuoteIsKeptWholeAndDecodedFromCp932) {

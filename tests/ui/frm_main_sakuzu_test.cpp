@@ -124,6 +124,25 @@ TEST(FrmMainSakuzu, CancelWritesNothing) {
 
 // Each refusal names what to correct, writes nothing and leaves the window as it was; after
 // the correction the drawing is the same as a first try.
+// The window opens with every box at 0: a column of no size is no drawing, and stored as
+// the previous values it would be drawn again by every repeat.
+TEST(FrmMainSakuzu, AColumnOfNoSizeIsRefusedAtItsBox) {
+    Window w;
+    w.start();
+    ASSERT_EQ(w.click("cmdSakuzu"), ActResult::Done);
+    EXPECT_FALSE(w.form().closed);
+    EXPECT_EQ(w.dialogs.last().text,
+              "柱幅 X が 0 です。\n柱の大きさを入れてから、もう一度「作図」を押してください。");
+    EXPECT_EQ(w.form().focus(), ref("cboHsnXG"));
+    w.set("cboHsnXG", "600");
+    w.click("cmdWriHX");
+    w.click("cmdSakuzu");
+    EXPECT_NE(w.dialogs.last().text.find("柱せい Y が 0 です。"), std::string::npos);
+    EXPECT_EQ(w.form().focus(), ref("cboHsnYG"));
+    EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+    EXPECT_FALSE(w.dir.exists("quornel_res.dat"));
+}
+
 TEST(FrmMainSakuzu, RefusedInputsNameTheBoxAndChangeNothing) {
     Window w;
     save_case_pens(w);

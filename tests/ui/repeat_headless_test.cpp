@@ -193,9 +193,21 @@ TEST_F(Repeat, DrawsTheSavedFillsAtEveryCrossing) {
 }
 
 TEST_F(Repeat, AnyProblemWithThePreviousValuesStopsWithoutOutput) {
-    EXPECT_EQ(run({"--repeat"}), 1);  // no quornel_res.dat yet
-    EXPECT_NE(err_.find("quornel_res.dat"), std::string::npos) << err_;
+    // No quornel_res.dat yet: one message, naming the batch file that draws first.
+    EXPECT_EQ(run({"--repeat"}), 1);
+    EXPECT_EQ(err_.substr(err_.find("まだ")),
+              "まだ一度も作図していないので、前回の柱がありません。\n"
+              "先に quornel.bat で作図してください。\n")
+        << err_;
     EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+    std::string with_point = test_header();
+    with_point.insert(with_point.find("lg0"), "hp1   3000 0\r\n");
+    w.dir.write("TEMP.TXT", with_point);
+    EXPECT_EQ(run({"--repeat"}), 1);
+    EXPECT_NE(err_.find("先に quornel_multi.bat か quornel.bat で作図してください。"),
+              std::string::npos)
+        << err_;
+    w.dir.write("TEMP.TXT", test_header());
 
     draw_first();
     std::filesystem::remove(w.dir.file("JWC_TEMP.TXT"));
@@ -221,6 +233,14 @@ TEST_F(Repeat, AnyProblemWithThePreviousValuesStopsWithoutOutput) {
     w.dir.write("quornel_res.dat", damaged("KabeSunLeft_d_2,150", "KabeSunLeft_d_2,abc"));
     EXPECT_EQ(run({"--repeat"}), 1);
     EXPECT_NE(err_.find("左の壁の壁厚"), std::string::npos) << err_;
+    EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+    // A column of no depth, as 1.1 stored it after a 「作図」 with every box at 0.
+    std::string flat = damaged("HsnYG,650", "HsnYG,0");
+    flat = flat.replace(flat.find("HsnYU_0,300"), 11, "HsnYU_0,0");
+    flat = flat.replace(flat.find("HsnYU_1,350"), 11, "HsnYU_1,0");
+    w.dir.write("quornel_res.dat", flat);
+    EXPECT_EQ(run({"--repeat"}), 1);
+    EXPECT_NE(err_.find("柱せい Y が 0 です。"), std::string::npos) << err_;
     EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
     // A wall whose parts no longer make its thickness would be drawn narrower than it is.
     w.dir.write("quornel_res.dat", damaged("KabeSunLeft_d_0,75", "KabeSunLeft_d_0,0"));

@@ -64,7 +64,7 @@ TEST(WallInputs, EnterInAPartBoxKeepsWhatWasTypedThere) {
 
 // A number as the program writes it is taken and shown plainly; any other text that is no
 // number gives way to what the box held, with the warning beep and no message.
-TEST(TypedNumbers, GroupedOrWithAnExponentTakenAnyOtherTextGivesWay) {
+TEST(TypedNumbers, GroupedFullWidthOrWithAnExponentTakenAnyOtherTextGivesWay) {
     frm_test::Window w;
     w.start();
     w.set("cboHsnXG", "1,200");  // a dimension value copied from the drawing
@@ -74,6 +74,10 @@ TEST(TypedNumbers, GroupedOrWithAnExponentTakenAnyOtherTextGivesWay) {
     EXPECT_EQ(w.text("cboHsnXU_1"), "200");
     w.set("cboM_k", "2e1");
     EXPECT_EQ(w.text("cboKabeSunUp(3)"), "20");
+    // Full-width digits: in the narrow box 「１２００」 would show as 「１２」.
+    w.type("cboHsnYG", "１２００");
+    w.enter("cboHsnYG");
+    EXPECT_EQ(w.text("cboHsnYG"), "1200");
     for (const char* bad : {"12,5", "七十五", "1e", "1,2000"}) {
         w.set("cboHsnXU_0", bad);
         EXPECT_EQ(w.text("cboHsnXU_0"), "1000") << bad;

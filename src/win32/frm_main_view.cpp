@@ -78,11 +78,8 @@ bool FrmMainView::create() {
         if (msg == kMsgCloseNow) DestroyWindow(hwnd());
     };
     window_.on_dpi_changed = [this](unsigned dpi) { rescale(dpi); };
-    tips_ = std::make_unique<win::Tooltip>();
-    if (tips_->create(hwnd()))
-        tips_->set_scale(font_->get(), dpi_);
-    else
-        tips_.reset();  // the window works without its tips
+    tips_ = std::make_unique<win::Tooltip>(hwnd());
+    tips_->set_scale(font_->get(), dpi_);
     build_controls();
     window_.set_outer_size_centred(model_.form.width, model_.form.height);
     dialogs_.set_owner(hwnd());

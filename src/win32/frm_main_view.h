@@ -44,7 +44,8 @@ class FrmMainView : public win::WindowView {
     // The native window of a control (for a combo box the box, not its edit); nullptr for
     // windowless controls and unknown names.
     HWND native(const ControlRef& ref) const;
-    // The tooltip control of the window, and the tip it holds for a control ("" for none).
+    // The tooltip control of the window (made when the mouse first comes to a control with a
+    // tip), and the tip it holds for a control ("" for none).
     HWND tooltip() const;
     std::string tip_shown(const ControlRef& ref) const;
 

@@ -33,53 +33,59 @@ std::wstring tip_text(const std::string& utf8) {
 
 }  // namespace
 
-bool Tooltip::create(HWND owner) {
+bool Tooltip::create() {
     HWND hwnd = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
     if (!hwnd) return false;
     attach(hwnd);
     // A tip is read, not glanced at: it stays until the mouse moves on.
     SendMessageW(hwnd, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(30000, 0));
+    set_scale(font_, dpi_);
+    for (const auto& [id, tip] : tips_) add(id, tip.host, tip.rect, tip.text);
     return true;
 }
 
-void Tooltip::set(UINT_PTR id, HWND host, const RECT& rect, const std::string& utf8) {
-    if (!hwnd() || !host) return;
-    auto it = tips_.find(id);
-    if (it != tips_.end() && it->second.host != host) {
-        TTTOOLINFOW info = tool_info(id, it->second.host);
-        SendMessageW(hwnd(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-        tips_.erase(it);
-        it = tips_.end();
-    }
-    if (utf8.empty()) {
-        if (it == tips_.end()) return;
-        TTTOOLINFOW info = tool_info(id, host);
-        SendMessageW(hwnd(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-        tips_.erase(it);
-        return;
-    }
+void Tooltip::add(UINT_PTR id, HWND host, const RECT& rect, const std::string& utf8) {
     std::wstring text = tip_text(utf8);
     TTTOOLINFOW info = tool_info(id, host);
     info.rect = rect;
     info.lpszText = text.data();
+    SendMessageW(hwnd(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void Tooltip::set(UINT_PTR id, HWND host, const RECT& rect, const std::string& utf8) {
+    if (!host) return;
+    auto it = tips_.find(id);
+    const bool made = hwnd() != nullptr;
+    // A tip that goes, or moves to another host, is taken off the control first.
+    if (it != tips_.end() && (it->second.host != host || utf8.empty())) {
+        if (made) {
+            TTTOOLINFOW info = tool_info(id, it->second.host);
+            SendMessageW(hwnd(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+        }
+        tips_.erase(it);
+        it = tips_.end();
+    }
+    if (utf8.empty()) return;
     if (it == tips_.end()) {
-        if (!SendMessageW(hwnd(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info))) return;
         tips_[id] = Tip{host, rect, utf8};
         hosts_.insert(host);
+        if (made) add(id, host, rect, utf8);
         return;
     }
     Tip& tip = it->second;
-    if (!EqualRect(&tip.rect, &rect)) {
-        SendMessageW(hwnd(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
-        tip.rect = rect;
-    }
-    if (tip.text != utf8) {
-        SendMessageW(hwnd(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
-        tip.text = utf8;
-    }
+    if (EqualRect(&tip.rect, &rect) && tip.text == utf8) return;
+    tip.rect = rect;
+    tip.text = utf8;
+    if (!made) return;
+    std::wstring text = tip_text(utf8);
+    TTTOOLINFOW info = tool_info(id, host);
+    info.rect = rect;
+    info.lpszText = text.data();
+    SendMessageW(hwnd(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(hwnd(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 std::string Tooltip::text(UINT_PTR id) const {
@@ -105,9 +111,9 @@ HWND Tooltip::host_of(HWND window) const {
 }
 
 void Tooltip::relay(const MSG& msg) {
-    if (!hwnd() || !is_mouse_message(msg.message)) return;
+    if (!is_mouse_message(msg.message)) return;
     const HWND host = host_of(msg.hwnd);
-    if (!host) return;
+    if (!host || (!hwnd() && !create())) return;
     // The message as the host would have had it: its window and its client coordinates.
     MSG at_host = msg;
     POINT p = msg.pt;
@@ -119,6 +125,8 @@ void Tooltip::relay(const MSG& msg) {
 }
 
 void Tooltip::set_scale(HFONT font, unsigned dpi) {
+    font_ = font;
+    dpi_ = dpi;
     if (!hwnd()) return;
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(hwnd(), TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi), 96));

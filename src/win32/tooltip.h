@@ -6,7 +6,9 @@
 // disabled control too, whose mouse messages Windows gives to the container, and over every
 // part of a control made of several windows (the edit field of a combo box). The mouse
 // messages reach the tooltip from the view's message loop (relay): no control is subclassed
-// for it, which under Wine would ask the window server for a property at every message.
+// for it, which under Wine would ask the window server for a property at every message. The
+// tooltip control itself is made when the mouse first comes to a control with a tip, so that
+// the window's start does not wait for it.
 #include <map>
 #include <set>
 #include <string>
@@ -17,14 +19,15 @@ namespace quornel::win {
 
 class Tooltip : public Wnd {
   public:
-    // A tooltip owned by `owner` (it closes with it).
-    bool create(HWND owner);
+    // The tips of `owner`'s controls; the tooltip belongs to it (and closes with it).
+    explicit Tooltip(HWND owner) : owner_(owner) {}
 
     // The tip `id` (one per control, any number but 0): shown while the mouse rests on
     // `rect` of `host`'s client area. An empty rectangle (a hidden control) shows nothing;
     // an empty text removes the tip. Only what changed is sent to the control.
     void set(UINT_PTR id, HWND host, const RECT& rect, const std::string& utf8);
-    // The text of tip `id` as the tooltip holds it; empty when it has none.
+    // The text of tip `id` as the tooltip control holds it; empty when it has none or the
+    // control has not been made yet.
     std::string text(UINT_PTR id) const;
 
     // Hands the tooltip a mouse message of the window (any other message is ignored).
@@ -36,6 +39,9 @@ class Tooltip : public Wnd {
     LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
 
   private:
+    // Makes the tooltip control with every tip set so far; false when it cannot be made.
+    bool create();
+    void add(UINT_PTR id, HWND host, const RECT& rect, const std::string& utf8);
     // The host window that holds the tip of what is at `window`: the window itself or its
     // nearest ancestor with tips; nullptr outside them.
     HWND host_of(HWND window) const;
@@ -45,6 +51,9 @@ class Tooltip : public Wnd {
         RECT rect{};
         std::string text;
     };
+    HWND owner_;
+    HFONT font_ = nullptr;
+    unsigned dpi_ = 96;
     std::map<UINT_PTR, Tip> tips_;
     std::set<HWND> hosts_;
 };

@@ -235,11 +235,7 @@ TEST_F(FocusTest, AMessageFromLeavingABoxDoesNotSwallowTheClickThatLeftIt) {
 
 TEST_F(FocusTest, TheTabsMoveTheFocusAndShowTheirPage) {
     open();
-    HWND tab = native("SSTab1", 1);
-    RECT item{};
-    ASSERT_TRUE(SendMessageW(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item)));
-    click_at(tab, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    settle();
+    click_page(1);
     EXPECT_EQ(model->SSTab1.tab, 1);
     EXPECT_TRUE(has_focus("cbo_h_ly"));
     EXPECT_TRUE(IsWindowVisible(native("cmdS_hozon")));
@@ -251,9 +247,7 @@ TEST_F(FocusTest, TheTabsMoveTheFocusAndShowTheirPage) {
     // Tab goes on from the first list to its right-hand neighbour, as laid out.
     key(VK_TAB);
     EXPECT_TRUE(has_focus("cbo_h_nPenColor"));
-    ASSERT_TRUE(SendMessageW(tab, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item)));
-    click_at(tab, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    settle();
+    click_page(0);
     EXPECT_EQ(model->SSTab1.tab, 0);
     EXPECT_TRUE(has_focus("cboM_h"));
     EXPECT_TRUE(IsWindowVisible(native("Picture2")));
@@ -263,11 +257,7 @@ class EventTest : public ViewTest {
   protected:
     // Clicks the tab of 「基本設定」 and puts the focus in one of its lists; the tab control.
     HWND focus_on_settings_list(const std::string& name) {
-        HWND tab = native("SSTab1", 1);
-        RECT item{};
-        SendMessageW(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
-        click_at(tab, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
-        settle();
+        HWND tab = click_page(1);
         SetFocus(native(name));
         settle();
         return tab;
@@ -406,21 +396,19 @@ std::string tip_on_screen(HWND tooltip) {
 // mouse moves on to where no control is.
 TEST_F(TipTest, TheTipOfABoxShowsWhileTheMouseRestsOnIt) {
     open();
-    HWND tips = view->tooltip();
-    ASSERT_NE(tips, nullptr);
     auto rest_on = [&](HWND hwnd) {
         RECT r;
         GetClientRect(hwnd, &r);
         hover_at(hwnd, r.right / 2, r.bottom / 2);
         settle(1500);
-        return tip_on_screen(tips);
+        return tip_on_screen(view->tooltip());
     };
     EXPECT_EQ(rest_on(keyboard_target("cboHsnXG")), control("cboHsnXG").tip);
     ASSERT_FALSE(IsWindowEnabled(native("cboHsnYU_1")));
     EXPECT_EQ(rest_on(native("cboHsnYU_1")), control("cboHsnYU_1").tip);
     hover_at(native("Picture2"), 10, 10);
     settle(500);
-    EXPECT_EQ(tip_on_screen(tips), "");
+    EXPECT_EQ(tip_on_screen(view->tooltip()), "");
 
     // Shape 1 in 柱芯: the left wall's button makes its upper face flush, and says so.
     click("img_hasira_s", 1);
@@ -436,11 +424,7 @@ TEST_F(TipTest, TheTipOfABoxShowsWhileTheMouseRestsOnIt) {
 // window's font at the window's DPI and at half as much again (150 % display scaling).
 TEST_F(TipTest, EveryListOfTheSettingsShowsItsItemsWhole) {
     open();
-    HWND tab = native("SSTab1", 1);
-    RECT item{};
-    ASSERT_TRUE(SendMessageW(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item)));
-    click_at(tab, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    settle();
+    click_page(1);
     // A combo box draws its text a few pixels in from each side of the field.
     constexpr int kInset = 3;
     auto check = [&](unsigned dpi) {

@@ -73,13 +73,29 @@ std::string wall_name(WallSide side) {
     return kNames[side_index(side)];
 }
 
+std::string wall_face_name(WallSide side, int face) {
+    if (faces_at_x(side)) return face == 0 ? "左" : "右";
+    return face == 0 ? "上" : "下";
+}
+
+std::string wall_value_name(WallSide side, int index) {
+    switch (index) {
+        case 0:
+        case 1:
+            return "芯から" + wall_face_name(side, index) + "の面まで";
+        case kWallThickness:
+            return "壁厚";
+        case 3:
+        case 4:
+            return wall_face_name(side, index - 3) + "の増打";
+        default:
+            return {};
+    }
+}
+
 std::string wall_box_label(WallSide side, int index) {
-    static const char* const kAcross[] = {"芯から左の面まで", "芯から右の面まで", "壁厚",
-                                          "左の増打", "右の増打"};
-    static const char* const kAlong[] = {"芯から上の面まで", "芯から下の面まで", "壁厚", "上の増打",
-                                         "下の増打"};
     if (index < 0 || index > 4) return wall_name(side);
-    return wall_name(side) + "の" + (faces_at_x(side) ? kAcross : kAlong)[index];
+    return wall_name(side) + "の" + wall_value_name(side, index);
 }
 
 std::string column_total_label(ColumnAxis axis) {
@@ -140,9 +156,8 @@ std::optional<InputRefusal> judge_wall(WallSide side, const WallValues& values, 
             return r;
     }
     if (use.parts_make_thickness && !parts_make_total(values[0], values[1], values[2])) {
-        const bool across = faces_at_x(side);
-        const std::string a = across ? "芯から左の面まで" : "芯から上の面まで";
-        const std::string b = across ? "芯から右の面まで" : "芯から下の面まで";
+        const std::string a = wall_value_name(side, 0);
+        const std::string b = wall_value_name(side, 1);
         return InputRefusal{
             "「" + wall_name(side) + "」の" + a + "（" + format_number(values[0]) + "）と" + b +
                 "（" + format_number(values[1]) + "）を足すと " +

@@ -96,6 +96,12 @@ enum class ColumnAxis { X, Y };
 
 // 「左の壁」
 std::string wall_name(WallSide side);
+// The side of face A (`face` 0) or face B (1) of a wall: 「上」 or 「下」 for a wall to the side
+// of the column, 「左」 or 「右」 for one above or below it.
+std::string wall_face_name(WallSide side, int face);
+// One of a side's five values without the wall's name: 「芯から上の面まで」, 「壁厚」,
+// 「下の増打」.
+std::string wall_value_name(WallSide side, int index);
 // 「左の壁の芯から上の面まで」, 「上の壁の壁厚」, 「右の壁の下の増打」
 std::string wall_box_label(WallSide side, int index);
 // 「柱幅 X」, 「柱せい Y」
@@ -103,6 +109,8 @@ std::string column_total_label(ColumnAxis axis);
 // 「柱幅 X の左側」, 「柱せい Y の下側」
 std::string column_part_label(ColumnAxis axis, int part);
 inline constexpr std::string_view kColumnMasiLabel = "柱増打";
+// The box whose value the window copies into the extra thickness of every wall side.
+inline constexpr std::string_view kWallMasiLabel = "壁増打";
 inline constexpr std::string_view kSymbolLabel = "柱記号";
 
 // ---- refusals ------------------------------------------------------------------------------

@@ -12,12 +12,12 @@ enum class ControlKind {
     Label,
     Button,
     OptionButton,
-    ComboBox,       // editable combo box
-    DropDownList,   // non-editable combo box
+    ComboBox,      // editable combo box
+    DropDownList,  // non-editable combo box
     Frame,
     PictureBox,
     Image,
-    Shape,          // rectangle or small circular dot
+    Shape,  // rectangle or small circular dot
     Line,
     TextBox,
     TabControl,
@@ -45,6 +45,9 @@ struct Control {
     Rect rect;
     bool visible = true;
     bool enabled = true;
+    // What the window shows while the mouse rests on the control (a tooltip): an input box's
+    // name as 「作図」's messages give it, a button's action. Empty: no tip.
+    std::string tip;
 };
 
 struct Label : Control {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "exchange/fill_styles.h"
+#include "ui/box_tips.h"
 #include "ui/frm_main.h"
 
 namespace quornel {
@@ -124,8 +125,19 @@ constexpr Row line(Slot slot, const char* name, int index, Place place, double x
                    double x2, double y2) {
     return at(slot, name, index, K::Line, place, {x1, y1, x2, y2});
 }
+// The columns of 「基本設定」: layer, line colour (or nothing), line type (or text type). The
+// lists are wide enough for their longest item (「レイヤー　Ｆ」) in the window's font at every
+// scaling, and the columns stand close enough to leave the right of the page free.
+constexpr double kLayerLeft = 2640;
+constexpr double kColourLeft = 4560;
+constexpr double kTypeLeft = 6480;
+constexpr double kListWidth = 1680;
+// 塗り's own choices, a fourth column at the same spacing, in the room left on the right.
+constexpr double kFillLeft = kTypeLeft + (kTypeLeft - kColourLeft);
+
 constexpr Row list(Slot slot, const char* name, int index, double left, double top, Items items) {
-    return at(slot, name, index, K::DropDownList, kSettingsTab, {left, top, 1335, 300}).with(items);
+    return at(slot, name, index, K::DropDownList, kSettingsTab, {left, top, kListWidth, 300})
+        .with(items);
 }
 constexpr Row registered(Slot slot, int count = 1) {
     Row r{slot, nullptr};
@@ -168,8 +180,8 @@ constexpr Row kInventory[] = {
     at(CONTROL(Frame1), K::Frame, kDrawingTab, {360, 1080, 1695, 255}),
     at(ELEMENT(optSin, 0), K::OptionButton, kFrame1, {0, 0, 735, 255}).with("柱芯").chosen(),
     at(ELEMENT(optSin, 1), K::OptionButton, kFrame1, {960, 0, 735, 255}).with("壁芯"),
-    at(CONTROL(Label28), K::Label, kDrawingTab, {480, 3720, 615, 255}).with("柱増打"),
-    at(CONTROL(Label29), K::Label, kDrawingTab, {1440, 3720, 615, 255}).with("壁増打"),
+    at(CONTROL(Label28), K::Label, kDrawingTab, {480, 3720, 615, 255}).with(kColumnMasiLabel.data()),
+    at(CONTROL(Label29), K::Label, kDrawingTab, {1440, 3720, 615, 255}).with(kWallMasiLabel.data()),
     at(CONTROL(cboM_h), K::ComboBox, kDrawingTab, {480, 4200, 615, 300}).with("0"),
     at(CONTROL(cboM_k), K::ComboBox, kDrawingTab, {1440, 4200, 615, 300}).with("0"),
 
@@ -226,7 +238,7 @@ constexpr Row kInventory[] = {
     at(ELEMENT(optHasiraMoji, 3), K::OptionButton, kFrame3, {240, 960, 255, 255}).with("C"),
     at(ELEMENT(optHasiraMoji, 4), K::OptionButton, kFrame3, {840, 960, 255, 255}).with("C")
         .chosen(),
-    at(CONTROL(Label14), K::Label, kDrawingTab, {1920, 7800, 615, 255}).with("柱記号"),
+    at(CONTROL(Label14), K::Label, kDrawingTab, {1920, 7800, 615, 255}).with(kSymbolLabel.data()),
     at(CONTROL(cboHasiraKigou), K::ComboBox, kDrawingTab, {1920, 8160, 1095, 300}).with("C1"),
 
     // The schematic: the column first, then the wall panels (Up, DOWN, Right, Left).
@@ -280,9 +292,9 @@ constexpr Row kInventory[] = {
     // ---- tab 1 "基本設定" ----
     // The column headings and the row captions, the headings repeated 240 above each row's
     // boxes.
-    at(kTab1Label<0>, "Label13", -1, K::Label, kSettingsTab, {3240, 960, 975, 255}).with("レイヤー"),
-    at(kTab1Label<1>, "Label3", -1, K::Label, kSettingsTab, {5040, 960, 975, 255}).with("線色"),
-    at(kTab1Label<2>, "Label4", -1, K::Label, kSettingsTab, {7080, 960, 975, 255}).with("線種"),
+    at(kTab1Label<0>, "Label13", -1, K::Label, kSettingsTab, {kLayerLeft, 960, 975, 255}).with("レイヤー"),
+    at(kTab1Label<1>, "Label3", -1, K::Label, kSettingsTab, {kColourLeft, 960, 975, 255}).with("線色"),
+    at(kTab1Label<2>, "Label4", -1, K::Label, kSettingsTab, {kTypeLeft, 960, 975, 255}).with("線種"),
     at(kTab1Label<3>, "Label5", -1, K::Label, kSettingsTab, {480, 1200, 1095, 255}).with("躯体柱"),
     at(kTab1Label<4>, "Label6", -1, K::Label, kSettingsTab, {480, 2280, 1095, 255})
         .with("構造クロス"),
@@ -290,38 +302,40 @@ constexpr Row kInventory[] = {
     at(kTab1Label<6>, "Label8", -1, K::Label, kSettingsTab, {480, 4200, 1095, 255}).with("構造柱"),
     at(kTab1Label<7>, "Label9", -1, K::Label, kSettingsTab, {480, 5160, 1095, 255}).with("柱記号"),
     at(kTab1Label<8>, "Label11", -1, K::Label, kSettingsTab, {480, 6360, 1095, 255}).with("寸法"),
-    at(kTab1Label<9>, "Label15", -1, K::Label, kSettingsTab, {3240, 1920, 975, 255})
+    at(kTab1Label<9>, "Label15", -1, K::Label, kSettingsTab, {kLayerLeft, 1920, 975, 255})
         .with("レイヤー"),
-    at(kTab1Label<10>, "Label16", -1, K::Label, kSettingsTab, {3240, 2880, 975, 255})
+    at(kTab1Label<10>, "Label16", -1, K::Label, kSettingsTab, {kLayerLeft, 2880, 975, 255})
         .with("レイヤー"),
-    at(kTab1Label<11>, "Label17", -1, K::Label, kSettingsTab, {3240, 3840, 975, 255})
+    at(kTab1Label<11>, "Label17", -1, K::Label, kSettingsTab, {kLayerLeft, 3840, 975, 255})
         .with("レイヤー"),
-    at(kTab1Label<12>, "Label18", -1, K::Label, kSettingsTab, {3240, 4800, 975, 255})
+    at(kTab1Label<12>, "Label18", -1, K::Label, kSettingsTab, {kLayerLeft, 4800, 975, 255})
         .with("レイヤー"),
-    at(kTab1Label<13>, "Label19", -1, K::Label, kSettingsTab, {3240, 6000, 975, 255})
+    at(kTab1Label<13>, "Label19", -1, K::Label, kSettingsTab, {kLayerLeft, 6000, 975, 255})
         .with("レイヤー"),
-    at(kTab1Label<14>, "Label20", -1, K::Label, kSettingsTab, {5040, 1920, 975, 255}).with("線色"),
-    at(kTab1Label<15>, "Label24", -1, K::Label, kSettingsTab, {7080, 1920, 975, 255}).with("線種"),
-    at(kTab1Label<16>, "Label21", -1, K::Label, kSettingsTab, {5040, 2880, 975, 255}).with("線色"),
-    at(kTab1Label<17>, "Label25", -1, K::Label, kSettingsTab, {7080, 2880, 975, 255}).with("線種"),
-    at(kTab1Label<18>, "Label22", -1, K::Label, kSettingsTab, {5040, 3840, 975, 255}).with("線色"),
-    at(kTab1Label<19>, "Label26", -1, K::Label, kSettingsTab, {7080, 3840, 975, 255}).with("線種"),
-    at(kTab1Label<20>, "Label10", -1, K::Label, kSettingsTab, {7080, 4800, 975, 255})
+    at(kTab1Label<14>, "Label20", -1, K::Label, kSettingsTab, {kColourLeft, 1920, 975, 255}).with("線色"),
+    at(kTab1Label<15>, "Label24", -1, K::Label, kSettingsTab, {kTypeLeft, 1920, 975, 255}).with("線種"),
+    at(kTab1Label<16>, "Label21", -1, K::Label, kSettingsTab, {kColourLeft, 2880, 975, 255}).with("線色"),
+    at(kTab1Label<17>, "Label25", -1, K::Label, kSettingsTab, {kTypeLeft, 2880, 975, 255}).with("線種"),
+    at(kTab1Label<18>, "Label22", -1, K::Label, kSettingsTab, {kColourLeft, 3840, 975, 255}).with("線色"),
+    at(kTab1Label<19>, "Label26", -1, K::Label, kSettingsTab, {kTypeLeft, 3840, 975, 255}).with("線種"),
+    at(kTab1Label<20>, "Label10", -1, K::Label, kSettingsTab, {kTypeLeft, 4800, 975, 255})
         .with("文字種"),
     at(kTab1Label<21>, "Label1", -1, K::Label, kSettingsTab, {1920, 5100, 255, 255}).with("C"),
     // 塗り: its row below 寸法 at the same pitch, and what is filled how in the column to
     // the right, ending on that row.
     at(kTab1Label<22>, "Label30", -1, K::Label, kSettingsTab, {480, 7320, 1095, 255})
         .with(kFillRowLabel),
-    at(kTab1Label<23>, "Label31", -1, K::Label, kSettingsTab, {3240, 6960, 975, 255})
+    at(kTab1Label<23>, "Label31", -1, K::Label, kSettingsTab, {kLayerLeft, 6960, 975, 255})
         .with("レイヤー"),
-    at(kTab1Label<24>, "Label32", -1, K::Label, kSettingsTab, {5040, 6960, 975, 255}).with("線色"),
-    at(kTab1Label<25>, "Label33", -1, K::Label, kSettingsTab, {7080, 6960, 975, 255}).with("線種"),
-    at(kTab1Label<26>, "Label34", -1, K::Label, kSettingsTab, {9240, 5040, 1335, 255})
+    at(kTab1Label<24>, "Label32", -1, K::Label, kSettingsTab, {kColourLeft, 6960, 975, 255})
+        .with("線色"),
+    at(kTab1Label<25>, "Label33", -1, K::Label, kSettingsTab, {kTypeLeft, 6960, 975, 255})
+        .with("線種"),
+    at(kTab1Label<26>, "Label34", -1, K::Label, kSettingsTab, {kFillLeft, 5040, kListWidth, 255})
         .with(kColumnFillLabel),
-    at(kTab1Label<27>, "Label35", -1, K::Label, kSettingsTab, {9240, 6000, 1335, 255})
+    at(kTab1Label<27>, "Label35", -1, K::Label, kSettingsTab, {kFillLeft, 6000, kListWidth, 255})
         .with(kWallFillLabel),
-    at(kTab1Label<28>, "Label36", -1, K::Label, kSettingsTab, {9240, 6960, 1335, 255})
+    at(kTab1Label<28>, "Label36", -1, K::Label, kSettingsTab, {kFillLeft, 6960, kListWidth, 255})
         .with(kHatchPitchLabel),
     // Static illustrations left of the rows.
     at(kTab1Shape<0>, "Shape2", -1, K::Shape, kSettingsTab, {1680, 1020, 615, 615}),
@@ -350,40 +364,40 @@ constexpr Row kInventory[] = {
     line(kTab1Line<13>, "Line16", -1, kSettingsTab, 1885, 7635, 2295, 7225),
     line(kTab1Line<14>, "Line17", -1, kSettingsTab, 2090, 7635, 2295, 7430),
     // The pickers, row by row: layer, line colour, line type (the symbol: layer, text type).
-    list(CONTROL(cbo_h_ly), 3240, 1200, Items::Layers),
-    list(CONTROL(cbo_h_nPenColor), 5040, 1200, Items::Colours),
-    list(CONTROL(cbo_h_nPenStyle), 7080, 1200, Items::LineTypes),
-    list(CONTROL(cbo_x_ly), 3240, 2160, Items::Layers),
-    list(CONTROL(cbo_x_nPenColor), 5040, 2160, Items::Colours),
-    list(CONTROL(cbo_x_nPenStyle), 7080, 2160, Items::LineTypes),
-    list(CONTROL(cbo_k_ly), 3240, 3120, Items::Layers),
-    list(CONTROL(cbo_k_nPenColor), 5040, 3120, Items::Colours),
-    list(CONTROL(cbo_k_nPenStyle), 7080, 3120, Items::LineTypes),
-    list(CONTROL(cbo_kh_ly), 3240, 4080, Items::Layers),
-    list(CONTROL(cbo_kh_nPenColor), 5040, 4080, Items::Colours),
-    list(CONTROL(cbo_kh_nPenStyle), 7080, 4080, Items::LineTypes),
-    list(CONTROL(cbo_hm_ly), 3240, 5040, Items::Layers),
-    list(CONTROL(cbo_hm_cn), 7080, 5040, Items::TextTypes),
-    list(CONTROL(cbo_sun_ly), 3240, 6240, Items::Layers),
-    list(CONTROL(cbo_nuri_ly), 3240, 7200, Items::Layers),
-    list(CONTROL(cbo_nuri_nPenColor), 5040, 7200, Items::Colours),
-    list(CONTROL(cbo_nuri_nPenStyle), 7080, 7200, Items::LineTypes),
-    list(CONTROL(cbo_nuri_hasira), 9240, 5280, Items::FillKinds),
-    list(CONTROL(cbo_nuri_kabe), 9240, 6240, Items::FillKinds),
-    list(CONTROL(cbo_nuri_pitch), 9240, 7200, Items::HatchPitches),
+    list(CONTROL(cbo_h_ly), kLayerLeft, 1200, Items::Layers),
+    list(CONTROL(cbo_h_nPenColor), kColourLeft, 1200, Items::Colours),
+    list(CONTROL(cbo_h_nPenStyle), kTypeLeft, 1200, Items::LineTypes),
+    list(CONTROL(cbo_x_ly), kLayerLeft, 2160, Items::Layers),
+    list(CONTROL(cbo_x_nPenColor), kColourLeft, 2160, Items::Colours),
+    list(CONTROL(cbo_x_nPenStyle), kTypeLeft, 2160, Items::LineTypes),
+    list(CONTROL(cbo_k_ly), kLayerLeft, 3120, Items::Layers),
+    list(CONTROL(cbo_k_nPenColor), kColourLeft, 3120, Items::Colours),
+    list(CONTROL(cbo_k_nPenStyle), kTypeLeft, 3120, Items::LineTypes),
+    list(CONTROL(cbo_kh_ly), kLayerLeft, 4080, Items::Layers),
+    list(CONTROL(cbo_kh_nPenColor), kColourLeft, 4080, Items::Colours),
+    list(CONTROL(cbo_kh_nPenStyle), kTypeLeft, 4080, Items::LineTypes),
+    list(CONTROL(cbo_hm_ly), kLayerLeft, 5040, Items::Layers),
+    list(CONTROL(cbo_hm_cn), kTypeLeft, 5040, Items::TextTypes),
+    list(CONTROL(cbo_sun_ly), kLayerLeft, 6240, Items::Layers),
+    list(CONTROL(cbo_nuri_ly), kLayerLeft, 7200, Items::Layers),
+    list(CONTROL(cbo_nuri_nPenColor), kColourLeft, 7200, Items::Colours),
+    list(CONTROL(cbo_nuri_nPenStyle), kTypeLeft, 7200, Items::LineTypes),
+    list(CONTROL(cbo_nuri_hasira), kFillLeft, 5280, Items::FillKinds),
+    list(CONTROL(cbo_nuri_kabe), kFillLeft, 6240, Items::FillKinds),
+    list(CONTROL(cbo_nuri_pitch), kFillLeft, 7200, Items::HatchPitches),
     // The pen samples below the colour and line type lists.
-    at(ELEMENT(pic_S_PenColor, 0), K::PictureBox, kSettingsTab, {5040, 1680, 975, 135}),
-    at(ELEMENT(pic_S_PenColor, 1), K::PictureBox, kSettingsTab, {5040, 2640, 975, 135}),
-    at(ELEMENT(pic_S_PenColor, 2), K::PictureBox, kSettingsTab, {5040, 3600, 975, 135}),
-    at(ELEMENT(pic_S_PenColor, 3), K::PictureBox, kSettingsTab, {5040, 4560, 975, 135}),
-    at(ELEMENT(pic_S_PenColor, 4), K::PictureBox, kSettingsTab, {5040, 6120, 975, 135}),
-    at(ELEMENT(pic_S_PenColor, 5), K::PictureBox, kSettingsTab, {5040, 7680, 975, 135}),
-    at(ELEMENT(pic_S_PenStyle, 0), K::PictureBox, kSettingsTab, {7080, 1680, 1095, 135}),
-    at(ELEMENT(pic_S_PenStyle, 1), K::PictureBox, kSettingsTab, {7080, 2640, 1095, 135}),
-    at(ELEMENT(pic_S_PenStyle, 2), K::PictureBox, kSettingsTab, {7080, 3600, 975, 135}),
-    at(ELEMENT(pic_S_PenStyle, 3), K::PictureBox, kSettingsTab, {7080, 4560, 975, 135}),
-    at(ELEMENT(pic_S_PenStyle, 4), K::PictureBox, kSettingsTab, {7080, 6120, 975, 135}),
-    at(ELEMENT(pic_S_PenStyle, 5), K::PictureBox, kSettingsTab, {7080, 7680, 975, 135}),
+    at(ELEMENT(pic_S_PenColor, 0), K::PictureBox, kSettingsTab, {kColourLeft, 1680, 975, 135}),
+    at(ELEMENT(pic_S_PenColor, 1), K::PictureBox, kSettingsTab, {kColourLeft, 2640, 975, 135}),
+    at(ELEMENT(pic_S_PenColor, 2), K::PictureBox, kSettingsTab, {kColourLeft, 3600, 975, 135}),
+    at(ELEMENT(pic_S_PenColor, 3), K::PictureBox, kSettingsTab, {kColourLeft, 4560, 975, 135}),
+    at(ELEMENT(pic_S_PenColor, 4), K::PictureBox, kSettingsTab, {kColourLeft, 6120, 975, 135}),
+    at(ELEMENT(pic_S_PenColor, 5), K::PictureBox, kSettingsTab, {kColourLeft, 7680, 975, 135}),
+    at(ELEMENT(pic_S_PenStyle, 0), K::PictureBox, kSettingsTab, {kTypeLeft, 1680, 1095, 135}),
+    at(ELEMENT(pic_S_PenStyle, 1), K::PictureBox, kSettingsTab, {kTypeLeft, 2640, 1095, 135}),
+    at(ELEMENT(pic_S_PenStyle, 2), K::PictureBox, kSettingsTab, {kTypeLeft, 3600, 975, 135}),
+    at(ELEMENT(pic_S_PenStyle, 3), K::PictureBox, kSettingsTab, {kTypeLeft, 4560, 975, 135}),
+    at(ELEMENT(pic_S_PenStyle, 4), K::PictureBox, kSettingsTab, {kTypeLeft, 6120, 975, 135}),
+    at(ELEMENT(pic_S_PenStyle, 5), K::PictureBox, kSettingsTab, {kTypeLeft, 7680, 975, 135}),
     // Below the row 塗り, where the buttons of 作図 stand on the other page.
     at(CONTROL(cmdS_hozon), K::Button, kSettingsTab, {7440, 8160, 1575, 375}).with("基本設定保存"),
     at(CONTROL(cmdS_reset), K::Button, kSettingsTab, {9240, 8160, 1575, 375}).with("リセット"),
@@ -495,6 +509,11 @@ void FrmMain::build_inventory() {
             register_control(c);
         }
     }
+    // The boxes beside the schematic, named as the schematic's own (column/column_make.cpp,
+    // walls/wall_layout.cpp).
+    cboM_h.tip = column_masi_tip();
+    cboM_k.tip = wall_masi_tip();
+    cboHasiraKigou.tip = symbol_tip();
 }
 
 }  // namespace quornel

@@ -82,6 +82,7 @@ std::string control_json(const Control& c) {
         default:
             break;
     }
+    if (!c.tip.empty()) o.str("tip", c.tip);
     const bool has_enabled =
         c.kind != ControlKind::Line && c.kind != ControlKind::Shape && c.kind != ControlKind::Image;
     if (has_enabled) o.flag("enabled", c.enabled);

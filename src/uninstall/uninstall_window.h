@@ -9,8 +9,14 @@
 namespace quornel::uninstall {
 
 inline constexpr const char* kTitle = "uninstall";  // the program's title: message caption
-inline constexpr const char* kFormCaption = "Form1";
-inline constexpr int kClientWidth = 2235;  // twips
+// The window's caption says what the program does; the form's own name would read as
+// something left unfinished.
+inline constexpr const char* kFormCaption = "quornel の設定の削除";
+// The form as designed is 2235 twips wide, too narrow for the caption beside the caption's
+// buttons (it would end in "…"); it is widened by kTitleRoom, and its two controls move by
+// half of that to stay in the middle.
+inline constexpr int kTitleRoom = 1380;
+inline constexpr int kClientWidth = 2235 + kTitleRoom;  // twips
 inline constexpr int kClientHeight = 1500;
 
 struct FormControl {
@@ -18,8 +24,9 @@ struct FormControl {
     const char* caption;
     int left, top, width, height;  // twips
 };
-inline constexpr FormControl kLabel1{"Label1", "レジストリ消去", 480, 240, 1335, 375};
-inline constexpr FormControl kCommand1{"Command1", "ＯＫ", 600, 960, 975, 375};
+inline constexpr FormControl kLabel1{"Label1", "レジストリ消去", 480 + kTitleRoom / 2, 240, 1335,
+                                     375};
+inline constexpr FormControl kCommand1{"Command1", "ＯＫ", 600 + kTitleRoom / 2, 960, 975, 375};
 
 // quornel's keys under HKEY_CURRENT_USER. The maker's key Software\Norvale stays.
 inline constexpr const char* kProductKey = "Software\\Norvale\\quornel";

@@ -11,6 +11,7 @@
 #include "win32/dpi.h"
 #include "win32/picture_button.h"
 #include "win32/tab_control.h"
+#include "win32/tooltip.h"
 
 namespace quornel {
 namespace {
@@ -51,6 +52,15 @@ HWND FrmMainView::native(const ControlRef& ref) const {
     return n && n->wnd ? n->wnd->hwnd() : nullptr;
 }
 
+HWND FrmMainView::tooltip() const {
+    return tips_ ? tips_->hwnd() : nullptr;
+}
+
+std::string FrmMainView::tip_shown(const ControlRef& ref) const {
+    const Native* n = find(ref);
+    return n && tips_ ? tips_->text(n->tip_id) : std::string();
+}
+
 bool FrmMainView::create() {
     if (!window_.create(model_.form.caption)) return false;
     caption_ = model_.form.caption;
@@ -68,6 +78,8 @@ bool FrmMainView::create() {
         if (msg == kMsgCloseNow) DestroyWindow(hwnd());
     };
     window_.on_dpi_changed = [this](unsigned dpi) { rescale(dpi); };
+    tips_ = std::make_unique<win::Tooltip>(hwnd());
+    tips_->set_scale(font_->get(), dpi_);
     build_controls();
     window_.set_outer_size_centred(model_.form.width, model_.form.height);
     dialogs_.set_owner(hwnd());
@@ -140,6 +152,7 @@ void FrmMainView::build_controls() {
                 n->model = c;
                 n->ref = ref_of(*c);
                 n->parent = parent;
+                n->tip_id = natives_.size() + 1;
                 if (c->kind == ControlKind::OptionButton) {
                     n->first_option = first_option;
                     first_option = false;
@@ -387,6 +400,7 @@ void FrmMainView::apply_focus() {
 }
 
 void FrmMainView::process(MSG& msg) {
+    if (tips_) tips_->relay(msg);
     if (msg.message == WM_KEYDOWN && (GetKeyState(VK_CONTROL) & 0x8000) &&
         (msg.wParam == VK_TAB || msg.wParam == VK_PRIOR || msg.wParam == VK_NEXT) && tab_ &&
         IsChild(hwnd(), msg.hwnd)) {

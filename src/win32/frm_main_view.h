@@ -25,6 +25,7 @@ namespace win {
 class Canvas;
 class ComboBox;
 class TabControl;
+class Tooltip;
 }  // namespace win
 
 // Its run() and pump() go on until the model closes the window or the user does.
@@ -43,6 +44,10 @@ class FrmMainView : public win::WindowView {
     // The native window of a control (for a combo box the box, not its edit); nullptr for
     // windowless controls and unknown names.
     HWND native(const ControlRef& ref) const;
+    // The tooltip control of the window (made when the mouse first comes to a control with a
+    // tip), and the tip it holds for a control ("" for none).
+    HWND tooltip() const;
+    std::string tip_shown(const ControlRef& ref) const;
 
   private:
     struct Native {
@@ -54,6 +59,7 @@ class FrmMainView : public win::WindowView {
         // Copies the model control onto wnd (the wrapper's own apply).
         std::function<void(const win::Placement& at, bool force)> apply;
         win::ComboBox* box = nullptr;  // wnd of a combo box: what the user types is read back
+        UINT_PTR tip_id = 0;           // its tip in the tooltip
     };
 
     void build_controls();
@@ -100,6 +106,7 @@ class FrmMainView : public win::WindowView {
     std::vector<std::unique_ptr<Native>> natives_;
     std::map<std::string, Native*> by_key_;
     win::TabControl* tab_ = nullptr;
+    std::unique_ptr<win::Tooltip> tips_;
     std::map<std::string, win::Canvas*> canvases_;
     // Windowless controls by container name, and what they showed when last painted.
     std::map<std::string, std::vector<const Control*>> windowless_;

@@ -8,6 +8,7 @@
 #include "win32/canvas.h"
 #include "win32/frm_main_view.h"
 #include "win32/tab_control.h"
+#include "win32/tooltip.h"
 
 namespace quornel {
 namespace {
@@ -105,6 +106,9 @@ void FrmMainView::apply(Native& n, bool force) {
     // its place and state; its wrapper then copies the rest and, later, what changed.
     if (!n.wnd && (!at.visible || !realize(n, at))) return;
     n.apply(at, force);
+    // The tip covers the control where it stands, and nothing while it is hidden.
+    if (tips_)
+        tips_->set(n.tip_id, parent_window(n.parent), at.visible ? at.rect : RECT{}, n.model->tip);
 }
 
 void FrmMainView::redraw_changed_containers(bool force) {
@@ -127,6 +131,7 @@ void FrmMainView::rescale(unsigned dpi) {
     dpi_ = dpi;
     font_ = std::make_unique<UiFont>(dpi);
     syncing_ = true;
+    if (tips_) tips_->set_scale(font_->get(), dpi);
     for (auto& n : natives_) {
         if (n->wnd) n->wnd->set_font(font_->get());
         apply(*n, true);

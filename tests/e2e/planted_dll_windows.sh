@@ -92,7 +92,7 @@ wineserver -k >/dev/null 2>&1
 wineserver -w >/dev/null 2>&1
 
 (cd "$folder" && exec wine ./uninstall.exe >"$WW_WORK/uninstall.out" 2>&1) &
-ww_check "uninstall.exe's window comes up beside a uxtheme.dll" window_up Form1
+ww_check "uninstall.exe's window comes up beside a uxtheme.dll" window_up "quornel の設定の削除"
 wineserver -k >/dev/null 2>&1
 wineserver -w >/dev/null 2>&1
 ww_check "neither program ran the planted DLL" no_marker

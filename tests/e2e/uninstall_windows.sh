@@ -23,7 +23,7 @@ wine reg delete 'HKCU\Software\Norvale' /f >/dev/null 2>&1
 folder="$(ww_program_folder uninstall)"
 (cd "$folder" && exec wine ./uninstall.exe >"$WW_WORK/uninstall.out" 2>&1) &
 pid=$!
-if ! form="$(ww_find_window Form1)"; then
+if ! form="$(ww_find_window "quornel の設定の削除")"; then
     ww_fail "uninstall.exe showed no window"
     ww_finish
 fi
@@ -33,11 +33,11 @@ left="$(printf '%s\n' "$geo" | sed -n 's/^X=//p')"
 top="$(printf '%s\n' "$geo" | sed -n 's/^Y=//p')"
 width="$(printf '%s\n' "$geo" | sed -n 's/^WIDTH=//p')"
 height="$(printf '%s\n' "$geo" | sed -n 's/^HEIGHT=//p')"
-ww_check "Form1's client area is 2235 × 1500 twips" \
-    test "$((width - 2 * WW_FRAME_X))x$((height - WW_FRAME_Y - WW_FRAME_X))" = 149x100
+ww_check "the window's client area is 3615 × 1500 twips" \
+    test "$((width - 2 * WW_FRAME_X))x$((height - WW_FRAME_Y - WW_FRAME_X))" = 241x100
 ww_shot "$form" "$(ww_screenshot_dir)/uninstall.png"
-# 「ＯＫ」 at 600, 960, 975 × 375 twips in the client area.
-ok_x=$((left + WW_FRAME_X + (600 + 975 / 2) / 15))
+# 「ＯＫ」 at 1290, 960, 975 × 375 twips in the client area.
+ok_x=$((left + WW_FRAME_X + (1290 + 975 / 2) / 15))
 ok_y=$((top + WW_FRAME_Y + (960 + 375 / 2) / 15))
 press_ok() { xdotool mousemove --sync "$ok_x" "$ok_y" click 1; sleep 0.5; }
 
@@ -70,7 +70,7 @@ ww_check "a key with other contents stays" key_exists 'HKCU\Software\Norvale\quo
 ww_check "quornel's own settings went" bash -c "! wine reg query 'HKCU\\Software\\Norvale\\quornel\\SETTEI' >/dev/null 2>&1"
 
 # The window stays open after each message; its close button ends the program.
-ww_check "the window stays open" ww_window_exists Form1
+ww_check "the window stays open" ww_window_exists "quornel の設定の削除"
 xdotool mousemove --sync "$((left + width - 10))" "$((top + 10))" click 1
 for i in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 ww_check "the close button ends uninstall.exe" bash -c "! kill -0 $pid 2>/dev/null"

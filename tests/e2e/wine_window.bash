@@ -16,6 +16,8 @@ WW_NAME=""
 WW_XVFB_PID=""
 WW_WORK=""
 WW_FAILURES=0
+# The display scaling the programs run at (ww_use_dpi): pixels per inch.
+WW_DPI=96
 # Client-area offset of a top-level window inside its frame as Wine draws it for an
 # unmanaged window with its default metrics: 3-pixel border, 19-pixel caption.
 WW_FRAME_X=3
@@ -95,6 +97,24 @@ ww_wine_prefix() {
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS PGothic' /d 'IPAPGothic' /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 }
+
+# The programs started from now on run at this display scaling (96: 100 %, 144: 150 %), as
+# a user's Windows sets it: Wine's LogPixels in the prefix of this test.
+ww_use_dpi() {  # DPI
+    WW_DPI="$1"
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    wineserver -k >/dev/null 2>&1
+    wineserver -w >/dev/null 2>&1
+    # Wine's frame at that scaling (measured on its screenshots): the border stays 3 pixels,
+    # the caption grows; the sunken edge of Picture2 grows with the scaling.
+    case "$1" in
+        144) WW_FRAME_Y=31 WW_PICTURE_EDGE=3 ;;
+        *) WW_FRAME_Y=22 WW_PICTURE_EDGE=2 ;;
+    esac
+}
+
+# Twips to pixels at the programs' scaling, rounded as the window rounds them.
+ww_px() { echo "$1" | awk -v dpi="$WW_DPI" '{ printf "%d", $1 * dpi / 1440 + 0.5 }'; }
 
 wine_window_setup() {  # BUILD_DIR SOURCE_DIR NAME
     WW_BUILD="$(cd "$1" && pwd)"
@@ -312,8 +332,8 @@ ww_point() {  # NAME [INDEX] -> "X Y"
         container="$(ww_container "$container")"
     done
     local x y
-    x="$(echo "$sum_x" | awk '{ printf "%d", $1 / 15 + 0.5 }')"
-    y="$(echo "$sum_y" | awk '{ printf "%d", $1 / 15 + 0.5 }')"
+    x="$(ww_px "$sum_x")"
+    y="$(ww_px "$sum_y")"
     echo "$((WW_MAIN_X + x + edge)) $((WW_MAIN_Y + y + edge))"
 }
 
@@ -325,6 +345,31 @@ ww_click() {  # NAME [INDEX]
     # shellcheck disable=SC2086
     xdotool mousemove --sync $p click 1
     sleep 0.4
+}
+
+# Rests the mouse on a control, arriving from its left as a hand does, until its tip shows.
+ww_hover() {  # NAME [INDEX]
+    local p
+    p="$(ww_point "$@")"
+    set -- $p
+    xdotool mousemove --sync $(($1 - 6)) "$2"
+    sleep 0.2
+    xdotool mousemove --sync "$1" "$2"
+    sleep 1.5
+}
+
+# Drops down each of the given lists of a page in turn, as a click does, and takes its picture
+# (FILE_STEM_NAME.png); checks that the list showed.
+ww_shot_lists() {  # FILE_STEM NAME:PICTURE_NAME...
+    local stem="$1" list
+    shift
+    for list in "$@"; do
+        ww_click "${list%:*}"
+        sleep 0.5
+        ww_check "the list ${list%:*} drops down" test -n "$(ww_popups "$WW_MAIN")"
+        ww_shot "$WW_MAIN" "${stem}_${list#*:}.png"
+        ww_key Escape
+    done
 }
 
 # Clicks into a box, replaces its text by typing, and leaves the focus there.
@@ -350,6 +395,33 @@ ww_shot() {  # WINDOW FILE
     w="$(printf '%s\n' "$geo" | sed -n 's/^WIDTH=//p')"
     h="$(printf '%s\n' "$geo" | sed -n 's/^HEIGHT=//p')"
     xwd -root -silent | convert xwd:- -crop "${w}x${h}+${x}+${y}" +repage "$2"
+    # A dropped-down list and a tip are windows of their own, which the screen's picture shows
+    # black: each is taken by itself and laid over the picture where it stands.
+    local other px py pw ph
+    while read -r other px py pw ph; do
+        [ $((px + pw)) -le "$x" ] || [ "$px" -ge $((x + w)) ] && continue
+        [ $((py + ph)) -le "$y" ] || [ "$py" -ge $((y + h)) ] && continue
+        xwd -id "$other" -silent |
+            convert "$2" xwd:- -geometry "+$((px - x))+$((py - y))" -composite "$2"
+    done < <(ww_popups "$1")
+}
+
+# The windows that show now besides the given one and Wine's desktop (a tip, a dropped-down
+# list, a message box): "ID X Y WIDTH HEIGHT" on the screen, one a line.
+ww_popups() {  # WINDOW
+    local screen other geo
+    screen="$(xdotool getdisplaygeometry | tr ' ' x)"
+    for other in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        [ "$other" = "$1" ] && continue
+        geo="$(xdotool getwindowgeometry --shell "$other" 2>/dev/null)" || continue
+        local px py pw ph
+        px="$(printf '%s\n' "$geo" | sed -n 's/^X=//p')"
+        py="$(printf '%s\n' "$geo" | sed -n 's/^Y=//p')"
+        pw="$(printf '%s\n' "$geo" | sed -n 's/^WIDTH=//p')"
+        ph="$(printf '%s\n' "$geo" | sed -n 's/^HEIGHT=//p')"
+        [ "${pw}x${ph}" = "$screen" ] && continue
+        printf '%s %s %s %s %s\n' "$other" "$px" "$py" "$pw" "$ph"
+    done
 }
 
 # ---- what landed on disk ----------------------------------------------------------------------

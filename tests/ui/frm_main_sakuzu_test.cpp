@@ -1,6 +1,7 @@
 // 「作図」 and 「キャンセル」 from the window: what lands on disk, and what a refused or failed
 // run leaves behind.
 #include <map>
+#include <memory>
 
 #include "frm_main_fixture.h"
 #include "platform/text_codec.h"
@@ -265,6 +266,66 @@ TEST(FrmMainSakuzu, ATooDenseHatchSendsTheUserToItsPitch) {
     ASSERT_EQ(w.click("cmdSakuzu"), ActResult::Done);
     ASSERT_TRUE(w.form().closed) << w.dialogs.last().text;
     EXPECT_NE(w.dir.read("JWC_TEMP.TXT").find("\r\nz1\r\n"), std::string::npos);
+}
+
+// The tip of a box starts with the name that 「作図」's messages give it: told to correct
+// 「左の壁の芯から上の面まで」, a user finds the box by resting the mouse on it. So every box a
+// refusal sends the user to carries the refusal's name, and at every shape, in 柱芯 and in
+// 壁芯, every box and 「割」/「面」 the user can see has a tip, a button's naming its caption.
+TEST(FrmMainSakuzu, ARefusedBoxCarriesInItsTipTheNameItsMessageGives) {
+    int refusals = 0;
+    for (int shape = 0; shape < 9; ++shape) {
+        for (int mode : {0, 1}) {
+            SCOPED_TRACE("配置 " + std::to_string(shape) + (mode == 0 ? " 柱芯" : " 壁芯"));
+            std::vector<std::string> values = crossing_values();
+            values[0] = std::to_string(mode);   // optSin_d
+            values[1] = std::to_string(shape);  // hasira_sd
+            auto w = std::make_unique<Window>();
+            auto restore = [&](const std::vector<std::string>& restored) {
+                if (w->form().closed) {  // a value 「作図」 does not read: the drawing was made
+                    w = std::make_unique<Window>();
+                    w->start();
+                }
+                w->dir.write("quornel_res.dat", res_file(restored));
+                ASSERT_EQ(w->click("cmdResData"), ActResult::Done);
+            };
+            w->start();
+            restore(values);
+            for (const Control* c : w->form().controls()) {
+                if (!w->form().is_shown(*c)) continue;
+                if (c->kind == ControlKind::ComboBox) {
+                    EXPECT_NE(c->tip, "") << c->name;
+                }
+                if (c->kind != ControlKind::Button) continue;
+                const std::string& caption = static_cast<const Button*>(c)->caption;
+                if (caption == "割" || caption == "面") {
+                    EXPECT_EQ(c->tip.rfind("「" + caption + "」\n", 0), 0u) << c->name << c->tip;
+                }
+            }
+            // The names do not depend on the shape: the crossing and two opposite corners,
+            // where the sides have their 「面」, are enough for them.
+            if (shape % 4 != 0) continue;
+            for (int line = 0; line < kResDataLines; ++line) {
+                if (!kResDataLayout[line].box) continue;
+                std::vector<std::string> bad = values;
+                bad[line] = "abc";
+                restore(bad);
+                const std::size_t shown = w->dialogs.shown().size();
+                w->click("cmdSakuzu");
+                if (w->dialogs.shown().size() == shown) continue;
+                ++refusals;
+                const Control* box =
+                    w->form().find_control(w->form().focus().name, w->form().focus().index);
+                ASSERT_NE(box, nullptr) << kResDataLayout[line].box;
+                const std::string name = box->tip.substr(0, box->tip.find('\n'));
+                EXPECT_NE(name, "") << box->name;
+                EXPECT_NE(w->dialogs.last().text.find(name), std::string::npos)
+                    << kResDataLayout[line].box << ": " << w->dialogs.last().text << " / "
+                    << box->tip;
+            }
+        }
+    }
+    EXPECT_GT(refusals, 3 * 2 * 10);
 }
 
 TEST(FrmMainSakuzu, AFailedDrawingKeepsTheWindowOpenAHandedOverOneCloses) {

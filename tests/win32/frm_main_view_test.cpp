@@ -12,6 +12,7 @@
 #include "support/test_header.h"
 #include "view_fixture.h"
 #include "win32/dpi.h"
+#include "win32/wide_text.h"
 
 namespace quornel::test {
 namespace {
@@ -234,11 +235,7 @@ TEST_F(FocusTest, AMessageFromLeavingABoxDoesNotSwallowTheClickThatLeftIt) {
 
 TEST_F(FocusTest, TheTabsMoveTheFocusAndShowTheirPage) {
     open();
-    HWND tab = native("SSTab1", 1);
-    RECT item{};
-    ASSERT_TRUE(SendMessageW(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item)));
-    click_at(tab, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    settle();
+    click_page(1);
     EXPECT_EQ(model->SSTab1.tab, 1);
     EXPECT_TRUE(has_focus("cbo_h_ly"));
     EXPECT_TRUE(IsWindowVisible(native("cmdS_hozon")));
@@ -250,9 +247,7 @@ TEST_F(FocusTest, TheTabsMoveTheFocusAndShowTheirPage) {
     // Tab goes on from the first list to its right-hand neighbour, as laid out.
     key(VK_TAB);
     EXPECT_TRUE(has_focus("cbo_h_nPenColor"));
-    ASSERT_TRUE(SendMessageW(tab, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item)));
-    click_at(tab, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    settle();
+    click_page(0);
     EXPECT_EQ(model->SSTab1.tab, 0);
     EXPECT_TRUE(has_focus("cboM_h"));
     EXPECT_TRUE(IsWindowVisible(native("Picture2")));
@@ -262,11 +257,7 @@ class EventTest : public ViewTest {
   protected:
     // Clicks the tab of 「基本設定」 and puts the focus in one of its lists; the tab control.
     HWND focus_on_settings_list(const std::string& name) {
-        HWND tab = native("SSTab1", 1);
-        RECT item{};
-        SendMessageW(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
-        click_at(tab, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
-        settle();
+        HWND tab = click_page(1);
         SetFocus(native(name));
         settle();
         return tab;
@@ -382,6 +373,103 @@ TEST_F(EventTest, AMovedWindowIsLaidOutAgainAtTheNewDpi) {
     EXPECT_EQ(button.left, twips_to_px(7560, bigger));
     EXPECT_EQ(button.right - button.left,
               twips_to_px(7560 + 1095, bigger) - twips_to_px(7560, bigger));
+}
+
+using TipTest = ViewTest;
+
+// The text of the tip on the screen; empty while none shows.
+std::string tip_on_screen(HWND tooltip) {
+    if (!tooltip || !IsWindowVisible(tooltip)) return {};
+    wchar_t text[1024] = {};
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.lpszText = text;
+    if (!SendMessageW(tooltip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&info))) return {};
+    std::wstring lines;
+    for (const wchar_t* c = text; *c; ++c)
+        if (*c != L'\r') lines += *c;
+    return narrow(lines);
+}
+
+// A person rests the mouse on a box's edit field, on a box the window has disabled, and on
+// a 「割」/「面」 button: each time the tip the model holds for it shows, and it goes when the
+// mouse moves on to where no control is.
+TEST_F(TipTest, TheTipOfABoxShowsWhileTheMouseRestsOnIt) {
+    open();
+    auto rest_on = [&](HWND hwnd) {
+        RECT r;
+        GetClientRect(hwnd, &r);
+        hover_at(hwnd, r.right / 2, r.bottom / 2);
+        settle(1500);
+        return tip_on_screen(view->tooltip());
+    };
+    EXPECT_EQ(rest_on(keyboard_target("cboHsnXG")), control("cboHsnXG").tip);
+    ASSERT_FALSE(IsWindowEnabled(native("cboHsnYU_1")));
+    EXPECT_EQ(rest_on(native("cboHsnYU_1")), control("cboHsnYU_1").tip);
+    hover_at(native("Picture2"), 10, 10);
+    settle(500);
+    EXPECT_EQ(tip_on_screen(view->tooltip()), "");
+
+    // Shape 1 in 柱芯: the left wall's button makes its upper face flush, and says so.
+    click("img_hasira_s", 1);
+    const std::string face = static_cast<Button&>(control("cmdWriKL")).caption;
+    ASSERT_EQ(face, "面");
+    EXPECT_EQ(view->tip_shown({"cmdWriKL", -1}), control("cmdWriKL").tip);
+    EXPECT_EQ(rest_on(native("cmdWriKL")).rfind("「面」\n", 0), 0u);
+    // The tips of page 「作図」 do not show over page 「基本設定」.
+    EXPECT_EQ(view->tip_shown({"cbo_h_ly", -1}), "");
+}
+
+// Every list of 「基本設定」 shows each of its items whole, closed and dropped down, in the
+// window's font at the window's DPI and at half as much again (150 % display scaling).
+TEST_F(TipTest, EveryListOfTheSettingsShowsItsItemsWhole) {
+    open();
+    click_page(1);
+    // A combo box draws its text a few pixels in from each side of the field.
+    constexpr int kInset = 3;
+    auto check = [&](unsigned dpi) {
+        int lists = 0;
+        for (const Control* c : model->controls()) {
+            if (c->kind != ControlKind::DropDownList) continue;
+            ++lists;
+            HWND combo = native(c->name, c->index);
+            ASSERT_NE(combo, nullptr) << c->name;
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof(info);
+            ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+            SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+            RECT list{};
+            GetClientRect(info.hwndList, &list);
+            SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+            const int field = info.rcItem.right - info.rcItem.left;
+            HDC dc = GetDC(combo);
+            const HGDIOBJ before =
+                SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(combo, WM_GETFONT, 0, 0)));
+            for (const std::string& entry : static_cast<const ComboBox*>(c)->items) {
+                const std::wstring text = widen(entry);
+                SIZE size{};
+                GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+                EXPECT_LE(size.cx + 2 * kInset, field)
+                    << c->name << " 「" << entry << "」 at " << dpi << " dpi";
+                EXPECT_LE(size.cx + 2 * kInset, list.right)
+                    << c->name << " 「" << entry << "」 dropped down at " << dpi << " dpi";
+            }
+            SelectObject(dc, before);
+            ReleaseDC(combo, dc);
+        }
+        EXPECT_GT(lists, 0);
+    };
+    const unsigned dpi = window_dpi(view->hwnd());
+    check(dpi);
+    const unsigned larger = dpi * 3 / 2;
+    RECT suggested;
+    GetWindowRect(view->hwnd(), &suggested);
+    suggested.right = suggested.left + (suggested.right - suggested.left) * 3 / 2;
+    suggested.bottom = suggested.top + (suggested.bottom - suggested.top) * 3 / 2;
+    SendMessageW(view->hwnd(), WM_DPICHANGED, MAKEWPARAM(larger, larger),
+                 reinterpret_cast<LPARAM>(&suggested));
+    settle();
+    check(larger);
 }
 
 }  // namespace

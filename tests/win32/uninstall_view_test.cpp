@@ -2,11 +2,15 @@
 // with Enter removes quornel's registry key.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/add_failure.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
+#include "uninstall/uninstall_window.h"
 #include "win32/dpi.h"
 #include "win32/uninstall_view.h"
+#include "win32/wide_text.h"
 #include "window_driver.h"
 
 namespace quornel::test {
@@ -39,19 +43,45 @@ class Form1Test : public ::testing::Test {
 TEST_F(Form1Test, ShowsItsCaptionsAtTheirPlaces) {
     wchar_t text[32] = {};
     GetWindowTextW(form->hwnd(), text, 32);
-    EXPECT_STREQ(text, L"Form1");
+    EXPECT_STREQ(text, L"quornel の設定の削除");
     GetWindowTextW(form->ok_button(), text, 32);
     EXPECT_STREQ(text, L"ＯＫ");
-    if (window_dpi(form->hwnd()) != 96) return;
+    const unsigned dpi = window_dpi(form->hwnd());
     RECT client;
     GetClientRect(form->hwnd(), &client);
-    EXPECT_EQ(client.right, 149);   // 2235 twips
-    EXPECT_EQ(client.bottom, 100);  // 1500 twips
+    EXPECT_EQ(client.right, twips_to_px(uninstall::kClientWidth, dpi));
+    EXPECT_EQ(client.bottom, twips_to_px(uninstall::kClientHeight, dpi));
+    // 「ＯＫ」 stands in the middle, below the label.
     RECT ok = rect_in(form->ok_button(), form->hwnd());
-    EXPECT_EQ(ok.left, 40);
-    EXPECT_EQ(ok.top, 64);
-    EXPECT_EQ(ok.right - ok.left, 65);
-    EXPECT_EQ(ok.bottom - ok.top, 25);
+    EXPECT_NEAR(ok.left + ok.right, client.right, 6);
+    EXPECT_EQ(ok.right - ok.left, twips_to_px(975, dpi));
+    EXPECT_EQ(ok.bottom - ok.top, twips_to_px(375, dpi));
+}
+
+// The caption shows whole, in the system's caption font, beside the window's icon and its
+// close button as wide as Windows 10 draws it (46 pixels at 96 DPI).
+TEST_F(Form1Test, TheCaptionShowsWhole) {
+    const unsigned dpi = window_dpi(form->hwnd());
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
+    metrics.lfCaptionFont.lfHeight = MulDiv(metrics.lfCaptionFont.lfHeight, static_cast<int>(dpi),
+                                            static_cast<int>(system_dpi()));
+    HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
+    ASSERT_NE(font, nullptr);
+    HDC dc = GetDC(form->hwnd());
+    const HGDIOBJ before = SelectObject(dc, font);
+    const std::wstring title = widen(uninstall::kFormCaption);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, title.c_str(), static_cast<int>(title.size()), &size);
+    SelectObject(dc, before);
+    ReleaseDC(form->hwnd(), dc);
+    DeleteObject(font);
+    RECT outer;
+    GetWindowRect(form->hwnd(), &outer);
+    const int icon = MulDiv(16 + 16, static_cast<int>(dpi), 96);  // the icon and its margins
+    const int close = std::max(GetSystemMetrics(SM_CXSIZE), MulDiv(46, static_cast<int>(dpi), 96));
+    EXPECT_LE(icon + size.cx + close, outer.right - outer.left) << size.cx;
 }
 
 TEST_F(Form1Test, OkRemovesTheKeyAndSaysSo) {

@@ -1,5 +1,7 @@
 #include "view_fixture.h"
 
+#include <commctrl.h>
+
 #include "support/shipped_lists.h"
 #include "support/test_header.h"
 #include "win32/combo_box.h"
@@ -72,6 +74,15 @@ void ViewTest::click(const std::string& name, int index) {
     ASSERT_NE(hwnd, nullptr) << name;
     test::click(hwnd);
     settle();
+}
+
+HWND ViewTest::click_page(int page) {
+    HWND tab = native("SSTab1", 1);
+    RECT item{};
+    EXPECT_TRUE(SendMessageW(tab, TCM_GETITEMRECT, page, reinterpret_cast<LPARAM>(&item)));
+    click_at(tab, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    settle();
+    return tab;
 }
 
 void ViewTest::type_into(const std::string& name, int index, const std::wstring& text) {

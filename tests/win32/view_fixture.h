@@ -35,6 +35,8 @@ class ViewTest : public ::testing::Test {
     bool has_focus(const std::string& name, int index = -1) const;
 
     void click(const std::string& name, int index = -1);
+    // Clicks the tab of a page of the tab control (0 「作図」, 1 「基本設定」); the tab control.
+    HWND click_page(int page);
     // Clicks into a box, replaces its text by typing (the text stays unconfirmed).
     void type_into(const std::string& name, int index, const std::wstring& text);
     void key(WORD virtual_key);

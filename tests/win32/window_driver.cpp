@@ -67,6 +67,19 @@ void click_at(HWND hwnd, int x, int y) {
     send({down, up});
 }
 
+void hover_at(HWND hwnd, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(hwnd, &p);
+    // Arriving from a little to the left, as a hand moves the mouse.
+    SetCursorPos(p.x - 4, p.y);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = p.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = p.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    send({move});
+}
+
 void click(HWND hwnd) {
     RECT r;
     GetClientRect(hwnd, &r);

@@ -20,6 +20,8 @@ void settle(const std::function<void()>& pump, int ms = 200);
 // A left click at the middle of a window (or at a point of its client area).
 void click(HWND hwnd);
 void click_at(HWND hwnd, int x, int y);
+// The mouse comes to rest at a point of a window's client area (no button pressed).
+void hover_at(HWND hwnd, int x, int y);
 // Keys pressed and released; text typed character by character.
 void press(WORD virtual_key);
 void type_text(const std::wstring& text);

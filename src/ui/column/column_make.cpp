@@ -1,5 +1,6 @@
 #include <string>
 
+#include "ui/box_tips.h"
 #include "ui/column/column_panel.h"
 
 namespace quornel {
@@ -94,6 +95,15 @@ ColumnPanel make_column_panel() {
     c.cmdWriHX.caption = "割";
     name(c.cmdWriHY, "cmdWriHY", -1, ControlKind::Button, {5400, 3480, 300, 300});
     c.cmdWriHY.caption = "割";
+
+    // The column's boxes mean the same whatever the shape: their tips are set once.
+    for (ColumnAxis axis : {ColumnAxis::X, ColumnAxis::Y}) {
+        const bool x = axis == ColumnAxis::X;
+        (x ? c.cboHsnXG : c.cboHsnYG).tip = column_total_tip(axis);
+        (x ? c.cboHsnXU_0 : c.cboHsnYU_0).tip = column_part_tip(axis, 0);
+        (x ? c.cboHsnXU_1 : c.cboHsnYU_1).tip = column_part_tip(axis, 1);
+        (x ? c.cmdWriHX : c.cmdWriHY).tip = column_split_tip(axis);
+    }
     return c;
 }
 

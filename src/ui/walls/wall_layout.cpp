@@ -5,6 +5,7 @@
 #include <tuple>
 #include <utility>
 
+#include "ui/box_tips.h"
 #include "ui/number_box.h"
 #include "ui/walls/wall_panel.h"
 
@@ -208,8 +209,14 @@ void LayoutKabeSun(WallPanel& p, const SchematicState& s) {
     }
 
     // 9. "面" where the button makes the wall face flush with the column face.
-    const bool flush = position == WallPosition::FaceA || position == WallPosition::FaceB;
-    p.cmdWri.caption = column_centre && flush ? "面" : "割";
+    WallTipLayout tips{.side = p.side, .column_centre = column_centre, .flush_face = std::nullopt};
+    if (column_centre && position == WallPosition::FaceA) tips.flush_face = 0;
+    if (column_centre && position == WallPosition::FaceB) tips.flush_face = 1;
+    p.cmdWri.caption = tips.flush_face ? "面" : "割";
+
+    // The tips say what each box holds and what the button does, as laid out now.
+    for (int i = 0; i < 5; ++i) p.cbo[i].tip = wall_box_tip(tips, i);
+    p.cmdWri.tip = wall_button_tip(tips);
 }
 
 }  // namespace quornel

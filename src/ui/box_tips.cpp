@@ -1,0 +1,100 @@
+#include "ui/box_tips.h"
+
+namespace quornel {
+namespace {
+
+std::string quoted(const std::string& text) {
+    return "「" + text + "」";
+}
+
+// The column's part of an axis on one side of the reference line: 「左」, 「下」 ...
+std::string column_side_name(ColumnAxis axis, int part) {
+    if (axis == ColumnAxis::X) return part == 0 ? "左" : "右";
+    return part == 0 ? "上" : "下";
+}
+
+// The column part box whose value 「面」 copies into a wall's part on `face`: the column's
+// depth parts for a wall to the side of it, its width parts for one above or below it.
+std::string column_face_label(WallSide side, int face) {
+    return column_part_label(faces_at_x(side) ? ColumnAxis::X : ColumnAxis::Y, face);
+}
+
+}  // namespace
+
+std::string column_total_tip(ColumnAxis axis) {
+    const std::string name = column_total_label(axis);
+    const bool x = axis == ColumnAxis::X;
+    return quoted(name) + "\n柱の" + (x ? "幅" : "せい") + "です（柱増打を除く）。\n入れ直すと、" +
+           (x ? "左側と右側" : "上側と下側") + "は 0 に戻ります。「割」で半分ずつに分けます。";
+}
+
+std::string column_part_tip(ColumnAxis axis, int part) {
+    const int other = part == 0 ? 1 : 0;
+    const std::string total = column_total_label(axis);
+    return quoted(column_part_label(axis, part)) + "\n芯から柱の" + column_side_name(axis, part) +
+           "の面までです。\n入れると、" + quoted(column_part_label(axis, other)) + "が" + total +
+           " に合わせて変わります。" + quoted(total) + "が 0 のあいだは入れられません。";
+}
+
+std::string column_split_tip(ColumnAxis axis) {
+    return "「割」\n" + quoted(column_total_label(axis)) + "を半分ずつ、" +
+           quoted(column_part_label(axis, 0)) + "と" + quoted(column_part_label(axis, 1)) +
+           "に入れます。";
+}
+
+std::string column_masi_tip() {
+    return quoted(std::string(kColumnMasiLabel)) + "\n柱の四方の面の外に足す厚さです。";
+}
+
+std::string wall_masi_tip() {
+    return quoted(std::string(kWallMasiLabel)) +
+           "\n壁の両側の面の外に足す厚さです。\n入れると、上下左右の壁の増打の欄がこの値になります"
+           "。";
+}
+
+std::string symbol_tip() {
+    return quoted(std::string(kSymbolLabel)) + "\n柱のそばに書く記号です（C1 など）。";
+}
+
+std::string wall_box_tip(const WallTipLayout& layout, int index) {
+    const WallSide side = layout.side;
+    std::string tip = quoted(wall_box_label(side, index));
+    if (index == 0 || index == 1) {
+        tip +=
+            layout.column_centre ? "\n柱芯（柱の中心線）から壁の" : "\n壁芯（壁の中心線）から壁の";
+        tip += wall_face_name(side, index) + "の面までです。";
+        if (layout.flush_face == index) {
+            tip += "\n「面」を押すと" + quoted(column_face_label(side, index)) +
+                   "と同じ値になり、壁の面が柱の面にそろいます。";
+        } else if (!layout.flush_face) {
+            tip += "\n入れると、" + quoted(wall_value_name(side, index == 0 ? 1 : 0)) +
+                   "が壁厚に合わせて変わります。壁厚が 0 のあいだは入れられません。";
+        }
+    } else if (index == kWallThickness) {
+        tip += "\n壁の" + wall_face_name(side, 0) + "の面から" + wall_face_name(side, 1) +
+               "の面までの厚さです（増打を除く）。";
+        if (!layout.flush_face) {
+            tip += "\n入れ直すと、" + quoted(wall_value_name(side, 0)) + "と" +
+                   quoted(wall_value_name(side, 1)) +
+                   "は 0 に戻ります。「割」で半分ずつに分けます。";
+        }
+    } else {
+        tip += "\n壁の" + wall_face_name(side, index - 3) + "の面の外に足す厚さです。\n" +
+               quoted(std::string(kWallMasiLabel)) + "を入れると、この値になります。";
+    }
+    return tip;
+}
+
+std::string wall_button_tip(const WallTipLayout& layout) {
+    const WallSide side = layout.side;
+    if (const auto face = layout.flush_face) {
+        return "「面」\n" + quoted(column_face_label(side, *face)) + "と同じ値を" +
+               quoted(wall_box_label(side, *face)) + "に入れて、壁の" +
+               wall_face_name(side, *face) + "の面を柱の面にそろえます。";
+    }
+    return "「割」\n" + quoted(wall_box_label(side, kWallThickness)) + "を半分ずつ、" +
+           quoted(wall_value_name(side, 0)) + "と" + quoted(wall_value_name(side, 1)) +
+           "に入れます。";
+}
+
+}  // namespace quornel

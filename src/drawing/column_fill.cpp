@@ -82,10 +82,10 @@ FillPlan plan_fills(const DrawingInput& in, const ColumnGeometry& g) {
     plan.pieces = pieces_of(in, g);
     const double step = hatch_step(in);
     // Judged before: never more than kMaxHatchLines, so one allocation holds them all. (An
-    // unjudged input asking for more gets no hatch rather than a loop without end.)
+    // unjudged input asking for more gets no hatch lines rather than a loop without end.)
     const double needed = lines_needed(plan.pieces, step);
     if (!(needed <= kMaxHatchLines)) return plan;
-    plan.hatch.reserve(static_cast<std::size_t>(std::clamp(needed, 0.0, double(kMaxHatchLines))));
+    plan.hatch.reserve(static_cast<std::size_t>(needed));
     for (FillPiece& piece : plan.pieces) {
         piece.hatch_begin = plan.hatch.size();
         if (piece.kind == FillKind::Hatch) {

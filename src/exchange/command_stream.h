@@ -59,7 +59,7 @@ class CommandStream {
     // "sl ": a solid quadrilateral, its corners x1 y1 … x4 y4 in order.
     void solid(const std::array<double, 8>& corners);
     // "z1", Jw_cad's hatch attribute, then the line. A hatch has thousands of lines whose
-    // numbers hardly repeat: they are written straight into the stream, not remembered.
+    // computed ends never repeat: their numbers are not kept with the drawing's others.
     void hatch_line(double x1, double y1, double x2, double y2);
 
     // Room for `bytes` in all, so that a long stream grows in one step.

@@ -54,7 +54,7 @@ inline constexpr const char* kWallFillLabel = "壁の塗り";
 inline constexpr const char* kHatchPitchLabel = "斜線の間隔";
 
 // The most hatch lines one copy of the column may need. A column with four walls at 1:50 and
-// 1 mm needs about 150; a 1:1 scale with long walls would need hundreds of thousands, at
+// 1 mm needs about 75; a 1:1 scale with long walls would need hundreds of thousands, at
 // every crossing, each a line of the drawing for Jw_cad to read and for the user to select
 // and delete.
 inline constexpr int kMaxHatchLines = 20000;

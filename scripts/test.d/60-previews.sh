@@ -69,7 +69,7 @@ done
 multi="$out/multi"
 rm -rf "$multi" && mkdir -p "$multi" && cp demo/* build/native/quornel.dat build/native/quornel_d.dat "$multi/"
 sed 's/^hn .*/&\nhp1 4000 0\r\nhp2 0 -3000\r\nhp3- 4000 -3000\r/' demo/TEMP.TXT >"$multi/TEMP.TXT"
-if XDG_CONFIG_HOME="$multi" build/native/quornel --repeat --dir "$multi" >/dev/null; then
+if XDG_CONFIG_HOME="$PWD/$multi" build/native/quornel --repeat --dir "$multi" >/dev/null; then
     render "$multi/JWC_TEMP.TXT" demo-four-crossings
     symbols="$(grep -o '>C1</text>' "$out/demo-four-crossings.svg" | wc -l)"
     if [ "$symbols" != 4 ]; then

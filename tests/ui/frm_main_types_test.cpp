@@ -106,10 +106,17 @@ TEST(FrmMainTypes, ASymbolWithNothingStoredIsNamedWithTheStoredOnes) {
         EXPECT_EQ(w.dialogs.last().title, "quornel");
         EXPECT_EQ(window_seen(f), before);
     }
+    // Found, its values restore as 「前回値」 restores; what cannot be is named by its line there.
+    w.set("cboHasiraKigou", "C21");
+    w.click("cmdKigouData");
+    EXPECT_EQ(w.dialogs.last().text.substr(0, w.dialogs.last().text.find("\n39 行目")),
+              "quornel_types.dat にある柱記号「C21」の記録の次の行は使えないため、その項目は"
+              "今のままです。\n38 行目（optSin_d）: 「」は数値ではありません");
+
     std::filesystem::remove(w.dir.file("quornel_types.dat"));
     w.click("cmdKigouData");
     EXPECT_EQ(w.dialogs.last().text,
-              "「C5」の柱はまだ作図していません。\n柱記号ごとの記録はまだありません。"
+              "「C21」の柱はまだ作図していません。\n柱記号ごとの記録はまだありません。"
               "柱記号を入れて「作図」すると、その柱が柱記号ごとに記録されます。");
 }
 

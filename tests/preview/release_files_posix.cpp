@@ -126,27 +126,13 @@ TEST(ReleaseReadme, JapaneseInCp932NamingEveryShippedFile) {
     expect_cp932(bytes, "readme.txt");
     crlf_lines(bytes, "readme.txt");
     std::string text = ansi_to_utf8(bytes);
-    for (const char* name : {"quornel.exe",
-                             "uninstall.exe",
-                             "quornel.bat",
-                             "quornel_repeat.bat",
-                             "quornel_multi.bat",
-                             "quornel_multi_repeat.bat",
-                             "quornel_symbol_repeat.bat",
-                             "点指示終了",
-                             "quornel_types.dat",
-                             "記号で呼出",
-                             "quornel.dat",
-                             "quornel_d.dat",
-                             "LICENSE",
-                             "THIRD-PARTY-NOTICES.txt",
-                             "ＯＫ",
-                             "インストール",
-                             "アンインストール",
-                             "JWC_TEMP.TXT",
-                             "TEMP.TXT",
-                             "certutil -hashfile",
-                             "動作環境"})
+    for (const char* name :
+         {"quornel.exe", "uninstall.exe", "quornel.bat", "quornel_repeat.bat", "quornel_multi.bat",
+          "quornel_multi_repeat.bat", "点指示終了", "quornel.dat", "quornel_d.dat", "LICENSE",
+          "THIRD-PARTY-NOTICES.txt", "ＯＫ", "インストール", "アンインストール", "JWC_TEMP.TXT",
+          "TEMP.TXT", "certutil -hashfile", "動作環境"})
+        EXPECT_NE(text.find(name), std::string::npos) << name;
+    for (const char* name : {"quornel_symbol_repeat.bat", "quornel_types.dat", "記号で呼出"})
         EXPECT_NE(text.find(name), std::string::npos) << name;
 }
 

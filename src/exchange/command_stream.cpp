@@ -36,10 +36,7 @@ void CommandStream::item(Coord c, double offset) {
         text_ += "0 ";
         return;
     }
-    const double value = c.value() + offset;
-    auto it = items_.find(value);
-    if (it == items_.end()) it = items_.emplace(value, format_item(value)).first;
-    text_ += it->second;
+    append_item(text_, c.value() + offset);
 }
 
 void CommandStream::line(Coord x1, Coord y1, Coord x2, Coord y2) {

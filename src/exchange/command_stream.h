@@ -3,7 +3,6 @@
 // Every line ends with CR LF; texts are passed in as ANSI bytes.
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace quornel {
 
@@ -69,9 +68,6 @@ class CommandStream {
     std::string text_;
     double dx_ = 0, dy_ = 0;
     bool moved_ = false;
-    // A drawing writes the same few faces and offsets again and again, and a column drawn
-    // at many crossings writes them once per crossing: each number is formatted once.
-    std::unordered_map<double, std::string> items_;
 };
 
 // Upper-case hexadecimal without leading zeros: 0 -> "0", 10 -> "A".

@@ -36,6 +36,8 @@ std::string format_number(double value);
 
 // A number item of the command stream: "-" or " ", the digits of the absolute value, " ".
 std::string format_item(double value);
+// Appends format_item(value) to `text`: the command stream writes many thousands of them.
+void append_item(std::string& text, double value);
 
 // The value rounded to a whole number, halves away from zero, with its digits grouped by
 // commas ("1,251"). The rounding works on the 15-digit text, so 4.499999999999999 (which

@@ -55,6 +55,8 @@ class CommandStream {
     void dimension_text(Coord x, Coord y, TextDirection direction, std::string_view ansi_text);
 
     const std::string& text() const { return text_; }
+    // Room for `bytes` of text in all, so that a long drawing is not copied as it grows.
+    void reserve(std::size_t bytes) { text_.reserve(bytes); }
     std::string take() { return std::move(text_); }
 
   private:

@@ -221,15 +221,18 @@ std::string format_item(double value) {
     return s;
 }
 
-void append_item(std::string& text, double value) {
-    // Room for a blank before the number and one after it.
-    char item[kLongestNumber + 2];
-    char* const number = item + 1;
-    char* end = write_number(value, number);
+char* write_item(double value, char* out) {
+    // The numbers written with a sign, which takes the blank's place (never "-0").
+    const bool signed_number = value < 0 && std::isfinite(value);
+    if (!signed_number) *out++ = ' ';
+    char* end = write_number(value, out);
     *end++ = ' ';
-    char* start = number;
-    if (*number != '-') *--start = ' ';
-    text.append(start, end);
+    return end;
+}
+
+void append_item(std::string& text, double value) {
+    char item[kLongestItem];
+    text.append(item, write_item(value, item));
 }
 
 std::string format_grouped(double value) {

@@ -1,9 +1,10 @@
 #pragma once
 // The command lines of JWC_TEMP.TXT after the header echo, in the exact text Jw_cad reads.
 // Every line ends with CR LF; texts are passed in as ANSI bytes.
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace quornel {
 
@@ -57,6 +58,8 @@ class CommandStream {
     void dimension_text(Coord x, Coord y, TextDirection direction, std::string_view ansi_text);
 
     const std::string& text() const { return text_; }
+    // Room for `bytes` of text in all, so that a long drawing is not copied as it grows.
+    void reserve(std::size_t bytes) { text_.reserve(bytes); }
     std::string take() { return std::move(text_); }
 
   private:
@@ -71,9 +74,16 @@ class CommandStream {
     std::string text_;
     double dx_ = 0, dy_ = 0;
     bool moved_ = false;
-    // A drawing writes the same few faces and offsets again and again, and a column drawn
-    // at many crossings writes them once per crossing: each number is formatted once.
-    std::unordered_map<double, std::string> items_;
+    // A drawing writes the same faces and offsets again and again: each coordinate of a
+    // column about six times at every crossing. A number met a moment ago is copied from a
+    // small table of recent items rather than formatted again; a number that never repeats
+    // costs only the look.
+    struct RecentItem {
+        std::uint64_t bits = 0;
+        std::uint8_t length = 0;  // 0: empty
+        char text[23];
+    };
+    std::unique_ptr<RecentItem[]> recent_;
 };
 
 // Upper-case hexadecimal without leading zeros: 0 -> "0", 10 -> "A".

@@ -45,6 +45,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     HWND hwnd = floor_window(instance, L"ControlsWindow", L"controls", WS_EX_CONTROLPARENT,
                              WS_CLIPCHILDREN);
     HFONT font = ui_font();
+    floor_phase("window");
 
     HWND tab =
         child(WC_TABCONTROLW, L"", WS_CLIPCHILDREN | WS_CLIPSIBLINGS, hwnd, 8, 8, 761, 577, font);
@@ -72,7 +73,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
               25, font);
     }
 
+    floor_phase("control_creation");
     ShowWindow(hwnd, SW_SHOW);
+    floor_phase("show");
     UpdateWindow(hwnd);
     floor_trace(true);
     MSG msg;

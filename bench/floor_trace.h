@@ -1,7 +1,8 @@
 // For the floors of the start-up benchmark: their top window, and the lines of quornel's
 // start-up trace that can be compared, measured the same way and appended to the file
 // QUORNEL_STARTUP_TRACE names: "process_start" (from the creation of the process to its
-// first line) and "total" (to the end of the first paint).
+// first line), the phases the floor marks with floor_phase() ("window", "control_creation",
+// "show"), "first_paint" and "total" (to the end of the first paint).
 #pragma once
 #include <windows.h>
 
@@ -17,24 +18,40 @@ inline double floor_ms_since_creation() {
     return static_cast<double>(ticks(now) - ticks(created)) / 10000.0;  // 100-ns ticks
 }
 
+namespace floor_detail {
+inline double started = 0, last = 0;
+inline char text[512];
+inline int length = 0;
+inline void note(const char* name, double ms) {
+    length += std::snprintf(text + length, sizeof text - length, "%s %.1f\n", name, ms);
+}
+}  // namespace floor_detail
+
+// The phase that ends now, named as in quornel's trace.
+inline void floor_phase(const char* name) {
+    const double now = floor_ms_since_creation();
+    floor_detail::note(name, now - floor_detail::last);
+    floor_detail::last = now;
+}
+
 // Call first thing in wWinMain, and again after the first paint.
 inline void floor_trace(bool painted) {
-    static double started = 0;
+    using namespace floor_detail;
     if (!painted) {
-        started = floor_ms_since_creation();
+        started = last = floor_ms_since_creation();
+        note("process_start", started);
         return;
     }
+    floor_phase("first_paint");
+    note("total", last);
     wchar_t path[MAX_PATH];
     const DWORD n = GetEnvironmentVariableW(L"QUORNEL_STARTUP_TRACE", path, MAX_PATH);
     if (n == 0 || n >= MAX_PATH) return;
-    char text[96];
-    const int len = std::snprintf(text, sizeof text, "process_start %.1f\ntotal %.1f\n", started,
-                                  floor_ms_since_creation());
     HANDLE file = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;
-    WriteFile(file, text, static_cast<DWORD>(len), &written, nullptr);
+    WriteFile(file, text, static_cast<DWORD>(length), &written, nullptr);
     CloseHandle(file);
 }
 

@@ -7,7 +7,9 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     floor_trace(false);
     HWND hwnd = floor_window(instance, L"MinimalWindow", L"minimal", 0, 0);
+    floor_phase("window");
     ShowWindow(hwnd, SW_SHOW);
+    floor_phase("show");
     UpdateWindow(hwnd);
     floor_trace(true);
     MSG msg;

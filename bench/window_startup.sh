@@ -92,11 +92,48 @@ printf '%-34s %8s %8s\n' "same controls (controls_window)" "$c_shown" "$c_painte
 printf '%-34s %8s %8s\n' "empty window (minimal_window)" "$m_shown" "$m_painted"
 printf '%-34s %8s %8s   (goal 1.2)\n' "quornel / same controls" "$(ratio "$q_shown" "$c_shown")" "$(ratio "$q_painted" "$c_painted")"
 printf '%-34s %8s %8s\n' "quornel / empty window" "$(ratio "$q_shown" "$m_shown")" "$(ratio "$q_painted" "$m_painted")"
+# The figure the goal is judged by: the median of the rounds' own ratios, each round's
+# quornel against the floor started just after it.
+round_ratios() {  # SHOWN_QUORNEL SHOWN_FLOOR: per-round ratios of shown, then of painted
+    local i q c
+    read -ra qs <<<"$1"
+    read -ra cs <<<"$2"
+    for i in $(seq 1 "$runs"); do
+        q="${qs[$((i - 1))]}" c="${cs[$((i - 1))]}"
+        printf '%s %s\n' "$(ratio "$q" "$c")" \
+            "$(ratio "$(awk '$1 == "total" { print $2 }' "$traces/quornel.$i.txt")" \
+                "$(awk '$1 == "total" { print $2 }' "$traces/controls_window.$i.txt")")"
+    done
+}
+round_ratios "${shown[0]}" "${shown[1]}" >"$traces/ratios.txt"
+printf '%-34s %8s %8s   (goal 1.2)\n' "median of the rounds' ratios" \
+    "$(awk '{ print $1 }' "$traces/ratios.txt" | median)" "$(awk '{ print $2 }' "$traces/ratios.txt" | median)"
 echo "process start (creation to first line): quornel $(painted quornel process_start), same controls $(painted controls_window process_start), empty $(painted minimal_window process_start)"
 echo "all shown, quornel:        ${shown[0]}"
 echo "all shown, same controls:  ${shown[1]}"
 echo "all shown, empty window:   ${shown[2]}"
 echo "quornel.exe size: $size bytes ($(awk -v s="$size" 'BEGIN { printf "%.2f", s / 1048576 }') MiB)"
+# Phase by phase against the floors, which mark the same phases: what quornel does beyond
+# showing the same kinds of controls.
+echo "phases, median ms:            quornel  same controls  empty window"
+group() {  # FILE_PREFIX PHASE...: the median over the rounds of the phases' sum
+    local prefix="$1"
+    shift
+    for f in "$traces/$prefix".[0-9]*.txt; do
+        awk -v list=" $* " 'index(list, " " $1 " ") { s += $2 } END { print s + 0 }' "$f"
+    done | median
+}
+phase_row() {  # LABEL "QUORNEL PHASES" "FLOOR PHASES"
+    printf '  %-28s %7s %14s %13s\n' "$1" "$(group quornel $2)" "$(group controls_window $3)" \
+        "$(group minimal_window $3)"
+}
+phase_row "process start" process_start process_start
+phase_row "files, registry, model" "model registry header layout pick_lists" "-"
+phase_row "window, font" "common_controls window font" window
+phase_row "control creation" "control_list control_creation" control_creation
+phase_row "show, focus" "show focus" show
+phase_row "first paint" first_paint first_paint
+phase_row "total (painted)" total total
 echo "quornel's start-up trace, median ms of each phase:"
 cat "$traces"/quornel.*.txt | awk '
     { n[$1]++; v[$1, n[$1]] = $2; if (!($1 in seen)) { seen[$1] = 1; order[++k] = $1 } }

@@ -1,8 +1,9 @@
 // A person at the window: any sequence of typing (any text), leaving boxes, Enter, clicks,
 // list choices and Yes/No answers, ending with 「作図」. Nothing may crash; the window stays
 // consistent after every action; a refused or cancelled run changes no file; the registry
-// changes only through 「基本設定保存」; and a completed drawing stores previous values and
-// pick lists that a repeat run reads back completely and writes back unchanged. A refused
+// changes only through 「基本設定保存」; and a completed drawing stores previous values, pick
+// lists and its type that a repeat run (by 前回値 or by its symbol) reads back completely and
+// writes back unchanged. A refused
 // 「作図」 names a box the user can see and change, and never refuses a wall part for its
 // sign.
 #include <cmath>
@@ -193,33 +194,45 @@ std::string file(const test::FakeFileSystem& fs, const std::string& name) {
     return fs.get(kDir + "/" + name).value_or("<none>");
 }
 
-// A repeat run over what the completed drawing left: 前回値 restores every line, and
-// drawing again stores the same previous values and pick lists.
+// Repeat runs over what the completed drawing left, by 前回値 and by 記号で呼出 with its
+// symbol: each restores every line, and drawing again stores the same previous values, pick
+// lists and types.
 void check_repeat(test::FakeFileSystem& fs, Registry& registry, const FrmMain& first) {
     const std::string previous = file(fs, "quornel_res.dat");
     const std::string lists = file(fs, "quornel.dat");
+    const std::string types = file(fs, "quornel_types.dat");
     const std::string drawing = file(fs, "JWC_TEMP.TXT");
     FUZZ_CHECK(read_res_data(fs, kDir).problem.empty());
     FUZZ_CHECK(read_list_data(fs, kDir + "/quornel.dat").problem.empty());
+    FUZZ_CHECK((types == "<none>") == first.cboHasiraKigou.text.empty());
     // The header comes back first, less "hq" and the character after it.
     FUZZ_CHECK(drawing.rfind(std::string(kHeader).substr(3), 0) == 0);
     // No outline or wall line of no length, whatever the values.
     FUZZ_CHECK(test::zero_length_outline_lines(drawing).empty());
 
-    test::FakeDialogs dialogs;
-    FrmMain again(FrmMainEnv{fs, registry, dialogs, kDir});
-    again.Form_Load();
-    FUZZ_CHECK(!again.closed);
-    again.set_strict_restore(true);
-    again.cmdResData_Click();
-    FUZZ_CHECK(again.last_restore_complete());
-    again.cmdSakuzu_Click();
-    check_messages(dialogs, 0);
-    if (!again.closed) return;  // refused as the first run could have been; nothing written
-    FUZZ_CHECK(file(fs, "quornel_res.dat") == previous);
-    FUZZ_CHECK(file(fs, "quornel.dat") == lists);
-    if (pen_positions(again) == pen_positions(first))
-        FUZZ_CHECK(file(fs, "JWC_TEMP.TXT") == drawing);
+    for (const bool by_symbol : {false, true}) {
+        if (by_symbol && first.cboHasiraKigou.text.empty()) return;
+        test::FakeDialogs dialogs;
+        FrmMain again(FrmMainEnv{fs, registry, dialogs, kDir});
+        again.Form_Load();
+        FUZZ_CHECK(!again.closed);
+        again.set_strict_restore(true);
+        if (by_symbol) {
+            again.cboHasiraKigou.text = first.cboHasiraKigou.text;
+            again.cmdKigouData_Click();
+        } else {
+            again.cmdResData_Click();
+        }
+        FUZZ_CHECK(again.last_restore_complete());
+        again.cmdSakuzu_Click();
+        check_messages(dialogs, 0);
+        if (!again.closed) return;  // refused as the first run could have been; nothing written
+        FUZZ_CHECK(file(fs, "quornel_res.dat") == previous);
+        FUZZ_CHECK(file(fs, "quornel.dat") == lists);
+        FUZZ_CHECK(file(fs, "quornel_types.dat") == types);
+        if (pen_positions(again) == pen_positions(first))
+            FUZZ_CHECK(file(fs, "JWC_TEMP.TXT") == drawing);
+    }
 }
 
 }  // namespace

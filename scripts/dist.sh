@@ -10,8 +10,8 @@
 # The release folder holds, in this order, which is also the order of the zip's entries:
 #   quornel.exe, uninstall.exe, quornel.dat, quornel_d.dat   (from the build)
 #   quornel.bat, quornel_repeat.bat, quornel_multi.bat,       (from release/, as they ship; the
-#   quornel_multi_repeat.bat, readme.txt                       readme with @VERSION@ replaced
-#                                                              by the file VERSION)
+#   quornel_multi_repeat.bat, quornel_symbol_repeat.bat,       readme with @VERSION@ replaced
+#   readme.txt                                                 by the file VERSION)
 #   LICENSE, THIRD-PARTY-NOTICES.txt                          (from the repository's top)
 #
 # The same commit gives the same zip, byte for byte: every file and entry carries the
@@ -27,7 +27,8 @@ dist="${2:-$root/dist}"
 source "$root/scripts/lib/release.sh"
 
 from_build=(quornel.exe uninstall.exe quornel.dat quornel_d.dat)
-from_release=(quornel.bat quornel_repeat.bat quornel_multi.bat quornel_multi_repeat.bat readme.txt)
+from_release=(quornel.bat quornel_repeat.bat quornel_multi.bat quornel_multi_repeat.bat
+    quornel_symbol_repeat.bat readme.txt)
 from_root=(LICENSE THIRD-PARTY-NOTICES.txt)
 shipped=("${from_build[@]}" "${from_release[@]}" "${from_root[@]}")
 version="$(quornel_release_version "$root" || true)"

@@ -17,6 +17,7 @@ if(WIN32)
               ${QUORNEL_RES_DIR}/make_icon.cpp ${CMAKE_SOURCE_DIR}/src/ui/pictures.cpp
               ${CMAKE_SOURCE_DIR}/src/drawing/input_rules.cpp
               ${CMAKE_SOURCE_DIR}/src/exchange/number_text.cpp
+              ${CMAKE_SOURCE_DIR}/src/exchange/decimal_digits.cpp
               ${CMAKE_SOURCE_DIR}/src/platform/text_codec.cpp
               -o ${CMAKE_BINARY_DIR}/res/make_icon
       COMMAND ${CMAKE_BINARY_DIR}/res/make_icon ${QUORNEL_ICON}

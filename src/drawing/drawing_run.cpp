@@ -37,9 +37,9 @@ Result<std::string> drawing_commands(const DrawingInput& input) {
         write_symbol(out, input, geometry, ansi_symbol);
     };
     write_column();
-    // Every copy is about as long as the first; one whose numbers grew longer when moved
-    // still fits, and room never written to costs nothing.
-    if (!input.crossings.empty()) out.reserve(2 * out.text().size() * (input.crossings.size() + 1));
+    // A moved copy writes every coordinate with all its digits: about two and a half times
+    // the first. Room that is never written costs nothing.
+    if (!input.crossings.empty()) out.reserve(out.text().size() * (3 * input.crossings.size() + 1));
     for (const Crossing& at : input.crossings) {
         out.move_by(at.x, at.y);
         write_column();

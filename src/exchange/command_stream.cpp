@@ -1,5 +1,8 @@
 #include "exchange/command_stream.h"
 
+#include <bit>
+#include <cstring>
+
 #include "exchange/number_text.h"
 
 namespace quornel {
@@ -43,20 +46,22 @@ void CommandStream::item(Coord c, double offset) {
         return;
     }
     const double value = c.value() + offset;
-    auto it = items_.find(value);
-    if (it == items_.end()) it = items_.emplace(value, format_item(value)).first;
-    text_ += it->second;
-}
-
-void CommandStream::hatch_item(int slot, double value) {
-    HatchSlot& last = hatch_slots_[static_cast<std::size_t>(slot)];
-    // Compared as written: -0 and 0 are both " 0 ".
-    if (last.text.empty() || last.value != value) {
-        last.value = value;
-        last.text.clear();
-        append_item(last.text, value);
+    constexpr int kRecentBits = 9;  // 512 items, a few times the numbers of one column
+    if (!recent_) recent_ = std::make_unique<RecentItem[]>(1 << kRecentBits);
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    RecentItem& recent = recent_[(bits * 0x9E3779B97F4A7C15u) >> (64 - kRecentBits)];
+    if (recent.length != 0 && recent.bits == bits) {
+        text_.append(recent.text, recent.length);
+        return;
     }
-    text_ += last.text;
+    char item[kLongestItem];
+    const auto length = static_cast<std::size_t>(write_item(value, item) - item);
+    text_.append(item, length);
+    if (length <= sizeof recent.text) {
+        recent.bits = bits;
+        recent.length = static_cast<std::uint8_t>(length);
+        std::memcpy(recent.text, item, length);
+    }
 }
 
 void CommandStream::line(Coord x1, Coord y1, Coord x2, Coord y2) {
@@ -103,12 +108,8 @@ void CommandStream::solid(const std::array<double, 8>& corners) {
 }
 
 void CommandStream::hatch_line(double x1, double y1, double x2, double y2) {
-    text_ += "z1\r\n";
-    hatch_item(0, x1 + dx_);
-    hatch_item(1, y1 + dy_);
-    hatch_item(2, x2 + dx_);
-    hatch_item(3, y2 + dy_);
-    end_line();
+    raw_line("z1");
+    line(x1, y1, x2, y2);
 }
 
 }  // namespace quornel

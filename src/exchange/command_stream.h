@@ -2,9 +2,10 @@
 // The command lines of JWC_TEMP.TXT after the header echo, in the exact text Jw_cad reads.
 // Every line ends with CR LF; texts are passed in as ANSI bytes.
 #include <array>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace quornel {
 
@@ -58,14 +59,12 @@ class CommandStream {
     void dimension_text(Coord x, Coord y, TextDirection direction, std::string_view ansi_text);
     // "sl ": a solid quadrilateral, its corners x1 y1 … x4 y4 in order.
     void solid(const std::array<double, 8>& corners);
-    // "z1", Jw_cad's hatch attribute, then the line. A hatch has thousands of lines whose
-    // computed ends never repeat: their numbers are not kept with the drawing's others.
+    // "z1", Jw_cad's hatch attribute, then the line from (x1, y1) to (x2, y2).
     void hatch_line(double x1, double y1, double x2, double y2);
 
-    // Room for `bytes` in all, so that a long stream grows in one step.
-    void reserve(std::size_t bytes) { text_.reserve(bytes); }
-
     const std::string& text() const { return text_; }
+    // Room for `bytes` of text in all, so that a long drawing is not copied as it grows.
+    void reserve(std::size_t bytes) { text_.reserve(bytes); }
     std::string take() { return std::move(text_); }
 
   private:
@@ -73,9 +72,6 @@ class CommandStream {
     void decimal_attribute(const char* kind, int n);
     void raw_line(std::string_view s);
     void item(Coord c, double offset);
-    // A hatch line's number at `slot` (x1, y1, x2, y2): formatted anew unless it is the
-    // number the previous hatch line had there, as an end on a rectangle's edge mostly is.
-    void hatch_item(int slot, double value);
     void x(Coord c) { item(c, dx_); }
     void y(Coord c) { item(c, dy_); }
     void end_line() { text_ += "\r\n"; }
@@ -83,14 +79,16 @@ class CommandStream {
     std::string text_;
     double dx_ = 0, dy_ = 0;
     bool moved_ = false;
-    // A drawing writes the same few faces and offsets again and again, and a column drawn
-    // at many crossings writes them once per crossing: each number is formatted once.
-    std::unordered_map<double, std::string> items_;
-    struct HatchSlot {
-        double value = 0;
-        std::string text;  // empty until the first hatch line
+    // A drawing writes the same faces and offsets again and again: each coordinate of a
+    // column about six times at every crossing. A number met a moment ago is copied from a
+    // small table of recent items rather than formatted again; a number that never repeats
+    // costs only the look.
+    struct RecentItem {
+        std::uint64_t bits = 0;
+        std::uint8_t length = 0;  // 0: empty
+        char text[23];
     };
-    std::array<HatchSlot, 4> hatch_slots_;
+    std::unique_ptr<RecentItem[]> recent_;
 };
 
 // Upper-case hexadecimal without leading zeros: 0 -> "0", 10 -> "A".

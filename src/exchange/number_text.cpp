@@ -1,7 +1,12 @@
 #include "exchange/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+
+#include "exchange/decimal_digits.h"
 
 namespace quornel {
 namespace {
@@ -71,19 +76,72 @@ std::size_t whole_digits(const std::string& s, std::size_t i, bool allow_groupin
     return i;
 }
 
-std::string trim_zeros(std::string s) {
-    if (s.find('.') != std::string::npos) {
-        while (!s.empty() && s.back() == '0') s.pop_back();
-        if (!s.empty() && s.back() == '.') s.pop_back();
+// The longest text of a number: a sign, then "0." and 323 zeros before the 15 digits of
+// the smallest double.
+constexpr std::size_t kLongestNumber = 341;
+
+// "00", "01" … "99": digits are made two at a time.
+constexpr auto kPairs = [] {
+    struct Table {
+        char pair[200];
+    } t{};
+    for (int i = 0; i < 100; ++i) {
+        t.pair[2 * i] = static_cast<char>('0' + i / 10);
+        t.pair[2 * i + 1] = static_cast<char>('0' + i % 10);
     }
-    return s;
+    return t;
+}();
+
+// The four digits of `value` (below 10000) at `at`.
+void put_four(char* at, std::uint32_t value) {
+    std::memcpy(at, &kPairs.pair[2 * (value / 100)], 2);
+    std::memcpy(at + 2, &kPairs.pair[2 * (value % 100)], 2);
 }
 
-// printf's "%.15g" and "%.14e", through to_chars: the same digits, without the C library's
-// multi-precision arithmetic, which made writing a drawing at many crossings slow.
-std::string_view to_text(double value, std::chars_format format, int precision, char (&buf)[512]) {
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, format, precision);
-    return ec == std::errc() ? std::string_view(buf, end - buf) : std::string_view("0");
+// format_number's text at `out`, which has room for kLongestNumber characters; returns its
+// end.
+char* write_number(double value, char* out) {
+    if (!std::isfinite(value)) {
+        *out++ = '0';
+        return out;
+    }
+    const DecimalDigits d = decimal_digits(value);
+    if (d.digits == 0) {  // never "-0"
+        *out++ = '0';
+        return out;
+    }
+    // The 15 digits, then room for the copies of a fixed length below.
+    char digits[32] = {};
+    const auto high = static_cast<std::uint32_t>(d.digits / 100000000);  // 7 digits
+    const auto low = static_cast<std::uint32_t>(d.digits % 100000000);   // 8 digits
+    digits[0] = static_cast<char>('0' + high / 1000000);
+    std::memcpy(digits + 1, &kPairs.pair[2 * (high / 10000 % 100)], 2);
+    put_four(digits + 3, high % 10000);
+    put_four(digits + 7, low / 10000);
+    put_four(digits + 11, low % 10000);
+    int last = 14;  // the last digit that is not a trailing zero
+    while (digits[last] == '0') --last;
+
+    if (d.negative) *out++ = '-';
+    const int point = d.exponent;  // the place of the first digit: 0 for units
+    if (point >= 0 && point < 14) {
+        // Drawing magnitudes. Copies of 16 bytes whatever the length (the bytes beyond the
+        // end are written over or left outside the text; at most 31 in all).
+        std::memcpy(out, digits, 16);
+        if (last <= point) return out + point + 1;
+        out[point + 1] = '.';
+        std::memcpy(out + point + 2, digits + point + 1, 16);
+        return out + last + 2;
+    }
+    if (point >= 14) {
+        // A whole number: its zeros are digits, not trailing ones.
+        out = std::copy(digits, digits + 15, out);
+        return std::fill_n(out, point - 14, '0');
+    }
+    *out++ = '0';
+    *out++ = '.';
+    out = std::fill_n(out, -point - 1, '0');
+    return std::copy(digits, digits + last + 1, out);
 }
 
 }  // namespace
@@ -155,57 +213,28 @@ bool is_blank_text(std::string_view text) {
 }
 
 std::string format_number(double value) {
-    if (!std::isfinite(value)) return "0";
-    char buf[512];
-    std::string s(to_text(value, std::chars_format::general, 15, buf));
-    if (s.find('e') != std::string::npos) {
-        // Write the 15 rounded digits out without an exponent. This works on the digit
-        // text: printing the rounded double in fixed notation would show its binary
-        // expansion (1.23456789012346e20 as 123456789012345995264).
-        std::string_view e = to_text(value, std::chars_format::scientific, 14, buf);
-        bool negative = e[0] == '-';
-        if (negative) e.remove_prefix(1);
-        std::string digits;
-        digits += e[0];
-        digits += e.substr(2, 14);
-        int exponent = 0;
-        std::from_chars(e.data() + 17 + (e[17] == '+' ? 1 : 0), e.data() + e.size(), exponent);
-        if (exponent >= 14) {
-            s = digits + std::string(static_cast<std::size_t>(exponent - 14), '0');
-        } else if (exponent >= 0) {
-            s = trim_zeros(digits.substr(0, static_cast<std::size_t>(exponent) + 1) + "." +
-                           digits.substr(static_cast<std::size_t>(exponent) + 1));
-        } else {
-            s = trim_zeros("0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') +
-                           digits);
-        }
-        if (negative) s.insert(s.begin(), '-');
-    }
-    if (s == "-0") s = "0";
-    return s;
+    char text[kLongestNumber];
+    return std::string(text, write_number(value, text));
 }
 
 std::string format_item(double value) {
-    std::string item;
-    append_item(item, value);
-    return item;
+    std::string s;
+    append_item(s, value);
+    return s;
 }
 
-void append_item(std::string& out, double value) {
-    char buf[512];
-    std::string_view digits = std::isfinite(value)
-                                  ? to_text(value, std::chars_format::general, 15, buf)
-                                  : std::string_view("0");
-    // An exponent (a magnitude no drawing has, or a rounding residue near 0) is written out
-    // by format_number; so is "-0".
-    std::string spelled;
-    if (digits.find('e') != std::string_view::npos || digits == "-0") {
-        spelled = format_number(value);
-        digits = spelled;
-    }
-    if (digits.front() != '-') out += ' ';
-    out += digits;
-    out += ' ';
+char* write_item(double value, char* out) {
+    // The numbers written with a sign, which takes the blank's place (never "-0").
+    const bool signed_number = value < 0 && std::isfinite(value);
+    if (!signed_number) *out++ = ' ';
+    char* end = write_number(value, out);
+    *end++ = ' ';
+    return end;
+}
+
+void append_item(std::string& text, double value) {
+    char item[kLongestItem];
+    text.append(item, write_item(value, item));
 }
 
 std::string format_grouped(double value) {

@@ -37,8 +37,12 @@ std::string format_number(double value);
 
 // A number item of the command stream: "-" or " ", the digits of the absolute value, " ".
 std::string format_item(double value);
-// The same, appended to `out`: no string of its own for a value a drawing writes once.
-void append_item(std::string& out, double value);
+// Appends format_item(value) to `text`: the command stream writes many thousands of them.
+void append_item(std::string& text, double value);
+// The longest item: a sign or a blank, "0." and 323 zeros, 15 digits, a blank.
+inline constexpr std::size_t kLongestItem = 343;
+// format_item's text at `out`, which has room for kLongestItem characters; returns its end.
+char* write_item(double value, char* out);
 
 // The value rounded to a whole number, halves away from zero, with its digits grouped by
 // commas ("1,251"). The rounding works on the 15-digit text, so 4.499999999999999 (which

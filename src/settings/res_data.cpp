@@ -7,24 +7,31 @@
 
 namespace quornel {
 
-Status write_res_data(FileSystem& fs, const std::filesystem::path& program_dir,
-                      const ResDataValues& values) {
-    const auto file = program_dir / kResDataFile;
+Result<std::string> res_data_text(const ResDataValues& values, const std::filesystem::path& file,
+                                  std::string_view not_saved) {
     std::string text;
     for (int i = 0; i < kResDataLines; ++i) {
         std::string value = single_line(values[i]);
         auto ansi = utf8_to_ansi(value);
         if (!ansi) {
-            return Status::failure(
+            return Result<std::string>::failure(
                 "「" + value + "」には、ファイル「" + display_name(file) +
-                "」に保存できない文字が含まれています。前回値は保存しませんでした。");
+                "」に保存できない文字が含まれています。" + std::string(not_saved));
         }
         text += kResDataLayout[i].key;
         text += ',';
         text += *ansi;
         text += "\r\n";
     }
-    return save_data_file(fs, file, text);
+    return text;
+}
+
+Status write_res_data(FileSystem& fs, const std::filesystem::path& program_dir,
+                      const ResDataValues& values) {
+    const auto file = program_dir / kResDataFile;
+    const Result<std::string> text = res_data_text(values, file, "前回値は保存しませんでした。");
+    if (!text) return text.status();
+    return save_data_file(fs, file, *text);
 }
 
 ResDataRead read_res_data(FileSystem& fs, const std::filesystem::path& program_dir) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/file_system.h"
 
@@ -69,6 +70,22 @@ inline constexpr ResDataLine kResDataLayout[] = {
 inline constexpr int kResDataLines = static_cast<int>(std::size(kResDataLayout));
 
 using ResDataValues = std::array<std::string, kResDataLines>;  // UTF-8 texts, file order
+
+// The line of kResDataLayout with this key; -1 when no line has it.
+constexpr int res_data_line(std::string_view key) {
+    for (int i = 0; i < kResDataLines; ++i) {
+        if (key == kResDataLayout[i].key) return i;
+    }
+    return -1;
+}
+// The line holding the column symbol, by which quornel_types.dat stores each set.
+inline constexpr int kSymbolLine = res_data_line("HasiraKigou_d");
+
+// The 37 "key,value" lines of a set as the data files hold them: ANSI, each value on one
+// line, CR LF. Fails when a value has a character the ANSI code page cannot hold, with a
+// message naming the value and `file`, followed by `not_saved`.
+Result<std::string> res_data_text(const ResDataValues& values, const std::filesystem::path& file,
+                                  std::string_view not_saved);
 
 // ResDataSave's file: ANSI, CR LF, written atomically. Fails (with a message naming the
 // file) when a value has a character the ANSI code page cannot hold.

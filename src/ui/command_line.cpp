@@ -29,6 +29,8 @@ struct UsageLine {
 constexpr UsageLine kUsage[] = {
     {"quornel", "画面を開きます（Windows 版。Jw_cad の外部変形が起動します）"},
     {"quornel --repeat [--dir DIR]", "前回「作図」した値で、画面を開かずに作図します"},
+    {"quornel --repeat --symbol SYMBOL [--dir DIR]",
+     "柱記号 SYMBOL で最後に「作図」した値で、画面を開かずに作図します（/SSYMBOL とも書けます）"},
     {"quornel --script FILE [--dir DIR]", "FILE に書いた操作を、画面の代わりに行います"},
     {"quornel --help", "この説明を表示します"},
     {"quornel --version", "バージョンを表示します"},

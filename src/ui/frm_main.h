@@ -77,6 +77,13 @@ struct SakuzuInput {
                      // refusal is about no box (TEMP.TXT, Jw_cad's settings)
 };
 
+// Where a set of the 37 values of quornel_res.dat was read (quornel_res.dat itself, or one
+// type's block of quornel_types.dat), for the message about values that cannot be restored.
+struct ValueSetOrigin {
+    std::string unusable;                    // the sentence before the list of those values
+    std::array<int, kResDataLines> lines{};  // each value's line in its file, from 1
+};
+
 // What became of a user action.
 enum class ActResult {
     Done,
@@ -140,6 +147,7 @@ class FrmMain {
     void cmdClose_Click();
     void cmdSakuzu_Click();
     void cmdResData_Click();
+    void cmdKigouData_Click();
     void cmdReset_Click();
     void cmdS_hozon_Click();
     void cmdS_reset_Click();
@@ -186,18 +194,23 @@ class FrmMain {
 
     // Procedures of the window used by the handlers above.
     void ResDataLoad();
+    // 「記号で呼出」: the set stored under the symbol in 柱記号, restored as ResDataLoad does.
+    void KigouDataLoad();
     void RestoreColumnShape();
     // Fills the pick lists from quornel.dat (quornel_d.dat after 「リセット」) and clears the
     // boxes; `report_problem`: a file that cannot be read completely is named to the user.
     void ListDataLoad(bool report_problem);
     Status ListDataSave();
     Status ResDataSave();
+    // The set ResDataSave stores, stored under its symbol in quornel_types.dat.
+    Status TypesDataSave();
 
     // The drawing inputs as the controls hold them now, or the refusal naming the box.
     // Reads only; changes nothing.
     SakuzuInput read_drawing_input() const;
 
-    // --repeat: 前回値 must restore every line or the run stops (no output, message).
+    // --repeat: 前回値 (or 記号で呼出) must restore every line or the run stops (no output,
+    // message).
     void set_strict_restore(bool strict) { strict_restore_ = strict; }
     // False after a strict restore met a problem.
     bool last_restore_complete() const { return last_restore_complete_; }
@@ -235,7 +248,7 @@ class FrmMain {
     Label Label14;
     ComboBox cboHasiraKigou;
     Picture Picture2;
-    Button cmdResData, cmdSakuzu, cmdReset, cmdClose;
+    Button cmdResData, cmdKigouData, cmdSakuzu, cmdReset, cmdClose;
 
     // The schematic inside Picture2 (and the nine shape buttons), and the wall panels in
     // the order Up, DOWN, Right, Left (index with WallSide).
@@ -312,6 +325,10 @@ class FrmMain {
     ComboBox* box_named(std::string_view name);
     std::array<ComboBox*, kSetteiValues> settei_boxes();  // the 基本設定 lists, by kSetteiPicks
     std::array<ComboBox*, kResDataLines> res_data_boxes();  // by kResDataLayout; null: a choice
+    // The 37 values as the window holds them now, as quornel_res.dat stores them.
+    ResDataValues res_data_values();
+    // Restores a set read from `origin` as 「前回値」 does, telling the user what it cannot.
+    void RestoreValueSet(const ResDataRead& read, const ValueSetOrigin& origin);
     // The boxes of each line of the pick-list file, found by the names its layout gives.
     struct ListLine {
         ComboBox* source;                // whose list is saved

@@ -65,6 +65,7 @@ void FrmMain::bind_handlers() {
 
     button(cmdSakuzu, [this] { cmdSakuzu_Click(); });
     button(cmdResData, [this] { cmdResData_Click(); });
+    button(cmdKigouData, [this] { cmdKigouData_Click(); });
     button(cmdReset, [this] { cmdReset_Click(); });
     button(cmdClose, [this] { cmdClose_Click(); });
     button(cmdS_hozon, [this] { cmdS_hozon_Click(); });

@@ -285,6 +285,7 @@ constexpr Row kInventory[] = {
     registered(wall_one<WallSide::Left, &WallPanel::cmdWri>),
 
     at(CONTROL(cmdResData), K::Button, kDrawingTab, {4440, 8160, 1095, 375}).with("前回値"),
+    at(CONTROL(cmdKigouData), K::Button, kDrawingTab, {5760, 8160, 1455, 375}).with("記号で呼出"),
     at(CONTROL(cmdSakuzu), K::Button, kDrawingTab, {7560, 8160, 1095, 375}).with("作図"),
     at(CONTROL(cmdReset), K::Button, kDrawingTab, {8880, 8160, 1095, 375}).with("リセット"),
     at(CONTROL(cmdClose), K::Button, kDrawingTab, {10200, 8160, 1095, 375}).with("キャンセル"),

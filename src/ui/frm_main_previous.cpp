@@ -103,7 +103,7 @@ struct RestorableLines {
     bool any_line = false;
 };
 
-RestorableLines restorable_lines(const ResDataRead& read) {
+RestorableLines restorable_lines(const ResDataRead& read, const ValueSetOrigin& origin) {
     RestorableLines lines;
     for (int i = 0; i < kResDataLines; ++i) {
         if (!read.values[i]) continue;
@@ -111,8 +111,8 @@ RestorableLines restorable_lines(const ResDataRead& read) {
         lines.any_line = true;
     }
     auto reject = [&](int i, const std::string& why) {
-        lines.problems.push_back(std::to_string(i + 1) + " 行目（" + kResDataLayout[i].key +
-                                 "）: " + why);
+        lines.problems.push_back(std::to_string(origin.lines[i]) + " 行目（" +
+                                 kResDataLayout[i].key + "）: " + why);
         lines.field[i].reset();
     };
     for (int i = 0; i < kResDataLines; ++i) {
@@ -129,15 +129,15 @@ RestorableLines restorable_lines(const ResDataRead& read) {
 }
 
 // What the user is told: nothing when every line was restored.
-std::string restore_message(const ResDataRead& read, const RestorableLines& lines) {
+std::string restore_message(const ResDataRead& read, const RestorableLines& lines,
+                            const ValueSetOrigin& origin) {
     if (!lines.any_line) {
         return (read.problem.empty() ? std::string("quornel_res.dat を読めませんでした。")
                                      : read.problem) +
                "\n前回値は復元していません。";
     }
     if (lines.problems.empty()) return {};
-    std::string message =
-        "前回値ファイル quornel_res.dat の次の行は使えないため、その項目は今のままです。";
+    std::string message = origin.unusable;
     for (const std::string& p : lines.problems) message += "\n" + p;
     return message;
 }
@@ -154,7 +154,7 @@ std::array<ComboBox*, kResDataLines> FrmMain::res_data_boxes() {
     return boxes;
 }
 
-Status FrmMain::ResDataSave() {
+ResDataValues FrmMain::res_data_values() {
     ResDataValues values;
     const auto boxes = res_data_boxes();
     for (int i = 0; i < kResDataLines; ++i) {
@@ -164,7 +164,11 @@ Status FrmMain::ResDataSave() {
             values[i] = boxes[i]->text;
         }
     }
-    return write_res_data(env_.fs, env_.program_dir, values);
+    return values;
+}
+
+Status FrmMain::ResDataSave() {
+    return write_res_data(env_.fs, env_.program_dir, res_data_values());
 }
 
 void FrmMain::RestoreColumnShape() {
@@ -187,15 +191,22 @@ std::string FrmMain::nothing_drawn_yet() const {
 }
 
 void FrmMain::ResDataLoad() {
-    last_restore_complete_ = true;
     const ResDataRead read = read_res_data(env_.fs, env_.program_dir);
     if (read.missing) {
         last_restore_complete_ = false;
         show_warning(nothing_drawn_yet());
         return;
     }
-    const RestorableLines lines = restorable_lines(read);
-    const std::string message = restore_message(read, lines);
+    ValueSetOrigin origin{
+        "前回値ファイル quornel_res.dat の次の行は使えないため、その項目は今のままです。"};
+    for (int i = 0; i < kResDataLines; ++i) origin.lines[i] = i + 1;
+    RestoreValueSet(read, origin);
+}
+
+void FrmMain::RestoreValueSet(const ResDataRead& read, const ValueSetOrigin& origin) {
+    last_restore_complete_ = true;
+    const RestorableLines lines = restorable_lines(read, origin);
+    const std::string message = restore_message(read, lines, origin);
     if (!lines.any_line || (strict_restore_ && !message.empty())) {
         // A repeated drawing must be the previous one exactly, or none at all.
         last_restore_complete_ = false;

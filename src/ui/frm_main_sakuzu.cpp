@@ -218,14 +218,19 @@ void FrmMain::cmdSakuzu_Click() {
     // From here the drawing belongs to Jw_cad, which reads JWC_TEMP.TXT as soon as quornel
     // ends: the window closes whatever else happens, so that 「キャンセル」 can never follow a
     // drawing that has already been handed over.
+    //
+    // Each file is saved on its own, first those every later run reads: a type that cannot
+    // be stored (quornel_types.dat) costs neither the pick lists nor the previous values.
     const Status lists = ListDataSave();
     const Status previous = ResDataSave();
-    if (!lists || !previous) {
+    const Status types = TypesDataSave();
+    if (!lists || !previous || !types) {
         std::string text =
             "図形は JWC_TEMP.TXT に書き出しました。Jw_cad に読み込まれます。\n"
             "ただし、次のファイルを保存できませんでした。";
         if (!lists) text += "\n・入力候補の一覧: " + lists.message();
         if (!previous) text += "\n・前回値: " + previous.message();
+        if (!types) text += "\n・柱記号ごとの記録: " + types.message();
         show_warning(text);
     }
     closed = true;

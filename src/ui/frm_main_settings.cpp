@@ -1,4 +1,5 @@
-// The settings commands: 「基本設定保存」, both 「リセット」 buttons and 「前回値」.
+// The settings commands: 「基本設定保存」, both 「リセット」 buttons, 「前回値」 and
+// 「記号で呼出」.
 #include <cstdint>
 #include <string>
 
@@ -68,6 +69,10 @@ void FrmMain::cmdReset_Click() {
 
 void FrmMain::cmdResData_Click() {
     ResDataLoad();
+}
+
+void FrmMain::cmdKigouData_Click() {
+    KigouDataLoad();
 }
 
 }  // namespace quornel

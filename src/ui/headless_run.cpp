@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string_view>
 
 #include "platform/file_system.h"
 #include "platform/program_dir.h"
@@ -14,8 +15,17 @@ namespace quornel {
 
 namespace {
 
+// What Jw_cad passes for the text typed at a batch file's "REM #f … /_/S" prompt: /S and the
+// text, /S alone when nothing was typed.
+constexpr std::string_view kSymbolPrefix = "/S";
+
+bool is_symbol_argument(const std::string& a) {
+    return a.starts_with(kSymbolPrefix);
+}
+
 struct Request {
     bool repeat = false;
+    std::optional<std::string> symbol;  // empty: the previous values
     std::optional<std::string> script;
     std::optional<std::string> dir;
     std::string error;
@@ -27,11 +37,16 @@ Request parse(const std::vector<std::string>& args) {
         const std::string& a = args[i];
         if (a == "--repeat") {
             r.repeat = true;
-        } else if ((a == "--script" || a == "--dir") && i + 1 < args.size()) {
-            (a == "--script" ? r.script : r.dir) = args[++i];
+        } else if ((a == "--script" || a == "--dir" || a == "--symbol") && i + 1 < args.size()) {
+            (a == "--script" ? r.script : a == "--dir" ? r.dir : r.symbol) = args[++i];
+        } else if (is_symbol_argument(a)) {
+            r.symbol = a.substr(kSymbolPrefix.size());
         } else {
             r.error = "引数「" + a + "」は使えません。";
         }
+    }
+    if (r.error.empty() && r.symbol && !r.repeat) {
+        r.error = "--symbol（/S）は --repeat といっしょに指定してください。";
     }
     if (r.error.empty() && r.repeat == r.script.has_value()) {
         r.error = "--repeat か --script FILE のどちらか一つを指定してください。";
@@ -46,8 +61,10 @@ std::filesystem::path utf8_path(const std::string& text) {
 }  // namespace
 
 bool is_headless_request(const std::vector<std::string>& args) {
+    // A symbol without --repeat is a run asked for wrongly, which run_headless explains.
     for (const std::string& a : args) {
-        if (a == "--repeat" || a == "--script") return true;
+        if (a == "--repeat" || a == "--script" || a == "--symbol" || is_symbol_argument(a))
+            return true;
     }
     return false;
 }
@@ -77,7 +94,13 @@ int run_headless(const std::vector<std::string>& args, Dialogs& dialogs, TextSin
     form.Form_Load();
     if (form.closed) return 1;
     form.set_strict_restore(true);
-    form.cmdResData_Click();
+    if (request.symbol && !request.symbol->empty()) {
+        // The symbol as a person types it into 柱記号 before pressing 「記号で呼出」.
+        form.cboHasiraKigou.text = *request.symbol;
+        form.cmdKigouData_Click();
+    } else {
+        form.cmdResData_Click();
+    }
     if (!form.last_restore_complete()) return 1;
     form.cmdSakuzu_Click();
     return form.closed ? 0 : 1;

@@ -3,6 +3,9 @@
 //   quornel --repeat [--dir DIR]       start-up, 「前回値」, 「作図」, exactly as the window
 //                                      does them; any problem stops with a message and
 //                                      writes nothing
+//   quornel --repeat --symbol SYMBOL   the same with SYMBOL typed in 柱記号 and 「記号で呼出」
+//                                      instead of 「前回値」; /SSYMBOL says the same, and
+//                                      an empty SYMBOL means 「前回値」
 //   quornel --script FILE [--dir DIR]  the scripted use of the window (ui/script_runner.h)
 // DIR defaults to the folder of the executable. The registry is the current user's.
 #include <string>

@@ -50,12 +50,13 @@ check() {  # check WHAT EXPECTED ACTUAL
     fi
 }
 
-# run_batch BATCH: a fresh program folder with the batch file and the stand-in.
+# run_batch BATCH [ARGUMENT]: a fresh program folder with the batch file and the stand-in;
+# the argument as Jw_cad passes the text typed at a REM #f prompt.
 run_batch() {
     rm -rf "$work/folder"
     mkdir "$work/folder"
     cp "$source_dir/release/$1" "$work/quornel.exe" "$work/folder/"
-    (cd "$work/folder" && shift_setup && "$emulator" cmd /c "$1" >/dev/null 2>&1)
+    (cd "$work/folder" && shift_setup && "$emulator" cmd /c "$@" >/dev/null 2>&1)
 }
 
 # Jw_cad has written its exchange file; an old TEMP.TXT is still there.
@@ -79,6 +80,13 @@ for batch in quornel_repeat.bat quornel_multi.bat quornel_multi_repeat.bat; do
     check "$batch: Jw_cad's file became TEMP.TXT" "TEMP.TXT: hq" "$(sed -n 2p "$work/folder/quornel.log" | tr -d '\r')"
     check "$batch: JWC_TEMP.TXT moved away" "JWC_TEMP.TXT while running: absent" "$(sed -n 3p "$work/folder/quornel.log" | tr -d '\r')"
     check "$batch: quornel's JWC_TEMP.TXT left for Jw_cad" "drawn" "$(tr -d '\r' <"$work/folder/JWC_TEMP.TXT")"
+done
+
+# The symbol typed at quornel_symbol_repeat.bat's prompt, or nothing, reaches quornel.exe.
+for typed in /SC2 /S; do
+    run_batch quornel_symbol_repeat.bat "$typed"
+    check "quornel_symbol_repeat.bat $typed" "args: --repeat $typed" "$(sed -n 1p "$work/folder/quornel.log" | tr -d '\r')"
+    check "quornel_symbol_repeat.bat: Jw_cad's file became TEMP.TXT" "TEMP.TXT: hq" "$(sed -n 2p "$work/folder/quornel.log" | tr -d '\r')"
 done
 
 # Cancelled: quornel writes nothing, and nothing is left that Jw_cad could draw.
@@ -140,6 +148,28 @@ for at in "-39902.7596123089 -21231.6354329471" "1e+06 0"; do
     check "real quornel: the symbol moved by $at" "1" \
         "$(commands "$real/JWC_TEMP.TXT" | grep -cxF "$expected")"
 done
+
+# quornel_symbol_repeat.bat after the user typed C1 at its prompt: C2 has been drawn since,
+# yet C1 is drawn again at every crossing, as the run above drew it, and is the previous
+# column again.
+(
+    cd "$real" &&
+        mv JWC_TEMP.TXT multi.txt &&
+        cp "$source_dir/release/quornel_symbol_repeat.bat" . &&
+        sed 's/^HasiraKigou_d,C1/HasiraKigou_d,C2/' quornel_res.dat >c2.dat &&
+        mv c2.dat quornel_res.dat &&
+        cp "$source_dir/demo/TEMP.TXT" JWC_TEMP.TXT &&
+        "$emulator" cmd /c quornel_repeat.bat >/dev/null 2>&1 &&
+        sed 's/^hn .*/&\nhp1-  -39902.7596123089 -21231.6354329471\r\nhp2   1e+06 0\r/' \
+            "$source_dir/demo/TEMP.TXT" >JWC_TEMP.TXT &&
+        "$emulator" cmd /c quornel_symbol_repeat.bat /SC1 >/dev/null 2>&1
+)
+check "real quornel: /SC1 draws C1 at every crossing" "$(cksum <"$real/multi.txt")" \
+    "$(cksum <"$real/JWC_TEMP.TXT")"
+check "real quornel: C1 is the previous column again" "$(cksum <"$source_dir/demo/quornel_res.dat")" \
+    "$(cksum <"$real/quornel_res.dat")"
+check "real quornel: the types, newest first" "C1 C2" \
+    "$(sed -n 's/^HasiraKigou_d,//p' "$real/quornel_types.dat" | tr -d '\r' | xargs)"
 
 [ $failures -eq 0 ] && echo "batch files: all checks passed"
 exit $((failures > 0))

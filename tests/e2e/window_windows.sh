@@ -13,7 +13,7 @@ snapshot() { rm -rf "$2"; cp -r "$1" "$2"; }
 
 compare_outputs() {  # WHAT WINDOW_FOLDER REFERENCE_FOLDER
     local f
-    for f in JWC_TEMP.TXT quornel.dat quornel_res.dat; do
+    for f in JWC_TEMP.TXT quornel.dat quornel_res.dat quornel_types.dat; do
         ww_check "$1: $f as the model writes it" ww_same_file "$2/$f" "$3/$f"
     done
 }
@@ -83,6 +83,21 @@ ww_check "作図 after 前回値 ends the program" ww_wait_exit 20
 ww_reference_run "$WW_WORK/repeat-before" "$WW_WORK/repeat-model" "click cmdResData" "click cmdSakuzu"
 compare_outputs "前回値 and 作図" "$folder" "$WW_WORK/repeat-model"
 ww_check "前回値 gives the same drawing as the run it came from" \
+    ww_same_file "$folder/JWC_TEMP.TXT" "$WW_WORK/first-drawing.txt"
+
+# ---- 記号で呼出: the symbol typed, its column called back, 作図 draws it ------------------------
+rm -f "$folder/JWC_TEMP.TXT"
+snapshot "$folder" "$WW_WORK/kigou-before"
+ww_model_dump "$folder"
+ww_start_quornel "$folder"
+ww_type cboHasiraKigou "" C2
+ww_click cmdKigouData
+ww_click cmdSakuzu
+ww_check "作図 after 記号で呼出 ends the program" ww_wait_exit 20
+ww_reference_run "$WW_WORK/kigou-before" "$WW_WORK/kigou-model" "type cboHasiraKigou C2" \
+    "click cmdKigouData" "click cmdSakuzu"
+compare_outputs "記号で呼出 and 作図" "$folder" "$WW_WORK/kigou-model"
+ww_check "記号で呼出 gives the drawing made under that symbol" \
     ww_same_file "$folder/JWC_TEMP.TXT" "$WW_WORK/first-drawing.txt"
 
 # ---- quornel.exe --repeat: the same drawing without a window --------------------------------

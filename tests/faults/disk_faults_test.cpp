@@ -19,25 +19,35 @@ const char* const kPreviousValues =
     "KabeSunRight_d_2,120\r\nKabeSunRight_d_3,0\r\nKabeSunRight_d_4,0\r\nKabeSunLeft_d_0,60\r\n"
     "KabeSunLeft_d_1,60\r\nKabeSunLeft_d_2,120\r\nKabeSunLeft_d_3,0\r\nKabeSunLeft_d_4,0\r\n";
 
-// The three files a completed drawing writes, as a run without faults writes them.
+// A type drawn before, under the symbol C7.
+std::string types_before() {
+    std::string block = kPreviousValues;
+    block.replace(block.find("HasiraKigou_d,C1"), 16, "HasiraKigou_d,C7");
+    return block;
+}
+
+// The four files a completed drawing writes, as a run without faults writes them.
 struct CleanRun {
-    std::string drawing, lists, previous;
+    std::string drawing, lists, previous, types;
 };
 
 CleanRun clean_run() {
     FaultyWindow w;
     w.put("quornel_res.dat", kPreviousValues);
+    w.put("quornel_types.dat", types_before());
     w.start();
     w.enter_typical_column();
     w.click("cmdSakuzu");
     EXPECT_TRUE(w.form().closed) << ::testing::PrintToString(w.take_messages());
-    return {w.get("JWC_TEMP.TXT"), w.get("quornel.dat"), w.get("quornel_res.dat")};
+    return {w.get("JWC_TEMP.TXT"), w.get("quornel.dat"), w.get("quornel_res.dat"),
+            w.get("quornel_types.dat")};
 }
 
-// A folder after a previous run: an old drawing and old previous values lie there.
+// A folder after previous runs: an old drawing, old previous values and a type lie there.
 void previous_run_left(FaultyWindow& w) {
     w.put("JWC_TEMP.TXT", "hk 0\r\nlg0\r\n 0  0  100  100 \r\n");
     w.put("quornel_res.dat", kPreviousValues);
+    w.put("quornel_types.dat", types_before());
 }
 
 TEST(DiskFaults, ReadOnlyProgramFolderRefusesTheDrawingAndKeepsEveryFile) {
@@ -64,16 +74,18 @@ TEST(DiskFaults, ReadOnlyProgramFolderRefusesTheDrawingAndKeepsEveryFile) {
     EXPECT_EQ(w.get("JWC_TEMP.TXT"), clean.drawing);
     EXPECT_EQ(w.get("quornel.dat"), clean.lists);
     EXPECT_EQ(w.get("quornel_res.dat"), clean.previous);
+    EXPECT_EQ(w.get("quornel_types.dat"), clean.types);
 }
 
 TEST(DiskFaults, DiskFullHalfWayThroughEachFileNeverLeavesAPartialFile) {
     const CleanRun clean = clean_run();
     ASSERT_GT(clean.drawing.size(), 100u);
     // The files in the order 「作図」 writes them, with what a clean run puts there.
-    const std::string files[] = {"JWC_TEMP.TXT", "quornel.dat", "quornel_res.dat"};
-    const std::string written[] = {clean.drawing, clean.lists, clean.previous};
+    const std::string files[] = {"JWC_TEMP.TXT", "quornel.dat", "quornel_res.dat",
+                                 "quornel_types.dat"};
+    const std::string written[] = {clean.drawing, clean.lists, clean.previous, clean.types};
     std::size_t space = 0;
-    for (int failing = 0; failing < 3; ++failing) {
+    for (int failing = 0; failing < 4; ++failing) {
         SCOPED_TRACE(files[failing]);
         FaultyWindow w;
         previous_run_left(w);
@@ -99,7 +111,7 @@ TEST(DiskFaults, DiskFullHalfWayThroughEachFileNeverLeavesAPartialFile) {
             EXPECT_TRUE(mentions(messages, "JWC_TEMP.TXT に書き出しました")) << messages[0];
         }
         const Snapshot after = snapshot(w.dir.path());
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < 4; ++i) {
             const std::string name = "program/" + files[i];
             ASSERT_TRUE(after.count(name)) << name;
             EXPECT_EQ(after.at(name), i < failing ? written[i] : before.at(name)) << name;
@@ -108,7 +120,8 @@ TEST(DiskFaults, DiskFullHalfWayThroughEachFileNeverLeavesAPartialFile) {
         for (const auto& [name, bytes] : after) names.push_back(name);
         EXPECT_EQ(names, (std::vector<std::string>{"program/JWC_TEMP.TXT", "program/TEMP.TXT",
                                                    "program/quornel.dat", "program/quornel_d.dat",
-                                                   "program/quornel_res.dat"}));
+                                                   "program/quornel_res.dat",
+                                                   "program/quornel_types.dat"}));
 
         // Space is freed; the same 「作図」 now gives what a clean run gives.
         if (failing > 0) continue;

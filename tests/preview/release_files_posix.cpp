@@ -64,13 +64,15 @@ struct Batch {
     const char* file;
     const char* command;
     bool series;  // the crossings one after another, up to 99, ended by 「点指示終了」
+    bool symbol = false;  // asks for a symbol, which reaches the batch file as %1
 };
 
 TEST(ReleaseBatchFiles, JwCadDirectivesThenTheExchangeThenQuornel) {
     for (Batch b : {Batch{"quornel.bat", "quornel.exe", false},
                     Batch{"quornel_repeat.bat", "quornel.exe --repeat", false},
                     Batch{"quornel_multi.bat", "quornel.exe", true},
-                    Batch{"quornel_multi_repeat.bat", "quornel.exe --repeat", true}}) {
+                    Batch{"quornel_multi_repeat.bat", "quornel.exe --repeat", true},
+                    Batch{"quornel_symbol_repeat.bat", "quornel.exe --repeat %1", true, true}}) {
         std::string bytes = read_file(kSource + "/release/" + b.file);
         ASSERT_FALSE(bytes.empty()) << b.file;
         expect_cp932(bytes, b.file);
@@ -95,9 +97,12 @@ TEST(ReleaseBatchFiles, JwCadDirectivesThenTheExchangeThenQuornel) {
             std::string d = l.substr(hash, l.find(' ', hash) - hash);
             directives.push_back(d);
             if (d == "#e") end = i;
+            // The text typed at the prompt reaches quornel.exe as /S and the text.
+            if (d == "#f") EXPECT_TRUE(l.ends_with(" : /_/S")) << l;
         }
         std::vector<std::string> expected{"#jww", "#cd", "#h0", "#0", "#e"};
         if (b.series) expected.insert(expected.end() - 1, {"#1", "#99#"});
+        if (b.symbol) expected.insert(expected.end() - 1, "#f");
         EXPECT_EQ(directives, expected) << b.file;
 
         // After "#e": the old TEMP.TXT goes, Jw_cad's file becomes TEMP.TXT, quornel runs
@@ -126,6 +131,8 @@ TEST(ReleaseReadme, JapaneseInCp932NamingEveryShippedFile) {
           "quornel_multi_repeat.bat", "点指示終了", "quornel.dat", "quornel_d.dat", "LICENSE",
           "THIRD-PARTY-NOTICES.txt", "ＯＫ", "インストール", "アンインストール", "JWC_TEMP.TXT",
           "TEMP.TXT", "certutil -hashfile", "動作環境"})
+        EXPECT_NE(text.find(name), std::string::npos) << name;
+    for (const char* name : {"quornel_symbol_repeat.bat", "quornel_types.dat", "記号で呼出"})
         EXPECT_NE(text.find(name), std::string::npos) << name;
 }
 
@@ -184,11 +191,12 @@ TEST_F(DistScript, AssemblesTheReleaseFolderItsZipAndTheirSums) {
     std::filesystem::create_directories(dist_);
     dir_.write("dist/quornel-0.9.0.zip", "an earlier release");
     ASSERT_EQ(run(), 0);
-    EXPECT_EQ(folder_entries(dist_ / "quornel"),
-              (std::vector<std::string>{"LICENSE", "THIRD-PARTY-NOTICES.txt", "quornel.bat",
-                                        "quornel.dat", "quornel.exe", "quornel_d.dat",
-                                        "quornel_multi.bat", "quornel_multi_repeat.bat",
-                                        "quornel_repeat.bat", "readme.txt", "uninstall.exe"}));
+    EXPECT_EQ(
+        folder_entries(dist_ / "quornel"),
+        (std::vector<std::string>{
+            "LICENSE", "THIRD-PARTY-NOTICES.txt", "quornel.bat", "quornel.dat", "quornel.exe",
+            "quornel_d.dat", "quornel_multi.bat", "quornel_multi_repeat.bat", "quornel_repeat.bat",
+            "quornel_symbol_repeat.bat", "readme.txt", "uninstall.exe"}));
     EXPECT_EQ(dir_.read("dist/quornel/uninstall.exe"), "bytes of uninstall.exe");
     // The batch files ship byte for byte, CR LF and CP932 included; the readme too, with
     // the version filled in.

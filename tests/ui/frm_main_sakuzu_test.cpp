@@ -97,10 +97,12 @@ TEST(FrmMainSakuzu, TheCrossingEnteredByHandIsTheHandDerivedDrawing) {
                                   {"KabeUp2_List", "150,120,180,200,250,"},
                                   {"KabeLeft2_List", "150,120,180,200,250,"}}));
     EXPECT_EQ(w.dir.read("quornel_res.dat"), res_file(crossing_values()));
-    // Only the three files, nothing temporary left behind.
+    // The same lines, the first type stored under its symbol.
+    EXPECT_EQ(w.dir.read("quornel_types.dat"), res_file(crossing_values()));
+    // Only the four files, nothing temporary left behind.
     EXPECT_EQ(w.dir.entries(),
               (std::vector<std::string>{"JWC_TEMP.TXT", "TEMP.TXT", "quornel.dat", "quornel_d.dat",
-                                        "quornel_res.dat", "registry.reg"}));
+                                        "quornel_res.dat", "quornel_types.dat", "registry.reg"}));
 }
 
 TEST(FrmMainSakuzu, CancelWritesNothing) {

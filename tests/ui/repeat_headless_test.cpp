@@ -6,6 +6,7 @@
 #include "exchange/number_text.h"
 #include "frm_main_fixture.h"
 #include "platform/text_codec.h"
+#include "settings/types_data.h"
 #include "ui/headless_run.h"
 
 namespace quornel::frm_test {
@@ -103,6 +104,7 @@ TEST_F(Repeat, DrawsThePreviousDrawingAgainAndLeavesTheDataFilesAsTheyWere) {
     const std::string drawing = w.dir.read("JWC_TEMP.TXT");
     const std::string lists = w.dir.read("quornel.dat");
     const std::string previous = w.dir.read("quornel_res.dat");
+    const std::string types = w.dir.read("quornel_types.dat");
     // The symbol reached the files in Shift-JIS.
     EXPECT_NE(drawing.find(*utf8_to_ansi("\"柱１")), std::string::npos);
     EXPECT_NE(previous.find(*utf8_to_ansi("HasiraKigou_d,柱１\r\n")), std::string::npos);
@@ -115,6 +117,55 @@ TEST_F(Repeat, DrawsThePreviousDrawingAgainAndLeavesTheDataFilesAsTheyWere) {
     EXPECT_EQ(w.dir.read("JWC_TEMP.TXT"), drawing);
     EXPECT_EQ(w.dir.read("quornel.dat"), lists);
     EXPECT_EQ(w.dir.read("quornel_res.dat"), previous);
+    EXPECT_EQ(w.dir.read("quornel_types.dat"), types);
+}
+
+// A second type drawn after the first: --symbol draws the first again exactly as --repeat
+// would with it as the previous values, and makes it the previous values and newest type.
+TEST_F(Repeat, ASymbolDrawsItsTypeAsRepeatDrawsThePreviousValues) {
+    draw_first();
+    const std::string first = w.dir.read("JWC_TEMP.TXT");
+    const std::string first_previous = w.dir.read("quornel_res.dat");
+    w.dir.write("second.script",
+                "type cboHsnXG 900\nleave cboHsnXG\nclick cmdWriHX\n"
+                "type cboHsnYG 600\nleave cboHsnYG\nclick cmdWriHY\n"
+                "type cboHasiraKigou C2\nleave cboHasiraKigou\nclick cmdSakuzu\n");
+    ASSERT_EQ(run({"--script", w.dir.file("second.script").string()}), 0) << err_;
+    const std::string lists = w.dir.read("quornel.dat");
+
+    // As Jw_cad passes the text typed at quornel_symbol_repeat.bat's prompt, and in full.
+    for (const char* symbol : {"/S柱１", "--symbol"}) {
+        std::vector<std::string> args{"--repeat", symbol};
+        if (args[1] == "--symbol") args.push_back("柱１");
+        std::filesystem::remove(w.dir.file("JWC_TEMP.TXT"));
+        EXPECT_EQ(run(args), 0) << err_;
+        EXPECT_EQ(err_, "");
+        EXPECT_EQ(w.dir.read("JWC_TEMP.TXT"), first);
+        EXPECT_EQ(w.dir.read("quornel_res.dat"), first_previous);
+        EXPECT_EQ(w.dir.read("quornel.dat"), lists);
+        EXPECT_EQ(read_types_data(real_file_system(), w.dir.path()).types.front().symbol, "柱１");
+        w.dir.write("quornel_res.dat", "");  // 「前回値」 is not what draws it
+    }
+    // /S alone: nothing typed at the prompt, the previous column.
+    w.dir.write("quornel_res.dat", first_previous);
+    std::filesystem::remove(w.dir.file("JWC_TEMP.TXT"));
+    EXPECT_EQ(run({"--repeat", "/S"}), 0) << err_;
+    EXPECT_EQ(w.dir.read("JWC_TEMP.TXT"), first);
+
+    // A symbol never drawn: refused as any other problem of --repeat, nothing written.
+    std::filesystem::remove(w.dir.file("JWC_TEMP.TXT"));
+    const std::vector<std::string> files = w.dir.entries();
+    const std::string types = w.dir.read("quornel_types.dat");
+    EXPECT_EQ(run({"--repeat", "/SC9"}), 1);
+    EXPECT_NE(
+        err_.find(
+            "「C9」の柱はまだ作図していません。\n記録のある柱記号（新しい順）: 「柱１」、「C2」"),
+        std::string::npos)
+        << err_;
+    EXPECT_NE(err_.find("作図を中止しました"), std::string::npos) << err_;
+    EXPECT_EQ(w.dir.entries(), files);
+    EXPECT_EQ(w.dir.read("quornel_res.dat"), first_previous);
+    EXPECT_EQ(w.dir.read("quornel_types.dat"), types);
 }
 
 // 柱芯 at the crossing, a left wall 120 thick whose upper face lies 300 above the column's
@@ -255,6 +306,12 @@ TEST_F(Repeat, WrongArgumentsAreExplained) {
     EXPECT_EQ(run({"--repeat", "--verbose"}), 2);
     EXPECT_NE(err_.find("--verbose"), std::string::npos);
     EXPECT_EQ(run({"--script", w.dir.file("none.script").string()}), 2);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--symbol", "C2"}, {"/SC2"}, {"--script", "x", "/SC2"}}) {
+        EXPECT_EQ(run(args), 2);
+        EXPECT_NE(err_.find("--repeat といっしょに"), std::string::npos) << err_;
+        EXPECT_TRUE(is_headless_request(args));
+    }
     EXPECT_FALSE(is_headless_request({}));
     EXPECT_TRUE(is_headless_request({"--repeat"}));
 }

@@ -1,8 +1,8 @@
 // The exchange header from TEMP.TXT, as any program or a damaged disk may leave it: the
 // reader either yields usable values or a message naming TEMP.TXT; the echo handed back
 // to Jw_cad is the buffer less exactly the "hq" entry and the point lines; a drawing made
-// with whatever values and crossings were read is refused or well formed, one whole copy
-// per crossing.
+// with whatever values and crossings were read, and hatched, is refused or well formed, one
+// whole copy per crossing.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -77,6 +77,9 @@ void check_drawing(const HostHeader& header, std::string_view buffer) {
     in.walls[3] = {60, 60, 120, 0, 0};
     in.symbol = "C1";
     in.symbol_ansi = "C1";
+    // Hatched at any scale the header may hold: refused or at most 20,000 lines a copy.
+    in.fill.column = quornel::FillKind::Hatch;
+    in.fill.walls = quornel::FillKind::Hatch;
     in.header = header;
     auto commands = quornel::drawing_commands(in);
     if (!commands) {
@@ -84,6 +87,10 @@ void check_drawing(const HostHeader& header, std::string_view buffer) {
         return;
     }
     const std::string& s = *commands;
+    std::size_t hatch_lines = 0;
+    for (std::size_t at = s.find("z1\r\n"); at != std::string::npos; at = s.find("z1\r\n", at + 4))
+        ++hatch_lines;
+    FUZZ_CHECK(hatch_lines <= quornel::kMaxHatchLines);
     // Every crossing is one whole copy of the drawing at the first crossing.
     quornel::DrawingInput moved = in;
     moved.crossings = *crossings;

@@ -7,6 +7,7 @@
 The input format is the target's: pairs of (action, control) bytes, then the action's
 argument. Controls are counted in the order of the window's inventory (buttons, combo
 boxes, option buttons, images), with SSTab1(0) and SSTab1(1) last.
+A choice is written as its entry + 1 (the target reads entry = byte % 12 - 1).
 """
 import json
 import sys
@@ -61,6 +62,13 @@ def main(dump, out):
                       ("leave", "cboHsnXG"), ("type", "cboKabeSunLeft(1)", "１２０"), ("enter", "cboKabeSunLeft(1)"),
                       ("type", "cboHasiraKigou", "C1\r\nly0"), ("click", "cmdSakuzu")],
         "cancel": [("type", "cboHsnXG", "600"), ("click", "cmdClose")],
+        "fills": [("click", "SSTab1(1)"), ("choose", "cbo_nuri_hasira", 3), ("choose", "cbo_nuri_kabe", 2),
+                  ("choose", "cbo_nuri_pitch", 1), ("click", "SSTab1(0)"),
+                  ("type", "cboHsnXG", "3000000"), ("leave", "cboHsnXG"), ("click", "cmdWriHX"),
+                  ("type", "cboHsnYG", "600"), ("leave", "cboHsnYG"), ("click", "cmdWriHY"),
+                  ("type", "cboKabeSunUp(2)", "150"), ("leave", "cboKabeSunUp(2)"), ("click", "cmdWriKU"),
+                  ("click", "cmdSakuzu"), ("click", "SSTab1(1)"), ("choose", "cbo_nuri_hasira", 2),
+                  ("click", "SSTab1(0)"), ("click", "cmdSakuzu")],
     }
     for name, steps in scenarios.items():
         with open(f"{out}/{name}", "wb") as f:

@@ -20,6 +20,7 @@
 #include "platform/text_codec.h"
 #include "settings/list_data.h"
 #include "settings/res_data.h"
+#include "settings/settei_picks.h"
 #include "support/drawing_lines.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_file_system.h"
@@ -175,13 +176,14 @@ void check_refusal(const FrmMain& f) {
         FUZZ_CHECK_MSG(read.refusal.find("負の値") == std::string::npos, read.refusal.c_str());
 }
 
+// Every pick of 基本設定 (the pens, the symbol's text type, the fills).
 std::vector<int> pen_positions(const FrmMain& f) {
     std::vector<int> p;
-    for (const ComboBox* b :
-         {&f.cbo_h_ly, &f.cbo_h_nPenColor, &f.cbo_h_nPenStyle, &f.cbo_x_ly, &f.cbo_x_nPenColor,
-          &f.cbo_x_nPenStyle, &f.cbo_k_ly, &f.cbo_k_nPenColor, &f.cbo_k_nPenStyle, &f.cbo_kh_ly,
-          &f.cbo_kh_nPenColor, &f.cbo_kh_nPenStyle, &f.cbo_hm_ly, &f.cbo_hm_cn, &f.cbo_sun_ly})
-        p.push_back(std::max(b->list_index, 0));
+    for (const SetteiPick& pick : kSetteiPicks) {
+        const auto* box = static_cast<const ComboBox*>(f.find_control(pick.box));
+        FUZZ_CHECK_MSG(box, pick.box);
+        p.push_back(box ? std::max(box->list_index, 0) : -1);
+    }
     return p;
 }
 

@@ -1,7 +1,8 @@
-# Renders the hand-derived test drawings (tests/drawing/data/*.txt, *.jwc), the preview's
-# own sample stream and the demo's column drawn at four crossings into
+# Renders the hand-derived test drawings (tests/drawing/data/*.txt, *.jwc, and the T junction
+# with the fills of tests/drawing/data/fill/), the preview's own sample stream, the demo's
+# column drawn at four crossings and the demo's column filled (docs/demo-filled.png) into
 # build/native/previews/ for review: NAME.svg, and NAME.png when rsvg-convert is there.
-# Fails when the preview refuses a drawing or leaves a crossing out.
+# Fails when the preview refuses a drawing, leaves a crossing out or shows no fill.
 set -uo pipefail
 root="${QUORNEL_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}"
 cd "$root" || exit 1
@@ -57,12 +58,18 @@ for f in tests/drawing/data/*.txt tests/drawing/data/*.jwc; do
         render "$out/$name.stream.txt" "$name"
     fi
 done
+# The fills worked out by hand come before the T junction's own stream.
+for f in tests/drawing/data/fill/*.txt; do
+    name="fill-$(basename "$f" .txt)"
+    { drawing_header; cat "$f" tests/drawing/data/t_junction.txt; } >"$out/$name.stream.txt"
+    render "$out/$name.stream.txt" "$name"
+done
 # The demo's column where Jw_cad handed over three more crossings, as quornel_multi_repeat.bat
 # draws it: the preview shows the column, its dimensions and its symbol four times.
 multi="$out/multi"
 rm -rf "$multi" && mkdir -p "$multi" && cp demo/* build/native/quornel.dat build/native/quornel_d.dat "$multi/"
 sed 's/^hn .*/&\nhp1 4000 0\r\nhp2 0 -3000\r\nhp3- 4000 -3000\r/' demo/TEMP.TXT >"$multi/TEMP.TXT"
-if XDG_CONFIG_HOME="$multi" build/native/quornel --repeat --dir "$multi" >/dev/null; then
+if XDG_CONFIG_HOME="$PWD/$multi" build/native/quornel --repeat --dir "$multi" >/dev/null; then
     render "$multi/JWC_TEMP.TXT" demo-four-crossings
     symbols="$(grep -o '>C1</text>' "$out/demo-four-crossings.svg" | wc -l)"
     if [ "$symbols" != 4 ]; then
@@ -71,6 +78,28 @@ if XDG_CONFIG_HOME="$multi" build/native/quornel --repeat --dir "$multi" >/dev/n
     fi
 else
     echo "previews: quornel --repeat could not draw the demo at four crossings" >&2
+    failed=1
+fi
+
+# The demo's column with 「柱の塗り」 ソリッド and 「壁の塗り」 斜線 in 線色 ４ saved on 基本設定,
+# as the user's registry gives them to quornel --repeat: one solid and the walls' hatch.
+# (quornel takes XDG_CONFIG_HOME only as an absolute path.)
+filled="$out/filled"
+rm -rf "$filled" && mkdir -p "$filled/quornel" && cp demo/* build/native/quornel.dat build/native/quornel_d.dat "$filled/"
+printf '%s\r\n' "Windows Registry Editor Version 5.00" "" \
+    '[HKEY_CURRENT_USER\Software\Norvale\quornel\SETTEI]' \
+    '"Nuri_pc"=dword:00000003' '"Nuri_Hasira"=dword:00000001' '"Nuri_Kabe"=dword:00000002' \
+    >"$filled/quornel/registry.reg"
+if XDG_CONFIG_HOME="$PWD/$filled" build/native/quornel --repeat --dir "$filled" >/dev/null; then
+    render "$filled/JWC_TEMP.TXT" demo-filled
+    solids="$(grep -c '<polygon' "$out/demo-filled.svg")"
+    hatch="$(grep -c '^z1' "$filled/JWC_TEMP.TXT")"
+    if [ "$solids" != 1 ] || [ "$hatch" -lt 4 ]; then
+        echo "previews: the filled demo shows $solids solid(s) and $hatch hatch line(s)" >&2
+        failed=1
+    fi
+else
+    echo "previews: quornel --repeat could not draw the filled demo" >&2
     failed=1
 fi
 

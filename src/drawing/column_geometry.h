@@ -8,6 +8,9 @@
 
 namespace quornel {
 
+// Wall lines run this far beyond the body outline (drawing units, not scaled).
+inline constexpr double kWallStub = 800;
+
 struct WallFaces {
     WallValues S{};    // the values the drawing reads (wall_use); the others are 0
     double KabeA = 0;  // structural faces: x for Up and DOWN, y for Right and Left

@@ -3,9 +3,6 @@
 namespace quornel {
 namespace {
 
-// Wall lines run this far beyond the body outline (drawing units, not scaled).
-constexpr double kStub = 800;
-
 void pen(CommandStream& out, const PenSpec& p) {
     out.pen(p.layer, p.colour, p.line_type);
 }
@@ -101,16 +98,16 @@ void face_line(CommandStream& out, WallSide side, double face, double from,
                const ColumnGeometry& g) {
     switch (side) {
         case WallSide::Up:
-            segment(out, face, from, face, g.KutaiT + kStub);
+            segment(out, face, from, face, g.KutaiT + kWallStub);
             break;
         case WallSide::DOWN:
-            segment(out, face, from, face, g.KutaiB - kStub);
+            segment(out, face, from, face, g.KutaiB - kWallStub);
             break;
         case WallSide::Right:
-            segment(out, from, face, g.KutaiR + kStub, face);
+            segment(out, from, face, g.KutaiR + kWallStub, face);
             break;
         case WallSide::Left:
-            segment(out, from, face, g.KutaiL - kStub, face);
+            segment(out, from, face, g.KutaiL - kWallStub, face);
             break;
     }
 }

@@ -4,10 +4,10 @@
 // geometry and its lines are computed from them.
 #include <array>
 #include <string>
-
 #include <vector>
 
 #include "drawing/input_rules.h"
+#include "exchange/fill_styles.h"
 #include "exchange/header_points.h"
 #include "exchange/host_header.h"
 
@@ -18,6 +18,16 @@ struct PenSpec {
     int layer = 0;      // 0..15
     int colour = 0;     // 0..5  -> lc1..lc6
     int line_type = 0;  // 0..8  -> lt1..lt9
+};
+
+// 塗り: how the structural sections of the column and of its walls are filled, and with
+// which pen. Both kinds None (the default) draw nothing at all.
+struct FillSpec {
+    PenSpec pen;                       // cbo_nuri_*
+    FillKind column = FillKind::None;  // 柱の塗り
+    FillKind walls = FillKind::None;   // 壁の塗り
+    double pitch_mm = 1;               // 斜線の間隔, on paper
+    bool any() const { return column != FillKind::None || walls != FillKind::None; }
 };
 
 struct DrawingInput {
@@ -39,6 +49,7 @@ struct DrawingInput {
     int symbol_layer = 0;      // cbo_hm_ly position
     int symbol_text_type = 0;  // cbo_hm_cn position (0..9)
     int dimension_layer = 0;   // cbo_sun_ly position
+    FillSpec fill;
     HostHeader header;
     DimensionSettings jw;
     // The other crossings where the same column is drawn, relative to the first one, which

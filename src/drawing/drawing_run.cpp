@@ -1,5 +1,6 @@
 #include "drawing/drawing_run.h"
 
+#include "drawing/column_fill.h"
 #include "drawing/column_geometry.h"
 #include "drawing/column_lines.h"
 #include "drawing/dimension_chains.h"
@@ -25,10 +26,12 @@ Result<std::string> drawing_commands(const DrawingInput& input) {
     }
 
     const ColumnGeometry geometry = column_geometry(input);
+    const FillPlan fills = plan_fills(input, geometry);
     CommandStream out;
     // The column at the first crossing, then the same drawing moved to every other one,
-    // each complete before the next.
+    // each complete before the next: its fills first, under everything else.
     auto write_column = [&] {
+        write_fills(out, input, fills);
         write_column_lines(out, input, geometry);
         write_dimension_chains(out, input, geometry);
         write_symbol(out, input, geometry, ansi_symbol);

@@ -3,6 +3,10 @@
 #include <cmath>
 #include <string>
 
+#include "drawing/column_fill.h"
+#include "drawing/column_geometry.h"
+#include "exchange/number_text.h"
+
 namespace quornel {
 namespace {
 
@@ -17,8 +21,12 @@ std::optional<InputRefusal> paper(double v, const std::string& name) {
     return std::nullopt;
 }
 
+std::optional<InputRefusal> bad_choice(const std::string& name) {
+    return other("「" + name + "」の選択が正しくありません。");
+}
+
 std::optional<InputRefusal> position(int v, int count, const std::string& name) {
-    if (v < 0 || v >= count) return other("「" + name + "」の選択が正しくありません。");
+    if (v < 0 || v >= count) return bad_choice(name);
     return std::nullopt;
 }
 
@@ -77,6 +85,37 @@ std::optional<InputRefusal> header_and_settings(const DrawingInput& in) {
     return colour_number(jw.MOJINO, "MOJINO");
 }
 
+bool known_kind(FillKind kind) {
+    for (const FillKindChoice& choice : kFillKinds)
+        if (choice.kind == kind) return true;
+    return false;
+}
+
+std::optional<InputRefusal> fill_choices(const FillSpec& fill) {
+    if (auto r = pen(fill.pen, kFillRowLabel)) return r;
+    if (!known_kind(fill.column)) return bad_choice(kColumnFillLabel);
+    if (!known_kind(fill.walls)) return bad_choice(kWallFillLabel);
+    const double p = fill.pitch_mm;
+    if (!std::isfinite(p) || p <= 0 || p > kMaxPaperLength) return bad_choice(kHatchPitchLabel);
+    return std::nullopt;
+}
+
+// Every hatch line is a line of the drawing in Jw_cad, at every crossing. Far more than a
+// plan needs (a 1:1 scale with long walls) would take Jw_cad minutes to read: the user
+// widens the pitch or fills solid instead. Judged on values already judged.
+std::optional<InputRefusal> hatch_size(const DrawingInput& in) {
+    const double needed = hatch_lines_needed(in, column_geometry(in));
+    if (needed <= kMaxHatchLines) return std::nullopt;
+    const std::string pitch = kHatchPitchLabel;
+    return InputRefusal{
+        "斜線が 1 か所で " + format_grouped(kMaxHatchLines) +
+            " 本を超えるため作図できません（縮尺 1/" + format_number(in.header.Syukusyaku) + "、" +
+            pitch + " " + format_number(in.fill.pitch_mm) + " mm）。\n「基本設定」の「" + pitch +
+            "」を広げるか、「" + kColumnFillLabel + "」「" + kWallFillLabel + "」を「" +
+            fill_kind_item(FillKind::Solid) + "」にしてから、もう一度「作図」を押してください。",
+        InputBox{.kind = InputBox::Kind::HatchPitch}};
+}
+
 }  // namespace
 
 std::optional<InputRefusal> find_input_refusal(const DrawingInput& in) {
@@ -94,6 +133,7 @@ std::optional<InputRefusal> find_input_refusal(const DrawingInput& in) {
     if (auto r = position(in.symbol_layer, 16, "柱記号のレイヤー")) return r;
     if (auto r = position(in.symbol_text_type, 10, "柱記号の文字種")) return r;
     if (auto r = position(in.dimension_layer, 16, "寸法のレイヤー")) return r;
+    if (auto r = fill_choices(in.fill)) return r;
     if (auto r = header_and_settings(in)) return r;
 
     // The crossings are read as numbers; the drawing still never writes one it cannot place.
@@ -107,7 +147,7 @@ std::optional<InputRefusal> find_input_refusal(const DrawingInput& in) {
                                 "文字を直してから、もう一度「作図」を押してください。",
                             InputBox{.kind = InputBox::Kind::Symbol}};
     }
-    return std::nullopt;
+    return hatch_size(in);
 }
 
 Status check_drawing_input(const DrawingInput& in) {

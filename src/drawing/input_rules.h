@@ -118,7 +118,8 @@ inline constexpr std::string_view kSymbolLabel = "柱記号";
 // The box a refused value sits in, in the drawing's terms; the window turns it into its
 // control. Kind::None for values the user does not type (TEMP.TXT, Jw_cad's settings).
 struct InputBox {
-    enum class Kind { None, ColumnTotal, ColumnPart, ColumnMasi, Wall, Symbol };
+    // HatchPitch: 「斜線の間隔」 on 「基本設定」.
+    enum class Kind { None, ColumnTotal, ColumnPart, ColumnMasi, Wall, Symbol, HatchPitch };
     Kind kind = Kind::None;
     ColumnAxis axis = ColumnAxis::X;  // ColumnTotal, ColumnPart, ColumnMasi
     WallSide side = WallSide::Up;     // Wall

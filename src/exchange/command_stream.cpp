@@ -98,4 +98,18 @@ void CommandStream::dimension_text(Coord tx, Coord ty, TextDirection direction,
     end_line();
 }
 
+void CommandStream::solid(const std::array<double, 8>& corners) {
+    text_ += "sl ";
+    for (std::size_t i = 0; i < corners.size(); i += 2) {
+        x(corners[i]);
+        y(corners[i + 1]);
+    }
+    end_line();
+}
+
+void CommandStream::hatch_line(double x1, double y1, double x2, double y2) {
+    raw_line("z1");
+    line(x1, y1, x2, y2);
+}
+
 }  // namespace quornel

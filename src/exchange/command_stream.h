@@ -1,6 +1,7 @@
 #pragma once
 // The command lines of JWC_TEMP.TXT after the header echo, in the exact text Jw_cad reads.
 // Every line ends with CR LF; texts are passed in as ANSI bytes.
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -56,6 +57,10 @@ class CommandStream {
     void symbol_text(Coord x, Coord y, std::string_view ansi_text);
     // "cs ": a dimension value along (1, 0) or (0, 1).
     void dimension_text(Coord x, Coord y, TextDirection direction, std::string_view ansi_text);
+    // "sl ": a solid quadrilateral, its corners x1 y1 … x4 y4 in order.
+    void solid(const std::array<double, 8>& corners);
+    // "z1", Jw_cad's hatch attribute, then the line from (x1, y1) to (x2, y2).
+    void hatch_line(double x1, double y1, double x2, double y2);
 
     const std::string& text() const { return text_; }
     // Room for `bytes` of text in all, so that a long drawing is not copied as it grows.

@@ -1,5 +1,6 @@
 #include "preview/command_stream_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -167,8 +168,9 @@ class Reader {
             return LineError{"「hq」が残っています。Jw_cad はこのファイルを作図しません。",
                              "\"hq\" is still there; Jw_cad does not draw this file."};
         if (auto handled = read_attribute(body)) return *handled;
-        if (body == "z3" || body == "msg") return std::nullopt;  // groups for Jw_cad only
+        if (body == "z1" || body == "z3" || body == "msg") return std::nullopt;  // for Jw_cad only
         if (starts_with(body, "pt")) return read_point(line, body.substr(2));
+        if (starts_with(body, "sl ")) return read_solid(line, body.substr(3));
         if (starts_with(body, "ch ") || starts_with(body, "cs ")) return read_text(line);
         char c = body[0];
         if (is_blank(c) || c == '-' || c == '+' || c == '.' || (c >= '0' && c <= '9'))
@@ -243,6 +245,20 @@ class Reader {
         p.layer = attributes_.layer;
         p.colour = attributes_.point_colour;
         drawing_.elements.emplace_back(p);
+        return std::nullopt;
+    }
+
+    std::optional<LineError> read_solid(std::string_view line, std::string_view rest) {
+        auto v = numbers(rest);
+        if (!v || v->size() != 8)
+            return LineError{
+                "ソリッドは「sl 」と 8 つの数値（4 つの角の x y）です: " + quote_line(line),
+                "a solid is \"sl \" and eight numbers (x y of four corners): " + quote_line(line)};
+        PreviewSolid solid;
+        std::copy(v->begin(), v->end(), solid.corners.begin());
+        solid.layer = attributes_.layer;
+        solid.colour = attributes_.colour;
+        drawing_.elements.emplace_back(solid);
         return std::nullopt;
     }
 

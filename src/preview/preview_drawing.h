@@ -1,7 +1,8 @@
 #pragma once
-// What a command stream draws, as Jw_cad would show it: lines, points and texts in
+// What a command stream draws, as Jw_cad would show it: lines, points, texts and solids in
 // drawing units (y up), each with the layer, colour and line type that were in force
 // when it was read.
+#include <array>
 #include <string>
 #include <variant>
 #include <vector>
@@ -31,7 +32,14 @@ struct PreviewText {
     int colour = 2;  // colour of the text type (header "hcc"); black without it
 };
 
-using PreviewElement = std::variant<PreviewLine, PreviewPoint, PreviewText>;
+// A solid ("sl"): a quadrilateral filled in the line colour.
+struct PreviewSolid {
+    std::array<double, 8> corners{};  // x1 y1 … x4 y4, in the stream's order
+    int layer = 0;
+    int colour = 1;  // line colour ("lc")
+};
+
+using PreviewElement = std::variant<PreviewLine, PreviewPoint, PreviewText, PreviewSolid>;
 
 struct PreviewDrawing {
     std::vector<PreviewElement> elements;  // in the order of the stream

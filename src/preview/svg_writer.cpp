@@ -46,6 +46,9 @@ void add_element(Box& box, const PreviewElement& element) {
         box.add(t->x + ax, t->y + ay);
         box.add(t->x + ux, t->y + uy);
         box.add(t->x + ax + ux, t->y + ay + uy);
+    } else if (auto* solid = std::get_if<PreviewSolid>(&element)) {
+        for (std::size_t i = 0; i < solid->corners.size(); i += 2)
+            box.add(solid->corners[i], solid->corners[i + 1]);
     }
 }
 
@@ -139,6 +142,23 @@ std::string render_svg(const PreviewDrawing& drawing) {
            "\" font-family=\"IPAGothic, 'IPA Gothic', 'MS Gothic', sans-serif\">\n";
     svg += "<rect x=\"" + num(view.min_x) + "\" y=\"" + num(top) + "\" width=\"" + num(view.width) +
            "\" height=\"" + num(view.height) + "\" fill=\"#ffffff\"/>\n";
+
+    // Solids first, whatever their layer: in Jw_cad they lie under every line.
+    for (int layer = 0; layer < 16; ++layer) {
+        std::string group;
+        for (const auto& element : drawing.elements) {
+            auto* solid = std::get_if<PreviewSolid>(&element);
+            if (!solid || solid->layer != layer) continue;
+            group += "<polygon points=\"";
+            for (std::size_t i = 0; i < solid->corners.size(); i += 2)
+                group +=
+                    (i ? " " : "") + num(solid->corners[i]) + "," + num(-solid->corners[i + 1]);
+            group += "\" fill=\"" + colour_text(solid->colour) + "\"/>\n";
+        }
+        if (group.empty()) continue;
+        svg +=
+            std::string("<g id=\"solids-layer-") + layer_name(layer) + "\">\n" + group + "</g>\n";
+    }
 
     std::string pen_width = num(px * 1.2);
     for (int layer = 0; layer < 16; ++layer) {

@@ -2,7 +2,9 @@
 // The preview as a standalone SVG: a white sheet fitted to the drawing with a margin,
 // drawing y upwards, one group per layer (<g id="layer-3">, layers A to F as letters, the
 // way Jw_cad names them), lines in the sample colours and dash patterns of the pen
-// pickers, points as dots, texts at their start point along their direction.
+// pickers, points as dots, texts at their start point along their direction. Solids are
+// filled polygons in their line colour, under everything else, in groups of their own
+// (<g id="solids-layer-7">).
 #include <string>
 #include <string_view>
 

@@ -10,6 +10,8 @@
 #include <array>
 #include <cstddef>
 
+#include "exchange/fill_styles.h"
+
 namespace quornel {
 
 struct SetteiPick {
@@ -18,7 +20,10 @@ struct SetteiPick {
     int entries;             // the length of that list: a stored position must be below it
 };
 
-// Layers 16, line colours 6, line types 9, text types 10.
+// Layers 16, line colours 6, line types 9, text types 10; the fill lists as long as their
+// tables (exchange/fill_styles.h). A registry saved before the row 「塗り」 existed has none
+// of its values: they read as position 0, no fill.
+// clang-format off
 inline constexpr SetteiPick kSetteiPicks[] = {
     {"IHasira_ly", "cbo_h_ly", 16},        {"IHasira_pc", "cbo_h_nPenColor", 6},
     {"IHasira_ps", "cbo_h_nPenStyle", 9},  {"XHasira_ly", "cbo_x_ly", 16},
@@ -28,7 +33,13 @@ inline constexpr SetteiPick kSetteiPicks[] = {
     {"KHasira_pc", "cbo_kh_nPenColor", 6}, {"KHasira_ps", "cbo_kh_nPenStyle", 9},
     {"Kigou_ly", "cbo_hm_ly", 16},         {"Kigou_cn", "cbo_hm_cn", 10},
     {"Sunpou_ly", "cbo_sun_ly", 16},
+    {"Nuri_ly", "cbo_nuri_ly", 16},        {"Nuri_pc", "cbo_nuri_nPenColor", 6},
+    {"Nuri_ps", "cbo_nuri_nPenStyle", 9},
+    {"Nuri_Hasira", "cbo_nuri_hasira", kFillKindEntries},
+    {"Nuri_Kabe", "cbo_nuri_kabe", kFillKindEntries},
+    {"Nuri_Pitch", "cbo_nuri_pitch", kHatchPitchEntries},
 };
+// clang-format on
 
 inline constexpr int kSetteiValues = static_cast<int>(std::size(kSetteiPicks));
 

@@ -188,6 +188,8 @@ class FrmMain {
     void cbo_x_nPenStyle_Click();
     void cbo_k_nPenStyle_Click();
     void cbo_kh_nPenStyle_Click();
+    void cbo_nuri_nPenColor_Click();
+    void cbo_nuri_nPenStyle_Click();
     void cbo_hm_cn_Change();
 
     // Procedures of the window used by the handlers above.
@@ -261,13 +263,16 @@ class FrmMain {
     ComboBox cbo_kh_ly, cbo_kh_nPenColor, cbo_kh_nPenStyle;
     ComboBox cbo_hm_ly, cbo_hm_cn;
     ComboBox cbo_sun_ly;
-    std::array<Picture, 5> pic_S_PenColor;
-    std::array<Picture, 5> pic_S_PenStyle;
+    // 塗り: its pen, and what is filled how (the items of exchange/fill_styles.h).
+    ComboBox cbo_nuri_ly, cbo_nuri_nPenColor, cbo_nuri_nPenStyle;
+    ComboBox cbo_nuri_hasira, cbo_nuri_kabe, cbo_nuri_pitch;
+    std::array<Picture, 6> pic_S_PenColor;  // by row: 躯体柱 … 構造柱, 寸法 (empty), 塗り
+    std::array<Picture, 6> pic_S_PenStyle;
     Button cmdS_hozon, cmdS_reset;
     // Row captions, column headings and the static illustrations of tab 1.
-    std::array<Label, 22> tab1_labels;
-    std::array<Shape, 6> tab1_shapes;
-    std::array<Line, 10> tab1_lines;
+    std::array<Label, 29> tab1_labels;
+    std::array<Shape, 7> tab1_shapes;
+    std::array<Line, 15> tab1_lines;
 
     // ---- module values of the window ---------------------------------------------------
     SchematicState state;  // hasira_sd, optSin_d, DiagramCenterX/Y, the column square

@@ -79,6 +79,8 @@ void FrmMain::bind_handlers() {
     click(cbo_x_nPenStyle, [this] { cbo_x_nPenStyle_Click(); });
     click(cbo_k_nPenStyle, [this] { cbo_k_nPenStyle_Click(); });
     click(cbo_kh_nPenStyle, [this] { cbo_kh_nPenStyle_Click(); });
+    click(cbo_nuri_nPenColor, [this] { cbo_nuri_nPenColor_Click(); });
+    click(cbo_nuri_nPenStyle, [this] { cbo_nuri_nPenStyle_Click(); });
     click(cbo_hm_cn, [this] { cbo_hm_cn_Change(); });
 }
 

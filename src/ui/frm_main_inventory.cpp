@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "exchange/fill_styles.h"
 #include "ui/box_tips.h"
 #include "ui/frm_main.h"
 
@@ -66,7 +67,7 @@ constexpr Place kFrame1{"Frame1", -1};
 constexpr Place kFrame2{"Frame2", -1};
 constexpr Place kFrame3{"Frame3", -1};
 
-enum class Items { None, Pages, Layers, Colours, LineTypes, TextTypes };
+enum class Items { None, Pages, Layers, Colours, LineTypes, TextTypes, FillKinds, HatchPitches };
 
 struct Row {
     Slot slot;
@@ -131,6 +132,8 @@ constexpr double kLayerLeft = 2640;
 constexpr double kColourLeft = 4560;
 constexpr double kTypeLeft = 6480;
 constexpr double kListWidth = 1680;
+// 塗り's own choices, a fourth column at the same spacing, in the room left on the right.
+constexpr double kFillLeft = kTypeLeft + (kTypeLeft - kColourLeft);
 
 constexpr Row list(Slot slot, const char* name, int index, double left, double top, Items items) {
     return at(slot, name, index, K::DropDownList, kSettingsTab, {left, top, kListWidth, 300})
@@ -319,6 +322,22 @@ constexpr Row kInventory[] = {
     at(kTab1Label<20>, "Label10", -1, K::Label, kSettingsTab, {kTypeLeft, 4800, 975, 255})
         .with("文字種"),
     at(kTab1Label<21>, "Label1", -1, K::Label, kSettingsTab, {1920, 5100, 255, 255}).with("C"),
+    // 塗り: its row below 寸法 at the same pitch, and what is filled how in the column to
+    // the right, ending on that row.
+    at(kTab1Label<22>, "Label30", -1, K::Label, kSettingsTab, {480, 7320, 1095, 255})
+        .with(kFillRowLabel),
+    at(kTab1Label<23>, "Label31", -1, K::Label, kSettingsTab, {kLayerLeft, 6960, 975, 255})
+        .with("レイヤー"),
+    at(kTab1Label<24>, "Label32", -1, K::Label, kSettingsTab, {kColourLeft, 6960, 975, 255})
+        .with("線色"),
+    at(kTab1Label<25>, "Label33", -1, K::Label, kSettingsTab, {kTypeLeft, 6960, 975, 255})
+        .with("線種"),
+    at(kTab1Label<26>, "Label34", -1, K::Label, kSettingsTab, {kFillLeft, 5040, kListWidth, 255})
+        .with(kColumnFillLabel),
+    at(kTab1Label<27>, "Label35", -1, K::Label, kSettingsTab, {kFillLeft, 6000, kListWidth, 255})
+        .with(kWallFillLabel),
+    at(kTab1Label<28>, "Label36", -1, K::Label, kSettingsTab, {kFillLeft, 6960, kListWidth, 255})
+        .with(kHatchPitchLabel),
     // Static illustrations left of the rows.
     at(kTab1Shape<0>, "Shape2", -1, K::Shape, kSettingsTab, {1680, 1020, 615, 615}),
     at(kTab1Shape<1>, "Shape3", -1, K::Shape, kSettingsTab, {1680, 2040, 615, 615}),
@@ -326,6 +345,7 @@ constexpr Row kInventory[] = {
     at(kTab1Shape<3>, "Shape5", -1, K::Shape, kSettingsTab, {1680, 3960, 615, 615}),
     at(kTab1Shape<4>, "Shape6", -1, K::Shape, kSettingsTab, {1680, 4920, 615, 615}),
     at(kTab1Shape<5>, "Shape7", -1, K::Shape, kSettingsTab, {1680, 6000, 615, 615}),
+    at(kTab1Shape<6>, "Shape9", -1, K::Shape, kSettingsTab, {1680, 7020, 615, 615}),
     // 構造クロス: the diagonals; 壁: a wall leaving the column; 寸法: two dimension lines
     // with their ticks.
     line(kTab1Line<0>, "Line1", -1, kSettingsTab, 1680, 2040, 2295, 2655),
@@ -338,6 +358,12 @@ constexpr Row kInventory[] = {
     line(kTab1Line<7>, "Line8", -1, kSettingsTab, 2415, 6000, 2415, 6615),
     line(kTab1Line<8>, "Line9", -1, kSettingsTab, 2355, 6000, 2475, 6000),
     line(kTab1Line<9>, "Line10", -1, kSettingsTab, 2355, 6615, 2475, 6615),
+    // 塗り: a hatched square.
+    line(kTab1Line<10>, "Line11", -1, kSettingsTab, 1680, 7225, 1885, 7020),
+    line(kTab1Line<11>, "Line12", -1, kSettingsTab, 1680, 7430, 2090, 7020),
+    line(kTab1Line<12>, "Line15", -1, kSettingsTab, 1680, 7635, 2295, 7020),
+    line(kTab1Line<13>, "Line16", -1, kSettingsTab, 1885, 7635, 2295, 7225),
+    line(kTab1Line<14>, "Line17", -1, kSettingsTab, 2090, 7635, 2295, 7430),
     // The pickers, row by row: layer, line colour, line type (the symbol: layer, text type).
     list(CONTROL(cbo_h_ly), kLayerLeft, 1200, Items::Layers),
     list(CONTROL(cbo_h_nPenColor), kColourLeft, 1200, Items::Colours),
@@ -354,19 +380,28 @@ constexpr Row kInventory[] = {
     list(CONTROL(cbo_hm_ly), kLayerLeft, 5040, Items::Layers),
     list(CONTROL(cbo_hm_cn), kTypeLeft, 5040, Items::TextTypes),
     list(CONTROL(cbo_sun_ly), kLayerLeft, 6240, Items::Layers),
+    list(CONTROL(cbo_nuri_ly), kLayerLeft, 7200, Items::Layers),
+    list(CONTROL(cbo_nuri_nPenColor), kColourLeft, 7200, Items::Colours),
+    list(CONTROL(cbo_nuri_nPenStyle), kTypeLeft, 7200, Items::LineTypes),
+    list(CONTROL(cbo_nuri_hasira), kFillLeft, 5280, Items::FillKinds),
+    list(CONTROL(cbo_nuri_kabe), kFillLeft, 6240, Items::FillKinds),
+    list(CONTROL(cbo_nuri_pitch), kFillLeft, 7200, Items::HatchPitches),
     // The pen samples below the colour and line type lists.
     at(ELEMENT(pic_S_PenColor, 0), K::PictureBox, kSettingsTab, {kColourLeft, 1680, 975, 135}),
     at(ELEMENT(pic_S_PenColor, 1), K::PictureBox, kSettingsTab, {kColourLeft, 2640, 975, 135}),
     at(ELEMENT(pic_S_PenColor, 2), K::PictureBox, kSettingsTab, {kColourLeft, 3600, 975, 135}),
     at(ELEMENT(pic_S_PenColor, 3), K::PictureBox, kSettingsTab, {kColourLeft, 4560, 975, 135}),
     at(ELEMENT(pic_S_PenColor, 4), K::PictureBox, kSettingsTab, {kColourLeft, 6120, 975, 135}),
+    at(ELEMENT(pic_S_PenColor, 5), K::PictureBox, kSettingsTab, {kColourLeft, 7680, 975, 135}),
     at(ELEMENT(pic_S_PenStyle, 0), K::PictureBox, kSettingsTab, {kTypeLeft, 1680, 1095, 135}),
     at(ELEMENT(pic_S_PenStyle, 1), K::PictureBox, kSettingsTab, {kTypeLeft, 2640, 1095, 135}),
     at(ELEMENT(pic_S_PenStyle, 2), K::PictureBox, kSettingsTab, {kTypeLeft, 3600, 975, 135}),
     at(ELEMENT(pic_S_PenStyle, 3), K::PictureBox, kSettingsTab, {kTypeLeft, 4560, 975, 135}),
     at(ELEMENT(pic_S_PenStyle, 4), K::PictureBox, kSettingsTab, {kTypeLeft, 6120, 975, 135}),
-    at(CONTROL(cmdS_hozon), K::Button, kSettingsTab, {7440, 7920, 1575, 375}).with("基本設定保存"),
-    at(CONTROL(cmdS_reset), K::Button, kSettingsTab, {9240, 7920, 1575, 375}).with("リセット"),
+    at(ELEMENT(pic_S_PenStyle, 5), K::PictureBox, kSettingsTab, {kTypeLeft, 7680, 975, 135}),
+    // Below the row 塗り, where the buttons of 作図 stand on the other page.
+    at(CONTROL(cmdS_hozon), K::Button, kSettingsTab, {7440, 8160, 1575, 375}).with("基本設定保存"),
+    at(CONTROL(cmdS_reset), K::Button, kSettingsTab, {9240, 8160, 1575, 375}).with("リセット"),
 };
 // clang-format on
 
@@ -393,6 +428,16 @@ std::vector<std::string> items_of(Items items) {
         case Items::TextTypes:
             return {"文字種　１", "文字種　２", "文字種　３", "文字種　４", "文字種　５",
                     "文字種　６", "文字種　７", "文字種　８", "文字種　９", "文字種　10"};
+        case Items::FillKinds: {
+            std::vector<std::string> kinds;
+            for (const FillKindChoice& choice : kFillKinds) kinds.emplace_back(choice.item);
+            return kinds;
+        }
+        case Items::HatchPitches: {
+            std::vector<std::string> pitches;
+            for (const HatchPitchChoice& choice : kHatchPitches) pitches.emplace_back(choice.item);
+            return pitches;
+        }
         case Items::None:
             break;
     }

@@ -19,6 +19,15 @@ int position(const ComboBox& list) {
     return std::max(list.list_index, 0);
 }
 
+// The value behind a fill list's entry; the lists hold exactly the tables' items.
+FillKind fill_kind_of(const ComboBox& list) {
+    return kFillKinds[std::min(position(list), kFillKindEntries - 1)].kind;
+}
+
+double hatch_pitch_of(const ComboBox& list) {
+    return kHatchPitches[std::min(position(list), kHatchPitchEntries - 1)].mm;
+}
+
 ControlRef ref_of(const Control& c) {
     return ControlRef{c.name, c.index};
 }
@@ -60,6 +69,8 @@ const ComboBox* FrmMain::box_of(const InputBox& where) const {
             return &walls[side_index(where.side)].cbo[std::clamp(where.index, 0, 4)];
         case InputBox::Kind::Symbol:
             return &cboHasiraKigou;
+        case InputBox::Kind::HatchPitch:
+            return &cbo_nuri_pitch;
         case InputBox::Kind::None:
             break;
     }
@@ -164,6 +175,11 @@ SakuzuInput FrmMain::read_drawing_input() const {
     in.symbol_layer = position(cbo_hm_ly);
     in.symbol_text_type = position(cbo_hm_cn);
     in.dimension_layer = position(cbo_sun_ly);
+    in.fill.pen = {position(cbo_nuri_ly), position(cbo_nuri_nPenColor),
+                   position(cbo_nuri_nPenStyle)};
+    in.fill.column = fill_kind_of(cbo_nuri_hasira);
+    in.fill.walls = fill_kind_of(cbo_nuri_kabe);
+    in.fill.pitch_mm = hatch_pitch_of(cbo_nuri_pitch);
     in.header = header;
     in.jw = sunpo;
     in.crossings = crossings;
@@ -180,9 +196,15 @@ void FrmMain::cmdSakuzu_Click() {
     const SakuzuInput read = read_drawing_input();
     if (!read.input) {
         show_warning(read.refusal);
-        // The user goes on at the box the message names. Every such box lies on the page of
-        // 「作図」 itself, which is the page showing.
+        // The user goes on at the box the message names, on its page: 「斜線の間隔」 is on
+        // 「基本設定」, every other box on the page of 「作図」 itself.
         if (!read.box.empty()) {
+            const Control* box = find_control(read.box.name, read.box.index);
+            if (box && box->tab_page >= 0 && box->tab_page != SSTab1.tab) {
+                const int previous = SSTab1.tab;
+                SSTab1.tab = box->tab_page;
+                SSTab1_Click(previous);
+            }
             move_focus(read.box);
             refused_box_ = read.box;
             refused_text_ = focused_box() ? focused_box()->text : std::string();

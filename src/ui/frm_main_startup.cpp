@@ -132,6 +132,12 @@ void FrmMain::cbo_k_nPenStyle_Click() {
 void FrmMain::cbo_kh_nPenStyle_Click() {
     apply_pen_sample(cbo_kh_nPenStyle, pic_S_PenStyle[3], "pic_nPenStyle");
 }
+void FrmMain::cbo_nuri_nPenColor_Click() {
+    apply_pen_sample(cbo_nuri_nPenColor, pic_S_PenColor[5], "pic_nPenColor");
+}
+void FrmMain::cbo_nuri_nPenStyle_Click() {
+    apply_pen_sample(cbo_nuri_nPenStyle, pic_S_PenStyle[5], "pic_nPenStyle");
+}
 
 // A new symbol text type needs that type's sizes from the header. Start-up reads the header
 // right after the registry values, so the choice made there waits for that read.

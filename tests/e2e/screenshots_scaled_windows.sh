@@ -24,7 +24,8 @@ ww_shot "$WW_MAIN" "$shots/sakuzu_tip_150.png"
 
 # The page of the settings, by the keyboard; then each kind of list dropped down.
 xdotool key ctrl+Tab
-sleep 0.8
+# The page is repainted control by control; under load that takes a while.
+sleep 3
 ww_shot "$WW_MAIN" "$shots/kihon_settei_150.png"
 ww_shot_lists "$shots/kihon_settei_150" cbo_h_ly:layers cbo_h_nPenStyle:line_types \
     cbo_hm_cn:text_types

@@ -215,6 +215,7 @@ TEST(RefuseForeignInput, WithTheLineNumberAndAReason) {
         {"three numbers", stream({" 1  2  3 "}), at(1) + ": 線は 4 つの数値"},
         {"a number with a unit", stream({" 1  2  3  4mm "}), at(1)},
         {"a point with one number", stream({"pt 5 "}), at(1) + ": 点は"},
+        {"a solid of three corners", stream({"sl  0  0  1  0  1  1 "}), at(1) + ": ソリッドは"},
         {"a text without its quote", stream({"ch  0  0 1 0 C1"}), at(1) + ": 文字は"},
         {"a text without direction", stream({"ch  0  0 0 0 \"C1"}),
          at(1) + ": 文字の向きがありません"},

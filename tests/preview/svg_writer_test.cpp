@@ -56,6 +56,18 @@ TEST(SvgLayers, EachLayerIsAGroupNamedByItsNumberInLayerOrder) {
     EXPECT_NE(svg.substr(gA).find("x1=\"1\""), std::string::npos);
 }
 
+// A fill: the solid on layer 7 lies under the line of layer 2, in its line colour; a hatch
+// line is a line like any other.
+TEST(SvgLayers, SolidsAreFilledInTheirColourUnderEveryLine) {
+    std::string svg = svg_of({"ly2", " 0  0  10  10 ", "ly7", "lc4",
+                              "sl  0  0  10  0  10  10  0  10 ", "z1", " 0  5  5  10 "});
+    const std::string solid = element_with(svg, "<polygon");
+    EXPECT_EQ(attribute(solid, "points"), "0,0 10,0 10,-10 0,-10");
+    EXPECT_EQ(attribute(solid, "fill"), "#ffff00");
+    EXPECT_LT(svg.find("<g id=\"solids-layer-7\">"), svg.find("<g id=\"layer-2\">"));
+    EXPECT_EQ(attribute(element_with(svg, "x1=\"0\" y1=\"-5\""), "stroke"), "#ffff00");
+}
+
 TEST(SvgPens, LineColoursAreThoseOfTheColourSamples) {
     const char* expected[] = {"#00ffff", "#000000", "#00ff00", "#ffff00", "#ff00ff", "#0000ff"};
     for (int c = 1; c <= 6; ++c) {

@@ -99,7 +99,8 @@ TEST_P(RegistrySettings, UnusableValuesFallBackToTheDefault) {
 }
 
 TEST_P(RegistrySettings, SavedPenSettingsComeBackAtTheNextStart) {
-    std::array<int, kSetteiValues> chosen = {3, 1, 2, 15, 5, 8, 0, 4, 7, 9, 2, 1, 11, 9, 6};
+    std::array<int, kSetteiValues> chosen = {3, 1,  2, 15, 5,  8, 0, 4, 7, 9, 2,
+                                             1, 11, 9, 6,  10, 3, 8, 2, 1, 3};
     for (int i = 0; i < kSetteiValues; ++i)
         ASSERT_TRUE(SetRegValue(reg(), kSetteiKey, kSetteiPicks[i].value_name,
                                 RegVariant::integer(chosen[i])));
@@ -130,6 +131,15 @@ TEST_P(RegistrySettings, PositionOutsideItsListSelectsTheFirstEntry) {
     EXPECT_EQ(positions[4], 0);
     EXPECT_EQ(positions[13], 0);
     EXPECT_EQ(positions[14], 15);
+    // The fill lists are as long as their tables: 「斜線」 is the last kind, 「3 mm」 the last
+    // pitch.
+    ASSERT_TRUE(SetRegValue(reg(), kSetteiKey, "Nuri_Hasira", RegVariant::integer(2)));
+    ASSERT_TRUE(SetRegValue(reg(), kSetteiKey, "Nuri_Kabe", RegVariant::integer(3)));
+    ASSERT_TRUE(SetRegValue(reg(), kSetteiKey, "Nuri_Pitch", RegVariant::integer(3)));
+    positions = SetteiLoad(reg());
+    EXPECT_EQ(positions[18], 2);
+    EXPECT_EQ(positions[19], 0);
+    EXPECT_EQ(positions[20], 3);
 }
 
 TEST_P(RegistrySettings, KeyAndValueNamesIgnoreLetterCase) {

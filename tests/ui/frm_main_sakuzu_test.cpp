@@ -242,6 +242,34 @@ TEST(FrmMainSakuzu, RefusedInputsNameTheBoxAndChangeNothing) {
         << saved;
 }
 
+// A hatch that would need too many lines: the refusal turns to 「基本設定」 and puts the user
+// in 「斜線の間隔」; a wider pitch draws. Without fill the drawing is the hand-derived one.
+TEST(FrmMainSakuzu, ATooDenseHatchSendsTheUserToItsPitch) {
+    Window w;
+    save_case_pens(w);
+    w.start();
+    enter_crossing(w);
+    w.set("cboHsnXG", "3000000");  // at 1:100 and 1 mm, 3,000,800 / 141.4 lines
+    ASSERT_EQ(w.click("cmdWriHX"), ActResult::Done);
+    ASSERT_EQ(w.click("SSTab1(1)"), ActResult::Done);
+    ASSERT_EQ(w.choose("cbo_nuri_hasira", 2), ActResult::Done);  // 斜線
+    ASSERT_EQ(w.click("SSTab1(0)"), ActResult::Done);
+
+    ASSERT_EQ(w.click("cmdSakuzu"), ActResult::Done);
+    EXPECT_FALSE(w.form().closed);
+    EXPECT_NE(w.dialogs.last().text.find("「斜線の間隔」を広げる"), std::string::npos)
+        << w.dialogs.last().text;
+    EXPECT_EQ(w.form().SSTab1.tab, 1);
+    EXPECT_EQ(w.form().focus(), ref("cbo_nuri_pitch"));
+    EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+
+    ASSERT_EQ(w.choose("cbo_nuri_pitch", 3), ActResult::Done);  // 3 mm: a third of the lines
+    ASSERT_EQ(w.click("SSTab1(0)"), ActResult::Done);
+    ASSERT_EQ(w.click("cmdSakuzu"), ActResult::Done);
+    ASSERT_TRUE(w.form().closed) << w.dialogs.last().text;
+    EXPECT_NE(w.dir.read("JWC_TEMP.TXT").find("\r\nz1\r\n"), std::string::npos);
+}
+
 // The tip of a box starts with the name that 「作図」's messages give it: told to correct
 // 「左の壁の芯から上の面まで」, a user finds the box by resting the mouse on it. So every box a
 // refusal sends the user to carries the refusal's name, and at every shape, in 柱芯 and in

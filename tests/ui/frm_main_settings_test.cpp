@@ -78,6 +78,9 @@ TEST(FrmMainSettings, TabOneResetAsksAndThenSelectsTheFirstEntries) {
     w.click("SSTab1(1)");
     w.choose("cbo_h_nPenStyle", 3);
     w.choose("cbo_hm_cn", 4);
+    w.choose("cbo_nuri_nPenColor", 3);
+    w.choose("cbo_nuri_kabe", 2);
+    w.choose("cbo_nuri_pitch", 3);
     const std::string registry = w.dir.read("registry.reg");
 
     w.dialogs.answer(DialogAnswer::No);
@@ -91,11 +94,14 @@ TEST(FrmMainSettings, TabOneResetAsksAndThenSelectsTheFirstEntries) {
 
     w.dialogs.answer(DialogAnswer::Yes);
     w.click("cmdS_reset");
-    for (ComboBox* list : {&f.cbo_h_nPenStyle, &f.cbo_k_nPenColor, &f.cbo_hm_cn, &f.cbo_sun_ly}) {
+    for (ComboBox* list : {&f.cbo_h_nPenStyle, &f.cbo_k_nPenColor, &f.cbo_hm_cn, &f.cbo_sun_ly,
+                           &f.cbo_nuri_nPenColor, &f.cbo_nuri_kabe, &f.cbo_nuri_pitch}) {
         EXPECT_EQ(list->list_index, 0) << list->name;
     }
+    EXPECT_EQ(f.cbo_nuri_kabe.text, "なし");
     EXPECT_EQ(f.pic_S_PenStyle[0].picture, "pic_nPenStyle(0)");
     EXPECT_EQ(f.pic_S_PenColor[2].picture, "pic_nPenColor(0)");
+    EXPECT_EQ(f.pic_S_PenColor[5].picture, "pic_nPenColor(0)");
     EXPECT_EQ(f.header.KigouMojiW, 2);                // text type 1 again, read from the header
     EXPECT_EQ(w.dir.read("registry.reg"), registry);  // saved only by 基本設定保存
 }

@@ -14,7 +14,8 @@ namespace {
 
 // The command lines of a drawing moved by (dx, dy), worked out on the text as a reader of
 // JWC_TEMP.TXT sees it: a line holds four coordinates, "pt" two, a text ("ch ", "cs ") two
-// before its direction; every other line (layer, colour, markers) has none.
+// before its direction, a solid ("sl ") eight; every other line (layer, colour, markers) has
+// none.
 std::string moved_drawing(const std::string& commands, double dx, double dy) {
     std::string out;
     std::istringstream lines(commands);
@@ -25,6 +26,8 @@ std::string moved_drawing(const std::string& commands, double dx, double dy) {
             at = 2, coordinates = 2;
         } else if (line.starts_with("ch ") || line.starts_with("cs ")) {
             at = 3, coordinates = 2;
+        } else if (line.starts_with("sl ")) {
+            at = 3, coordinates = 8;
         } else if (line.empty() || line[0] == ' ' || line[0] == '-' || line[0] == '0') {
             coordinates = 4;
         }
@@ -214,6 +217,30 @@ TEST_F(Repeat, DrawsTheSameColumnAtEveryCrossing) {
     // The reference lines' fixed zeros are coordinates like any other once moved.
     EXPECT_NE(commands.find("\r\n0 "), std::string::npos);
     EXPECT_NE(w.dir.read("JWC_TEMP.TXT").find("\r\n 10000000 "), std::string::npos);
+}
+
+// 塗り saved on 「基本設定」 and read back from the registry by the repeat: every copy has
+// its fills, worked out once and moved with the rest.
+TEST_F(Repeat, DrawsTheSavedFillsAtEveryCrossing) {
+    w.dir.write("fill.script",
+                "click SSTab1(1)\nchoose cbo_nuri_hasira 1\nchoose cbo_nuri_kabe 2\n"
+                "choose cbo_nuri_pitch 2\nchoose cbo_nuri_ly 9\nclick cmdS_hozon\n");
+    ASSERT_EQ(run({"--script", w.dir.file("fill.script").string()}), 0) << err_;
+    draw_first();
+    const std::string header = test_header();
+    const std::string echo = header.substr(3);
+    const std::string commands = w.dir.read("JWC_TEMP.TXT").substr(echo.size() + 2);
+    // The fill pen, the column solid, then the three walls hatched at 2 mm.
+    ASSERT_EQ(commands.rfind("ly9\r\nlc1\r\nlt1\r\nsl ", 0), 0u) << commands;
+    const std::size_t after_solid = commands.find("\r\n", commands.find("sl ")) + 2;
+    EXPECT_EQ(commands.find("sl ", after_solid), std::string::npos);
+    EXPECT_EQ(commands.find("z1\r\n"), after_solid);
+
+    const std::size_t lg = header.find("lg0");
+    w.dir.write("TEMP.TXT", header.substr(0, lg) + "hp1  4000 -2500.5\r\n" + header.substr(lg));
+    EXPECT_EQ(run({"--repeat"}), 0) << err_;
+    EXPECT_EQ(w.dir.read("JWC_TEMP.TXT"),
+              echo + "\r\n" + commands + moved_drawing(commands, 4000, -2500.5));
 }
 
 TEST_F(Repeat, AnyProblemWithThePreviousValuesStopsWithoutOutput) {

@@ -39,11 +39,13 @@ TEST(StoredValues, EveryBoxAndChoiceIsStoredUnderItsOwnKey) {
     // 基本設定: a distinct position in every list, then 「基本設定保存」.
     ASSERT_EQ(w.click("SSTab1(1)"), ActResult::Done);
     const std::pair<const char*, int> picks[] = {
-        {"cbo_h_ly", 1},  {"cbo_h_nPenColor", 1},  {"cbo_h_nPenStyle", 1},
-        {"cbo_x_ly", 2},  {"cbo_x_nPenColor", 2},  {"cbo_x_nPenStyle", 2},
-        {"cbo_k_ly", 3},  {"cbo_k_nPenColor", 3},  {"cbo_k_nPenStyle", 3},
-        {"cbo_kh_ly", 4}, {"cbo_kh_nPenColor", 4}, {"cbo_kh_nPenStyle", 4},
-        {"cbo_hm_ly", 5}, {"cbo_hm_cn", 6},        {"cbo_sun_ly", 7},
+        {"cbo_h_ly", 1},        {"cbo_h_nPenColor", 1},    {"cbo_h_nPenStyle", 1},
+        {"cbo_x_ly", 2},        {"cbo_x_nPenColor", 2},    {"cbo_x_nPenStyle", 2},
+        {"cbo_k_ly", 3},        {"cbo_k_nPenColor", 3},    {"cbo_k_nPenStyle", 3},
+        {"cbo_kh_ly", 4},       {"cbo_kh_nPenColor", 4},   {"cbo_kh_nPenStyle", 4},
+        {"cbo_hm_ly", 5},       {"cbo_hm_cn", 6},          {"cbo_sun_ly", 7},
+        {"cbo_nuri_ly", 8},     {"cbo_nuri_nPenColor", 5}, {"cbo_nuri_nPenStyle", 7},
+        {"cbo_nuri_hasira", 1}, {"cbo_nuri_kabe", 2},      {"cbo_nuri_pitch", 3},
     };
     for (auto [box, entry] : picks) ASSERT_EQ(w.choose(box, entry), ActResult::Done) << box;
     ASSERT_EQ(w.click("cmdS_hozon"), ActResult::Done);

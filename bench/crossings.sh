@@ -51,24 +51,38 @@ run_case() {
     XDG_CONFIG_HOME=$work/$1/config "${wrap[@]}" "$binary" --repeat --dir "$work/$1/program"
 }
 
+# hatched NAME: 柱の塗り and 壁の塗り set to 斜線 with 「斜線の間隔」 1 mm, as 「基本設定保存」
+# stores them (the demo's scale is 1:50: 73 hatch lines a copy).
+hatched() {
+    mkdir -p "$work/$1/config/quornel"
+    printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+        '[HKEY_CURRENT_USER\Software\Norvale\quornel\SETTEI]' \
+        '"Nuri_Hasira"=dword:00000002' '"Nuri_Kabe"=dword:00000002' \
+        '"Nuri_Pitch"=dword:00000000' '' >"$work/$1/config/quornel/registry.reg"
+}
+
 make_cases() {
     new_case one && with_points one 0 jw
     new_case jw99 && with_points jw99 98 jw
     new_case grid99 && with_points grid99 98 grid
+    new_case hatch1 && with_points hatch1 0 jw && hatched hatch1
+    new_case hatch99 && with_points hatch99 98 jw && hatched hatch99
 }
 # Case names with what they are, in the order each round runs them.
-cases=(one jw99 grid99)
+cases=(one jw99 grid99 hatch1 hatch99)
 declare -A about=(
     [one]="1 crossing"
     [jw99]="99 crossings as Jw_cad hands them over (distinct, 15 digits)"
     [grid99]="99 crossings on a grid (numbers repeat)"
+    [hatch1]="1 crossing, column and walls hatched (1:50, 1 mm)"
+    [hatch99]="99 crossings as Jw_cad hands them over, hatched"
 )
 # Ratios reported: "CASE FLOOR GOAL".
-ratios=("jw99 one 1.3" "grid99 one 1.3")
+ratios=("jw99 one 1.3" "grid99 one 1.3" "hatch99 hatch1 1.3")
 # The floor of formatting: "CASE FLOOR GOAL" compares the case with FLOOR plus the time
 # that only formatting the case's numbers and writing them takes (bench/format_floor.cpp,
 # with quornel's own number writer).
-format_ratios=("jw99 one 1.2")
+format_ratios=("jw99 one 1.2" "hatch99 hatch1 1.2")
 
 make_cases
 for c in "${cases[@]}"; do
@@ -76,6 +90,10 @@ for c in "${cases[@]}"; do
     out=$work/$c/program/JWC_TEMP.TXT
     printf '%-8s %s: JWC_TEMP.TXT of %d lines, %d bytes\n' "$c" "${about[$c]}" \
         "$(wc -l <"$out")" "$(stat -c %s "$out")"
+done
+for c in hatch1 hatch99; do
+    grep -q $'^z1\r$' "$work/$c/program/JWC_TEMP.TXT" ||
+        { echo "bench: case $c drew no hatch (its registry file was not read)" >&2; exit 1; }
 done
 
 # The formatting floor, built as the native preset builds quornel (-O2).

@@ -1,8 +1,10 @@
 // The fair floor for the start-up benchmark: a plain Win32 program that shows the native
 // controls quornel's first page shows and nothing else. A tab control with two pages, 29
-// editable combo boxes holding five entries each, 20 buttons, the Japanese UI font, in a
-// window of quornel's size; built the same way (static, GUI subsystem). Whatever quornel
-// needs beyond this is its own work: reading its files, the model, the pictures, layout.
+// editable combo boxes holding five entries each, 20 buttons (quornel's 11 push buttons and
+// its 9 shape buttons), 11 option buttons in three groups, three frames and the schematic's
+// picture box, the Japanese UI font, in a window of quornel's size; built the same way
+// (static, GUI subsystem). Whatever quornel needs beyond this is its own work: reading its
+// files, the model, the pictures, layout.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -15,6 +17,8 @@ namespace {
 
 constexpr int kCombos = 29;
 constexpr int kButtons = 20;
+// 柱芯/壁芯, 寸法位置 and 柱記号位置.
+constexpr int kOptionGroups[] = {2, 4, 5};
 
 HFONT ui_font() {
     LOGFONTW lf{};
@@ -56,6 +60,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         item.pszText = const_cast<wchar_t*>(pages[i]);
         SendMessageW(tab, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
     }
+
+    // The three frames holding the option buttons, and the schematic's picture box.
+    for (int g = 0; g < 3; ++g) {
+        child(WC_STATICW, L"", SS_ETCHEDFRAME, tab, 20, 60 + g * 130, 120, 110, font);
+        for (int i = 0; i < kOptionGroups[g]; ++i) {
+            child(WC_BUTTONW, L"C", BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0), tab, 30 + i * 22,
+                  70 + g * 130, 20, 17, font);
+        }
+    }
+    child(WC_STATICW, L"", SS_WHITERECT | SS_SUNKEN, tab, 160, 30, 560, 500, font);
 
     // Laid out in a grid over the page, each box with a list of five recent values.
     for (int i = 0; i < kCombos; ++i) {

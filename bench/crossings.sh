@@ -7,6 +7,8 @@
 # Usage: RUNS=31 bench/crossings.sh [QUORNEL_BINARY]
 #        INSTRUCTIONS=1 bench/crossings.sh   also counts each case's instructions (callgrind)
 #        COMPARE=1 bench/crossings.sh        also times the standard library's formatting
+#        CASES="one jw99 grid99" bench/crossings.sh OLD_BINARY
+#                                            only those cases (an older quornel has no 塗り)
 # Needs g++ (the formatting floor is built here) and, for INSTRUCTIONS=1, valgrind.
 #
 # Each case is a folder of its own: program/ (what Jw_cad's batch file leaves beside
@@ -69,7 +71,7 @@ make_cases() {
     new_case hatch99 && with_points hatch99 98 jw && hatched hatch99
 }
 # Case names with what they are, in the order each round runs them.
-cases=(one jw99 grid99 hatch1 hatch99)
+read -ra cases <<<"${CASES:-one jw99 grid99 hatch1 hatch99}"
 declare -A about=(
     [one]="1 crossing"
     [jw99]="99 crossings as Jw_cad hands them over (distinct, 15 digits)"
@@ -85,13 +87,22 @@ ratios=("jw99 one 1.3" "grid99 one 1.3" "hatch99 hatch1 1.3")
 format_ratios=("jw99 one 1.2" "hatch99 hatch1 1.2")
 
 make_cases
+# Only the ratios of the cases that run.
+has_case() { [[ " ${cases[*]} " == *" $1 "* ]]; }
+keep=()
+for r in "${ratios[@]}"; do read -r c f _ <<<"$r"; has_case "$c" && has_case "$f" && keep+=("$r"); done
+ratios=("${keep[@]}")
+keep=()
+for r in "${format_ratios[@]}"; do read -r c f _ <<<"$r"; has_case "$c" && has_case "$f" && keep+=("$r"); done
+format_ratios=("${keep[@]}")
 for c in "${cases[@]}"; do
     run_case "$c" >/dev/null || { echo "bench: quornel --repeat failed in case $c" >&2; exit 1; }
     out=$work/$c/program/JWC_TEMP.TXT
     printf '%-8s %s: JWC_TEMP.TXT of %d lines, %d bytes\n' "$c" "${about[$c]}" \
         "$(wc -l <"$out")" "$(stat -c %s "$out")"
 done
-for c in hatch1 hatch99; do
+for c in "${cases[@]}"; do
+    [[ $c == hatch* ]] || continue
     grep -q $'^z1\r$' "$work/$c/program/JWC_TEMP.TXT" ||
         { echo "bench: case $c drew no hatch (its registry file was not read)" >&2; exit 1; }
 done

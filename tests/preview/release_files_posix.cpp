@@ -98,7 +98,9 @@ TEST(ReleaseBatchFiles, JwCadDirectivesThenTheExchangeThenQuornel) {
             directives.push_back(d);
             if (d == "#e") end = i;
             // The text typed at the prompt reaches quornel.exe as /S and the text.
-            if (d == "#f") EXPECT_TRUE(l.ends_with(" : /_/S")) << l;
+            if (d == "#f") {
+                EXPECT_TRUE(l.ends_with(" : /_/S")) << l;
+            }
         }
         std::vector<std::string> expected{"#jww", "#cd", "#h0", "#0", "#e"};
         if (b.series) expected.insert(expected.end() - 1, {"#1", "#99#"});

@@ -73,9 +73,13 @@ std::string wall_name(WallSide side) {
     return kNames[side_index(side)];
 }
 
+std::string side_name(ColumnAxis axis, int part) {
+    if (axis == ColumnAxis::X) return part == 0 ? "左" : "右";
+    return part == 0 ? "上" : "下";
+}
+
 std::string wall_face_name(WallSide side, int face) {
-    if (faces_at_x(side)) return face == 0 ? "左" : "右";
-    return face == 0 ? "上" : "下";
+    return side_name(faces_at_x(side) ? ColumnAxis::X : ColumnAxis::Y, face);
 }
 
 std::string wall_value_name(WallSide side, int index) {
@@ -103,10 +107,7 @@ std::string column_total_label(ColumnAxis axis) {
 }
 
 std::string column_part_label(ColumnAxis axis, int part) {
-    static const char* const kX[] = {"の左側", "の右側"};
-    static const char* const kY[] = {"の上側", "の下側"};
-    const int p = part == 0 ? 0 : 1;
-    return column_total_label(axis) + " " + (axis == ColumnAxis::X ? kX : kY)[p];
+    return column_total_label(axis) + " の" + side_name(axis, part) + "側";
 }
 
 std::string quoted_start(std::string_view text) {

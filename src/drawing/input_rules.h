@@ -99,6 +99,9 @@ std::string wall_name(WallSide side);
 // The side of face A (`face` 0) or face B (1) of a wall: 「上」 or 「下」 for a wall to the side
 // of the column, 「左」 or 「右」 for one above or below it.
 std::string wall_face_name(WallSide side, int face);
+// One side of the reference line along an axis: 「左」「右」 across X, 「上」「下」 across Y
+// (part 0 first).
+std::string side_name(ColumnAxis axis, int part);
 // One of a side's five values without the wall's name: 「芯から上の面まで」, 「壁厚」,
 // 「下の増打」.
 std::string wall_value_name(WallSide side, int index);

@@ -134,22 +134,28 @@ TypesData read_types_data(FileSystem& fs, const std::filesystem::path& program_d
     return data;
 }
 
-const TypeBlock* find_type(const TypesData& data, std::string_view symbol) {
+namespace {
+
+// The first of `items` stored under `symbol`, compared as the file stores symbols (the bytes
+// of the ANSI code page); null for an empty symbol or one the file cannot hold.
+template <typename Item>
+const Item* first_with_symbol(const std::vector<Item>& items, std::string_view symbol) {
     const auto wanted = utf8_to_ansi(symbol);
     if (!wanted || wanted->empty()) return nullptr;
-    for (const TypeBlock& type : data.types) {
-        if (utf8_to_ansi(type.symbol) == wanted) return &type;
+    for (const Item& item : items) {
+        if (!item.symbol.empty() && utf8_to_ansi(item.symbol) == wanted) return &item;
     }
     return nullptr;
 }
 
+}  // namespace
+
+const TypeBlock* find_type(const TypesData& data, std::string_view symbol) {
+    return first_with_symbol(data.types, symbol);
+}
+
 const TypesDamage* find_damaged_type(const TypesData& data, std::string_view symbol) {
-    const auto wanted = utf8_to_ansi(symbol);
-    if (!wanted || wanted->empty()) return nullptr;
-    for (const TypesDamage& damage : data.damage) {
-        if (!damage.symbol.empty() && utf8_to_ansi(damage.symbol) == wanted) return &damage;
-    }
-    return nullptr;
+    return first_with_symbol(data.damage, symbol);
 }
 
 std::string damage_text(const TypesDamage& damage) {

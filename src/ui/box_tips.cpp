@@ -7,12 +7,6 @@ std::string quoted(const std::string& text) {
     return "「" + text + "」";
 }
 
-// The column's part of an axis on one side of the reference line: 「左」, 「下」 ...
-std::string column_side_name(ColumnAxis axis, int part) {
-    if (axis == ColumnAxis::X) return part == 0 ? "左" : "右";
-    return part == 0 ? "上" : "下";
-}
-
 // The column part box whose value 「面」 copies into a wall's part on `face`: the column's
 // depth parts for a wall to the side of it, its width parts for one above or below it.
 std::string column_face_label(WallSide side, int face) {
@@ -31,7 +25,7 @@ std::string column_total_tip(ColumnAxis axis) {
 std::string column_part_tip(ColumnAxis axis, int part) {
     const int other = part == 0 ? 1 : 0;
     const std::string total = column_total_label(axis);
-    return quoted(column_part_label(axis, part)) + "\n芯から柱の" + column_side_name(axis, part) +
+    return quoted(column_part_label(axis, part)) + "\n芯から柱の" + side_name(axis, part) +
            "の面までです。\n入れると、" + quoted(column_part_label(axis, other)) + "が" + total +
            " に合わせて変わります。" + quoted(total) + "が 0 のあいだは入れられません。";
 }

@@ -17,32 +17,46 @@ bool has_area(const FillRect& r) {
     return r.x0 < r.x1 && r.y0 < r.y1;
 }
 
+// Where a copy's rectangles are given: moved by (dx, dy) from the column's own coordinates,
+// except the ends of walls that lie in the data's own coordinates already.
+struct Origin {
+    double dx = 0, dy = 0;
+    double x(double local) const { return local + dx; }
+    double y(double local) const { return local + dy; }
+};
+
 // The structural part of a wall, between its structural faces, from the column's structural
-// face to the end of the stub.
-FillRect wall_rect(WallSide side, const WallFaces& w, const ColumnGeometry& g) {
+// face to the end of the wall.
+FillRect wall_rect(WallSide side, const WallFaces& w, const ColumnGeometry& g, const Origin& o) {
+    const double end = w.end.structural;
     switch (side) {
         case WallSide::Up:
-            return rect_between(w.KabeA, w.KabeB, g.KouzouT, g.KutaiT + kWallStub);
+            return rect_between(o.x(w.KabeA), o.x(w.KabeB), o.y(g.KouzouT),
+                                w.end.absolute ? end : o.y(end));
         case WallSide::DOWN:
-            return rect_between(w.KabeA, w.KabeB, g.KutaiB - kWallStub, g.KouzouB);
+            return rect_between(o.x(w.KabeA), o.x(w.KabeB), w.end.absolute ? end : o.y(end),
+                                o.y(g.KouzouB));
         case WallSide::Right:
-            return rect_between(g.KouzouR, g.KutaiR + kWallStub, w.KabeA, w.KabeB);
+            return rect_between(o.x(g.KouzouR), w.end.absolute ? end : o.x(end), o.y(w.KabeA),
+                                o.y(w.KabeB));
         case WallSide::Left:
-            return rect_between(g.KutaiL - kWallStub, g.KouzouL, w.KabeA, w.KabeB);
+            return rect_between(w.end.absolute ? end : o.x(end), o.x(g.KouzouL), o.y(w.KabeA),
+                                o.y(w.KabeB));
     }
     return {};
 }
 
 // The column, then the walls the drawing draws, each with the kind chosen for it.
-std::vector<FillPiece> pieces_of(const DrawingInput& in, const ColumnGeometry& g) {
+std::vector<FillPiece> pieces_of(const DrawingInput& in, const ColumnGeometry& g, const Origin& o) {
     std::vector<FillPiece> pieces;
     auto add = [&](FillKind kind, const FillRect& r) {
         if (kind != FillKind::None && has_area(r)) pieces.push_back({kind, r});
     };
-    add(in.fill.column, rect_between(g.KouzouL, g.KouzouR, g.KouzouB, g.KouzouT));
+    add(in.fill.column,
+        rect_between(o.x(g.KouzouL), o.x(g.KouzouR), o.y(g.KouzouB), o.y(g.KouzouT)));
     for (WallSide side : kWallSides) {
         const WallFaces& w = g.wall(side);
-        if (w.exists()) add(in.fill.walls, wall_rect(side, w, g));
+        if (w.exists() && w.drawn_here) add(in.fill.walls, wall_rect(side, w, g, o));
     }
     return pieces;
 }
@@ -71,15 +85,15 @@ double hatch_step(const DrawingInput& in) {
     return in.fill.pitch_mm * in.header.Syukusyaku * std::sqrt(2.0);
 }
 
-double hatch_lines_needed(const DrawingInput& in, const ColumnGeometry& g) {
+double hatch_lines_needed(const DrawingInput& in, const ColumnGeometry& g, double dx, double dy) {
     if (in.fill.column != FillKind::Hatch && in.fill.walls != FillKind::Hatch) return 0;
-    return lines_needed(pieces_of(in, g), hatch_step(in));
+    return lines_needed(pieces_of(in, g, Origin{dx, dy}), hatch_step(in));
 }
 
-FillPlan plan_fills(const DrawingInput& in, const ColumnGeometry& g) {
+FillPlan plan_fills(const DrawingInput& in, const ColumnGeometry& g, double dx, double dy) {
     FillPlan plan;
     if (!in.fill.any()) return plan;
-    plan.pieces = pieces_of(in, g);
+    plan.pieces = pieces_of(in, g, Origin{dx, dy});
     const double step = hatch_step(in);
     // Judged before: never more than kMaxHatchLines, so one allocation holds them all. (An
     // unjudged input asking for more gets no hatch lines rather than a loop without end.)

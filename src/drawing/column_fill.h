@@ -27,9 +27,10 @@ struct FillPiece {
 };
 
 // What one copy of the column fills: the column's structural rectangle, then the structural
-// part of each wall that is drawn (Up, DOWN, Right, Left) from the column's structural face
-// to the end of the stub. Rectangles without area, and those whose kind is None, are left
-// out. Computed once and written at every crossing.
+// part of each wall that it draws (Up, DOWN, Right, Left) from the column's structural face
+// to the end of the wall. Rectangles without area, and those whose kind is None, are left
+// out. Computed once and written at every crossing; on a whole floor, computed for each copy
+// in the data's own coordinates, so that one lattice of hatch lines runs across them all.
 struct FillPlan {
     std::vector<FillPiece> pieces;
     std::vector<HatchLine> hatch;
@@ -41,11 +42,14 @@ double hatch_step(const DrawingInput& input);
 
 // How many hatch lines one copy needs: for each hatched rectangle, the lines y = x + k·step
 // that meet it. A double, since a small scale can ask for more than any integer holds.
-double hatch_lines_needed(const DrawingInput& input, const ColumnGeometry& g);
+// (dx, dy) moves the copy's rectangles into the coordinates the lattice is laid in.
+double hatch_lines_needed(const DrawingInput& input, const ColumnGeometry& g, double dx = 0,
+                          double dy = 0);
 
 // The plan of a drawing whose hatch has been judged (hatch_lines_needed within
-// kMaxHatchLines).
-FillPlan plan_fills(const DrawingInput& input, const ColumnGeometry& g);
+// kMaxHatchLines), its rectangles moved by (dx, dy).
+FillPlan plan_fills(const DrawingInput& input, const ColumnGeometry& g, double dx = 0,
+                    double dy = 0);
 
 // The fill pen, then each piece: a solid ("sl " and its four corners counter-clockwise from
 // the lower left) or its hatch lines, each after "z1". Nothing when the plan is empty.

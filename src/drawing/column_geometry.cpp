@@ -28,6 +28,20 @@ void structural_faces(WallFaces& w, WallSide side, int optSin_d, int shape) {
 
 }  // namespace
 
+double stub_end(WallSide side, const ColumnGeometry& g) {
+    switch (side) {
+        case WallSide::Up:
+            return g.KutaiT + kWallStub;
+        case WallSide::DOWN:
+            return g.KutaiB - kWallStub;
+        case WallSide::Right:
+            return g.KutaiR + kWallStub;
+        case WallSide::Left:
+            return g.KutaiL - kWallStub;
+    }
+    return 0;
+}
+
 ColumnGeometry column_geometry(const DrawingInput& in) {
     ColumnGeometry g;
     g.KouzouL = -in.XU0;
@@ -49,6 +63,7 @@ ColumnGeometry column_geometry(const DrawingInput& in) {
         const bool across_x = faces_at_x(side);
         w.KabeKutaiA = across_x ? w.KabeA - w.S[3] : w.KabeA + w.S[3];
         w.KabeKutaiB = across_x ? w.KabeB + w.S[4] : w.KabeB - w.S[4];
+        w.end.body = w.end.structural = stub_end(side, g);
     }
     return g;
 }

@@ -11,12 +11,27 @@ namespace quornel {
 // Wall lines run this far beyond the body outline (drawing units, not scaled).
 inline constexpr double kWallStub = 800;
 
+// Where a wall's lines end away from the column, along the wall (y for Up and DOWN, x for
+// Right and Left): its body faces (the wall lines) at `body`, its structural faces and its fill
+// at `structural`. A stub ends kWallStub beyond the body outline; on a whole floor a wall may
+// end at the next column or at the middle of the gap, a point in the data's own coordinates
+// (`absolute`), so that both columns write it as the same number.
+struct WallEnd {
+    double body = 0;
+    double structural = 0;
+    bool absolute = false;
+};
+
 struct WallFaces {
     WallValues S{};    // the values the drawing reads (wall_use); the others are 0
     double KabeA = 0;  // structural faces: x for Up and DOWN, y for Right and Left
     double KabeB = 0;
     double KabeKutaiA = 0;  // body faces: the structural ones moved out by the extra thickness
     double KabeKutaiB = 0;
+    WallEnd end;
+    // False where the column at the other end draws this wall's lines, structural faces and
+    // fill: the column keeps the wall in its outlines and its dimensions only.
+    bool drawn_here = true;
     bool exists() const { return S[kWallThickness] != 0; }  // a wall is there when it is thick
 };
 
@@ -28,5 +43,8 @@ struct ColumnGeometry {
 };
 
 ColumnGeometry column_geometry(const DrawingInput& input);
+
+// The end of a stub on `side`: kWallStub beyond the body outline.
+double stub_end(WallSide side, const ColumnGeometry& g);
 
 }  // namespace quornel

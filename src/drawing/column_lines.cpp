@@ -93,23 +93,14 @@ void body_outline(CommandStream& out, const ColumnGeometry& g) {
     }
 }
 
-// One wall face as a line from `from` (on the column) out to the end of the stub.
-void face_line(CommandStream& out, WallSide side, double face, double from,
-               const ColumnGeometry& g) {
-    switch (side) {
-        case WallSide::Up:
-            segment(out, face, from, face, g.KutaiT + kWallStub);
-            break;
-        case WallSide::DOWN:
-            segment(out, face, from, face, g.KutaiB - kWallStub);
-            break;
-        case WallSide::Right:
-            segment(out, from, face, g.KutaiR + kWallStub, face);
-            break;
-        case WallSide::Left:
-            segment(out, from, face, g.KutaiL - kWallStub, face);
-            break;
-    }
+// One wall face as a line from `from` (on the column) out to `to`, the end of the wall.
+void face_line(CommandStream& out, WallSide side, double face, double from, double to,
+               bool absolute) {
+    const Coord end = absolute ? Coord::absolute(to) : Coord(to);
+    if (faces_at_x(side))
+        segment(out, face, from, face, end);
+    else
+        segment(out, from, face, end, face);
 }
 
 double body_face(WallSide side, const ColumnGeometry& g) {
@@ -156,19 +147,23 @@ void write_column_lines(CommandStream& out, const DrawingInput& in, const Column
     pen(out, in.wall);
     for (WallSide side : kWallSides) {
         const WallFaces& w = g.wall(side);
-        if (!w.exists()) continue;
-        face_line(out, side, w.KabeKutaiA, body_face(side, g), g);
-        face_line(out, side, w.KabeKutaiB, body_face(side, g), g);
+        if (!w.exists() || !w.drawn_here) continue;
+        const double from = body_face(side, g);
+        face_line(out, side, w.KabeKutaiA, from, w.end.body, w.end.absolute);
+        face_line(out, side, w.KabeKutaiB, from, w.end.body, w.end.absolute);
     }
 
     // A structural face that lies under extra thickness is drawn as well, from the
-    // structural outline out to the end of the stub.
+    // structural outline out to the end of the wall.
     pen(out, in.structural);
     for (WallSide side : kWallSides) {
         const WallFaces& w = g.wall(side);
-        if (!w.exists()) continue;
-        if (w.KabeA != w.KabeKutaiA) face_line(out, side, w.KabeA, structural_face(side, g), g);
-        if (w.KabeB != w.KabeKutaiB) face_line(out, side, w.KabeB, structural_face(side, g), g);
+        if (!w.exists() || !w.drawn_here) continue;
+        const double from = structural_face(side, g);
+        if (w.KabeA != w.KabeKutaiA)
+            face_line(out, side, w.KabeA, from, w.end.structural, w.end.absolute);
+        if (w.KabeB != w.KabeKutaiB)
+            face_line(out, side, w.KabeB, from, w.end.structural, w.end.absolute);
     }
 }
 

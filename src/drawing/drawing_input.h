@@ -37,7 +37,12 @@ struct DrawingInput {
     // whatever the boxes behind them still hold.
     std::array<WallValues, 4> walls{};
     int optSin_d = 0;
-    int hasira_sd = 4;
+    int hasira_sd = 4;  // 0..8, or kWholeFloor
+    // Read for 「交点ごと」 only: 「壁をつなぐ」, 「寸法は最初の交点だけ」 and, in 「柱芯」,
+    // 「外周の壁を柱の外面に合わせる」.
+    bool KabeTunagu = true;
+    bool SunpoHitotu = false;
+    bool GaisyuKabe = false;
     int SunpoIti_d = 4;
     int HasiraIti_d = 4;
     std::string symbol;        // UTF-8; empty = no symbol
@@ -55,6 +60,8 @@ struct DrawingInput {
     // The other crossings where the same column is drawn, relative to the first one, which
     // is the origin (0, 0); none when the user indicated one crossing.
     std::vector<Crossing> crossings;
+    // Jw_cad's 軸角 from TEMP.TXT ("hk"); 0 when the header gives none.
+    double axis_angle = 0;
 };
 
 }  // namespace quornel

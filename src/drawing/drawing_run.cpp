@@ -4,12 +4,37 @@
 #include "drawing/column_geometry.h"
 #include "drawing/column_lines.h"
 #include "drawing/dimension_chains.h"
+#include "drawing/floor_copies.h"
 #include "drawing/input_check.h"
 #include "drawing/symbol_text.h"
 #include "exchange/header_echo.h"
 #include "platform/text_codec.h"
 
 namespace quornel {
+
+namespace {
+
+// A whole floor: every copy with its own walls. Its hatch runs on one lattice in the data's
+// own coordinates, so that it continues from each column into its walls and on to the next.
+std::string floor_commands(const DrawingInput& input, const std::string& ansi_symbol) {
+    const std::vector<FloorCopy> copies = floor_copies(input);
+    CommandStream out;
+    for (std::size_t i = 0; i < copies.size(); ++i) {
+        const FloorCopy& copy = copies[i];
+        // The first crossing stays where it is, as a single drawing; every coordinate of a
+        // fill is written in the data's coordinates.
+        if (i > 0) out.move_by(0, 0);
+        write_fills(out, input, plan_fills(input, copy.g, copy.x, copy.y));
+        if (i > 0) out.move_by(copy.x, copy.y);
+        write_column_lines(out, input, copy.g);
+        if (copy.dimensions) write_dimension_chains(out, input, copy.g);
+        write_symbol(out, input, copy.g, ansi_symbol);
+        if (i == 0) out.reserve(out.text().size() * (3 * copies.size() + 1));
+    }
+    return out.take();
+}
+
+}  // namespace
 
 Result<std::string> drawing_commands(const DrawingInput& input) {
     if (Status s = check_drawing_input(input); !s) return s;
@@ -24,6 +49,8 @@ Result<std::string> drawing_commands(const DrawingInput& input) {
         }
         ansi_symbol = std::move(*converted);
     }
+
+    if (input.hasira_sd == kWholeFloor) return floor_commands(input, ansi_symbol);
 
     const ColumnGeometry geometry = column_geometry(input);
     const FillPlan fills = plan_fills(input, geometry);

@@ -1,10 +1,13 @@
 #include "drawing/input_check.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "drawing/column_fill.h"
 #include "drawing/column_geometry.h"
+#include "drawing/floor_copies.h"
+#include "drawing/floor_rules.h"
 #include "exchange/number_text.h"
 
 namespace quornel {
@@ -104,7 +107,14 @@ std::optional<InputRefusal> fill_choices(const FillSpec& fill) {
 // plan needs (a 1:1 scale with long walls) would take Jw_cad minutes to read: the user
 // widens the pitch or fills solid instead. Judged on values already judged.
 std::optional<InputRefusal> hatch_size(const DrawingInput& in) {
-    const double needed = hatch_lines_needed(in, column_geometry(in));
+    double needed = 0;
+    if (in.hasira_sd == kWholeFloor) {
+        // Each copy on its own, with its own walls at their joined lengths.
+        for (const FloorCopy& copy : floor_copies(in))
+            needed = std::max(needed, hatch_lines_needed(in, copy.g, copy.x, copy.y));
+    } else {
+        needed = hatch_lines_needed(in, column_geometry(in));
+    }
     if (needed <= kMaxHatchLines) return std::nullopt;
     const std::string pitch = kHatchPitchLabel;
     return InputRefusal{
@@ -120,11 +130,14 @@ std::optional<InputRefusal> hatch_size(const DrawingInput& in) {
 
 std::optional<InputRefusal> find_input_refusal(const DrawingInput& in) {
     if (auto r = column(in)) return r;
-    if (in.hasira_sd < 0 || in.hasira_sd > 8)
+    if (in.hasira_sd < 0 || in.hasira_sd > kWholeFloor)
         return other("柱の位置（" + std::to_string(in.hasira_sd) + "）が正しくありません。");
-    for (WallSide side : kWallSides)
+    // A wall drawn with another side's values (「壁をつなぐ」) is judged as that side.
+    for (WallSide side : kWallSides) {
+        if (wall_values_side(side, in.hasira_sd, in.KabeTunagu) != side) continue;
         if (auto r = judge_wall(side, in.walls[side_index(side)], in.hasira_sd, in.optSin_d))
             return r;
+    }
 
     if (auto r = pen(in.body, "躯体柱")) return r;
     if (auto r = pen(in.cross, "構造クロス")) return r;
@@ -140,6 +153,7 @@ std::optional<InputRefusal> find_input_refusal(const DrawingInput& in) {
     for (const Crossing& at : in.crossings)
         if (!std::isfinite(at.x) || !std::isfinite(at.y))
             return other("TEMP.TXT の指示点の座標が正しくありません。");
+    if (auto r = judge_floor(in)) return r;
 
     if (has_control_character(in.symbol) || has_control_character(in.symbol_ansi)) {
         return InputRefusal{"「" + std::string(kSymbolLabel) +

@@ -35,6 +35,7 @@ bool one_of(int value, const int (&set)[N]) {
 }  // namespace
 
 WallPosition wall_position(WallSide side, int hasira_sd) {
+    hasira_sd = box_shape(hasira_sd);
     if (hasira_sd < 0 || hasira_sd > 8) return WallPosition::None;
     const SideSets& s = kSets[side_index(side)];
     if (one_of(hasira_sd, s.none)) return WallPosition::None;

@@ -39,8 +39,17 @@ inline constexpr int kWallThickness = 2;
 
 // ---- where the column stands -----------------------------------------------------------------
 
+// 「交点ごと」, the tenth choice of 「柱・壁 配置」: every crossing of a whole floor takes its
+// walls from where the other crossings lie (drawing/floor_rules.h). Its boxes, and every rule
+// they follow, are those of the crossing.
+inline constexpr int kWholeFloor = 9;
+inline constexpr int kCrossingShape = 4;
+constexpr int box_shape(int hasira_sd) {
+    return hasira_sd == kWholeFloor ? kCrossingShape : hasira_sd;
+}
+
 // The column's place relative to one side's wall, from the column shape (hasira_sd 0..8,
-// 3 × row + column of the column's place in its wall grid).
+// 3 × row + column of the column's place in its wall grid; 9 as 4).
 enum class WallPosition {
     None,    // the column stands at that edge of the grid: no wall on this side
     FaceA,   // at the building's edge on face A's side: the wall is set out from face A

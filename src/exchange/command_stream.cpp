@@ -45,7 +45,7 @@ void CommandStream::item(Coord c, double offset) {
         text_ += "0 ";
         return;
     }
-    const double value = c.value() + offset;
+    const double value = c.value() + (c.is_absolute() ? 0.0 : offset);
     constexpr int kRecentBits = 9;  // 512 items, a few times the numbers of one column
     if (!recent_) recent_ = std::make_unique<RecentItem[]>(1 << kRecentBits);
     const auto bits = std::bit_cast<std::uint64_t>(value);

@@ -19,12 +19,21 @@ class Coord {
         c.reference_line_ = true;
         return c;
     }
+    // A value in the data's own coordinates, written as it is wherever the drawing is moved:
+    // a point that belongs to another copy (the face of the next column).
+    static Coord absolute(double value) {
+        Coord c(value);
+        c.absolute_ = true;
+        return c;
+    }
     double value() const { return value_; }
     bool is_reference_line() const { return reference_line_; }
+    bool is_absolute() const { return absolute_; }
 
   private:
     double value_;
     bool reference_line_ = false;
+    bool absolute_ = false;
 };
 
 enum class TextDirection { Horizontal, Vertical };

@@ -100,10 +100,29 @@ Result<Crossing> read_point_line(int number, std::string_view line) {
     if (values.size() != 2) {
         return refuse(number, line, "座標が x と y の二つではありません。");
     }
-    return Crossing{values[0], values[1]};
+    std::string_view text = without_leading_blanks(line);
+    while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
+    // A line that read is all ASCII: its tag, blanks and half-width numbers.
+    return Crossing{values[0], values[1], number, std::string(text)};
 }
 
 }  // namespace
+
+std::optional<double> read_axis_angle(std::string_view buffer) {
+    std::optional<double> angle;
+    bool found = false;
+    for_each_header_line(buffer, [&](int, LineSpan, std::string_view line) {
+        line = without_leading_blanks(line);
+        if (found || !line.starts_with("hk") || line.size() < 3 || !is_blank(line[2])) return;
+        found = true;
+        line.remove_prefix(2);
+        line = without_leading_blanks(line);
+        std::size_t end = 0;
+        while (end < line.size() && !is_blank(line[end])) ++end;
+        angle = parse_number(line.substr(0, end), NumberForms::HalfWidthOnly);
+    });
+    return angle;
+}
 
 std::vector<LineSpan> point_lines(std::string_view buffer) {
     std::vector<LineSpan> spans;

@@ -6,6 +6,8 @@
 // origin of every coordinate in the exchange file and is never written, so the column
 // drawn at (0, 0) stands at the first crossing and the point lines say where else it goes.
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +18,10 @@ namespace quornel {
 struct Crossing {
     double x = 0;
     double y = 0;
+    // Where it came from, to name it to the user: its line of TEMP.TXT (from 1) and that
+    // line as Jw_cad wrote it, without the blanks around it.
+    int line = 0;
+    std::string text;
 };
 
 // A piece of the header: where a point line starts and its length with its line end.
@@ -34,5 +40,9 @@ std::vector<LineSpan> point_lines(std::string_view buffer);
 // line, circle or text, "hp0", a number that does not read) is refused with a message that
 // names TEMP.TXT and the line: the column is never drawn at a place quornel did not read.
 Result<std::vector<Crossing>> read_crossings(std::string_view buffer);
+
+// Jw_cad's 軸角 ("hk" among the header's keys): the angle by which the drawing's axes are
+// turned, in degrees as Jw_cad wrote it. nullopt when the header has none or it does not read.
+std::optional<double> read_axis_angle(std::string_view buffer);
 
 }  // namespace quornel

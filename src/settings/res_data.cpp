@@ -11,7 +11,8 @@ Result<std::string> res_data_text(const ResDataValues& values, const std::filesy
                                   std::string_view not_saved) {
     std::string text;
     for (int i = 0; i < kResDataLines; ++i) {
-        std::string value = single_line(values[i]);
+        if (!values[i] && kResDataLayout[i].whole_floor) continue;
+        std::string value = single_line(values[i].value_or(std::string()));
         auto ansi = utf8_to_ansi(value);
         if (!ansi) {
             return Result<std::string>::failure(
@@ -52,6 +53,9 @@ ResDataRead read_res_data(FileSystem& fs, const std::filesystem::path& program_d
     std::vector<int> without_comma;
     for (int i = 0; i < kResDataLines && i < static_cast<int>(lines.size()); ++i) {
         std::string_view line = lines[i];
+        // A line of 「交点ごと」 left blank (an editor's line end after the last line) is one
+        // the file has not got.
+        if (kResDataLayout[i].whole_floor && line.find_first_not_of(" \t") == line.npos) continue;
         auto comma = line.find(',');
         if (comma == std::string_view::npos) {
             without_comma.push_back(i + 1);
@@ -61,7 +65,7 @@ ResDataRead read_res_data(FileSystem& fs, const std::filesystem::path& program_d
         result.values[i] = ansi_to_utf8(line.substr(comma + 1));
     }
     const std::string details =
-        unread_lines_text(kResDataLines, lines.size(), without_comma, "に「,」がありません");
+        unread_lines_text(kResDataLinesAlways, lines.size(), without_comma, "に「,」がありません");
     if (!details.empty()) {
         result.problem = "前回値のファイル「" + display_name(file) +
                          "」の一部が読めませんでした（" + details +

@@ -1,5 +1,7 @@
 #pragma once
-// quornel_res.dat: the previous values, 37 lines of "key,value" in a fixed order.
+// quornel_res.dat: the previous values, lines of "key,value" in a fixed order: the 37 lines
+// every set holds, then the lines of 「交点ごと」, which a set holds only while that choice is
+// made.
 #include <array>
 #include <cstddef>
 #include <filesystem>
@@ -22,6 +24,10 @@ struct ResDataLine {
     const char* key;
     const char* box;     // null for a choice
     const char* choice;  // null for a box
+    // A line of 「交点ごと」: stored only while the whole floor is the chosen shape, so that
+    // every other file and block stays line for line as 1.2.0 writes and reads it. A set
+    // without it is whole (the window takes the choice's own default).
+    bool whole_floor = false;
 };
 
 // The lines in file order, which is also the order 「前回値」 restores them in.
@@ -64,12 +70,32 @@ inline constexpr ResDataLine kResDataLayout[] = {
     {"KabeSunLeft_d_2", "cboKabeSunLeft(2)", nullptr},
     {"KabeSunLeft_d_3", "cboKabeSunLeft(3)", nullptr},
     {"KabeSunLeft_d_4", "cboKabeSunLeft(4)", nullptr},
+    {"KabeTunagu_d", nullptr, "chkKabeTunagu", true},
+    {"SunpoHitotu_d", nullptr, "chkSunpoHitotu", true},
+    {"GaisyuKabe_d", nullptr, "chkGaisyuKabe", true},
 };
 // clang-format on
 
 inline constexpr int kResDataLines = static_cast<int>(std::size(kResDataLayout));
 
-using ResDataValues = std::array<std::string, kResDataLines>;  // UTF-8 texts, file order
+// The lines every set holds (37). The lines of 「交点ごと」 come after them all, so that a file
+// of 1.2.0 is a whole set and 1.2.0 reads the sets of every other shape as it wrote them.
+constexpr int res_data_lines_always() {
+    int n = 0;
+    while (n < kResDataLines && !kResDataLayout[n].whole_floor) ++n;
+    return n;
+}
+inline constexpr int kResDataLinesAlways = res_data_lines_always();
+constexpr bool whole_floor_lines_last() {
+    for (int i = kResDataLinesAlways; i < kResDataLines; ++i)
+        if (!kResDataLayout[i].whole_floor) return false;
+    return true;
+}
+static_assert(whole_floor_lines_last(), "the lines of 交点ごと follow every other line");
+
+// A set of values in file order, UTF-8; nullopt for a line the set does not hold (a line of
+// 「交点ごと」 of another shape, or one a file has not got).
+using ResDataValues = std::array<std::optional<std::string>, kResDataLines>;
 
 // The line of kResDataLayout with this key; -1 when no line has it.
 constexpr int res_data_line(std::string_view key) {
@@ -81,9 +107,10 @@ constexpr int res_data_line(std::string_view key) {
 // The line holding the column symbol, by which quornel_types.dat stores each set.
 inline constexpr int kSymbolLine = res_data_line("HasiraKigou_d");
 
-// The 37 "key,value" lines of a set as the data files hold them: ANSI, each value on one
-// line, CR LF. Fails when a value has a character the ANSI code page cannot hold, with a
-// message naming the value and `file`, followed by `not_saved`.
+// The "key,value" lines of a set as the data files hold them: ANSI, each value on one line,
+// CR LF; a line the set does not hold is left out where it may be (a line of 「交点ごと」) and
+// written empty elsewhere. Fails when a value has a character the ANSI code page cannot hold, with
+// a message naming the value and `file`, followed by `not_saved`.
 Result<std::string> res_data_text(const ResDataValues& values, const std::filesystem::path& file,
                                   std::string_view not_saved);
 
@@ -95,15 +122,17 @@ Status write_res_data(FileSystem& fs, const std::filesystem::path& program_dir,
 struct ResDataRead {
     // Per line: everything after the first comma (UTF-8), or nullopt when the line is
     // missing or has no comma.
-    std::array<std::optional<std::string>, kResDataLines> values;
+    ResDataValues values;
     // Japanese message when the file is missing or unreadable, or some line is missing or
-    // has no comma; empty when all 37 lines were read.
+    // has no comma; empty when every line a set holds was read (the lines of 「交点ごと」 may
+    // be missing).
     std::string problem;
     // There is no file: nothing has been drawn in this folder yet.
     bool missing = false;
 };
 
-// Reads quornel_res.dat. Lines end at CR LF, LF or a lone CR; keys are not looked at.
+// Reads quornel_res.dat. Lines end at CR LF, LF or a lone CR; keys are not looked at. A line
+// of 「交点ごと」 that is missing or blank is not held, which is no problem.
 ResDataRead read_res_data(FileSystem& fs, const std::filesystem::path& program_dir);
 
 }  // namespace quornel

@@ -63,13 +63,15 @@ BlockRead read_block(const std::vector<NumberedLine>& lines) {
         block.type.values[i] = std::move(value);
         block.type.lines[i] = line.number;
     }
+    // The lines of 「交点ごと」 belong to the blocks of that shape only: a block without them
+    // is whole.
     for (int i = 0; i < kResDataLines; ++i) {
-        if (!seen[i]) {
+        if (!seen[i] && !kResDataLayout[i].whole_floor) {
             fail(std::string("「") + kResDataLayout[i].key + "」の行がありません");
             break;
         }
     }
-    block.type.symbol = block.type.values[kSymbolLine];
+    block.type.symbol = block.type.values[kSymbolLine].value_or(std::string());
     if (block.symbol_ansi && block.symbol_ansi->empty()) fail("柱記号が空です");
     return block;
 }
@@ -168,7 +170,7 @@ std::string damage_text(const TypesDamage& damage) {
 
 Status store_type(FileSystem& fs, const std::filesystem::path& program_dir,
                   const ResDataValues& values) {
-    const std::string& symbol = values[kSymbolLine];
+    const std::string symbol = values[kSymbolLine].value_or(std::string());
     if (symbol.empty()) return Status::success();
     const auto file = program_dir / kTypesDataFile;
     const std::string not_saved =

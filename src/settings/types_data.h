@@ -1,9 +1,10 @@
 #pragma once
 // quornel_types.dat: the column types of a plan, each stored under its symbol (C1, C2 …) as
 // the whole set that quornel_res.dat holds for the previous column. The file is blocks of the
-// same 37 "key,value" lines as quornel_res.dat, each block starting at its optSin_d line,
-// newest first; a block's symbol is its HasiraKigou_d value. ANSI, CR LF, written atomically.
-// A user removes a type by deleting its block in a text editor.
+// same "key,value" lines as quornel_res.dat (37, and those of 「交点ごと」 where the set holds
+// them), each block starting at its optSin_d line, newest first; a block's symbol is its
+// HasiraKigou_d value. ANSI, CR LF, written atomically. A user removes a type by deleting its block
+// in a text editor.
 #include <array>
 #include <cstddef>
 #include <filesystem>
@@ -26,7 +27,7 @@ inline constexpr std::size_t kTypesKept = 100;
 struct TypeBlock {
     std::string symbol;                      // its HasiraKigou_d value, UTF-8, never empty
     ResDataValues values;                    // in the order of kResDataLayout, UTF-8
-    std::array<int, kResDataLines> lines{};  // the file's line (from 1) of each value
+    std::array<int, kResDataLines> lines{};  // the file's line (from 1) of each value held
 };
 
 // A part of the file that is not used: lines before the first block that are not blank, or a
@@ -47,7 +48,10 @@ struct TypesData {
 };
 
 // Reads quornel_types.dat. Lines end at CR LF, LF or a lone CR; blank lines are passed over.
-// A damaged part never hides the blocks that can be read.
+// A damaged part never hides the blocks that can be read. A block is judged by its lines, not
+// by its values: one that holds the lines of 「交点ごと」 with another shape (written by hand)
+// is read as it stands and kept so, as the values of a wall its shape hides are; the window
+// judges each value when it restores it.
 TypesData read_types_data(FileSystem& fs, const std::filesystem::path& program_dir);
 
 // The type stored under `symbol`, compared as the file stores it (ANSI, so 「C1」 and 「Ｃ１」

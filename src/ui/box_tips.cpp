@@ -91,4 +91,37 @@ std::string wall_button_tip(const WallTipLayout& layout) {
            "に入れます。";
 }
 
+std::string whole_floor_tip() {
+    return quoted(kWholeFloorLabel) +
+           "\n指示した交点ごとに、同じ通り芯の上で隣にある交点の向きにだけ壁を付け、角・T・十字"
+           "などの形を決めて描きます。\n交点を 2 か所以上指示したとき（quornel_multi.bat）に使え"
+           "ます。";
+}
+
+std::string kabe_tunagu_tip() {
+    return quoted(kKabeTunaguLabel) +
+           "\n隣り合う交点の間の壁を、柱から柱まで 1 本の壁として描きます。\n入れているあいだ、" +
+           quoted(wall_name(WallSide::DOWN)) + "は" + quoted(wall_name(WallSide::Up)) + "の、" +
+           quoted(wall_name(WallSide::Left)) + "は" + quoted(wall_name(WallSide::Right)) +
+           "の値で描きます（その欄は灰色になります）。外すと、柱から隣の柱へ 800 mm ずつ（間が"
+           "短いときは真ん中まで）描きます。";
+}
+
+std::string sunpo_hitotu_tip() {
+    return quoted(kSunpoHitotuLabel) +
+           "\n寸法を、最初に指示した交点の柱にだけ描き、ほかの交点の柱には描きません。";
+}
+
+std::string gaisyu_kabe_tip() {
+    // With the walls joined, face A is the upper face of every wall to the side and the left
+    // face of every wall above or below: outside on one edge of the floor, inside on the other.
+    const std::string side_masi = quoted(wall_value_name(WallSide::Right, 3));
+    const std::string upright_masi = quoted(wall_value_name(WallSide::Up, 3));
+    return quoted(kGaisyuKabeLabel) +
+           "\n建物の外周の壁を、外側の面が柱の外面（構造体の面）にそろうように描きます（柱芯の"
+           "ときだけ）。\n増打は入れた面に付くので、左右の壁の" +
+           side_masi + "は上の列では外側、下の列では内側に、上下の壁の" + upright_masi +
+           "は左の列では外側、右の列では内側に付きます。";
+}
+
 }  // namespace quornel

@@ -12,6 +12,7 @@ enum class ControlKind {
     Label,
     Button,
     OptionButton,
+    CheckBox,
     ComboBox,      // editable combo box
     DropDownList,  // non-editable combo box
     Frame,
@@ -61,6 +62,13 @@ struct Button : Control {
 struct OptionButton : Control {
     std::string caption;
     bool value = false;
+};
+
+// A check box: `value` 1 checked, 0 not. A click turns it over; its caption may run to
+// several lines within its rectangle.
+struct CheckBox : Control {
+    std::string caption;
+    int value = 0;
 };
 
 struct ComboBox : Control {

@@ -25,6 +25,7 @@ bool takes_focus(ControlKind kind) {
         case ControlKind::DropDownList:
         case ControlKind::Button:
         case ControlKind::OptionButton:
+        case ControlKind::CheckBox:
         case ControlKind::TabControl:
             return true;
         default:
@@ -62,6 +63,8 @@ const char* kind_name(ControlKind kind) {
             return "CommandButton";
         case ControlKind::OptionButton:
             return "OptionButton";
+        case ControlKind::CheckBox:
+            return "CheckBox";
         case ControlKind::ComboBox:
             return "ComboBox";
         case ControlKind::DropDownList:
@@ -297,6 +300,12 @@ ActResult FrmMain::user_click(const ControlRef& ref) {
             select_option(static_cast<OptionButton&>(*control));
             return ActResult::Done;
         }
+        case ControlKind::CheckBox: {
+            if (!move_to(ref, *control)) return ActResult::Refused;
+            auto& box = static_cast<CheckBox&>(*control);
+            set_check(box, box.value ? 0 : 1);
+            return ActResult::Done;
+        }
         default:
             return ActResult::NotApplicable;
     }
@@ -346,6 +355,14 @@ void FrmMain::select_option(OptionButton& option) {
     }
     option.value = true;
     Binding* binding = binding_for(option);
+    if (binding && binding->click) binding->click();
+}
+
+void FrmMain::set_check(CheckBox& box, int value) {
+    value = value ? 1 : 0;
+    if (box.value == value) return;
+    box.value = value;
+    Binding* binding = binding_for(box);
     if (binding && binding->click) binding->click();
 }
 

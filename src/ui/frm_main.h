@@ -77,7 +77,7 @@ struct SakuzuInput {
                      // refusal is about no box (TEMP.TXT, Jw_cad's settings)
 };
 
-// Where a set of the 37 values of quornel_res.dat was read (quornel_res.dat itself, or one
+// Where a set of the values of quornel_res.dat was read (quornel_res.dat itself, or one
 // type's block of quornel_types.dat), for the message about values that cannot be restored.
 struct ValueSetOrigin {
     std::string unusable;                    // the sentence before the list of those values
@@ -109,8 +109,8 @@ class FrmMain {
     ActResult user_leave(const ControlRef& ref);
     // Enter in a combo box (its KeyPress 13) or on a button (its Click).
     ActResult user_enter(const ControlRef& ref);
-    // A click on a button, shape image, option button or tab page. A tab page is addressed
-    // as SSTab1(PAGE), PAGE 0 "作図" or 1 "基本設定".
+    // A click on a button, shape image, option button, check box or tab page. A tab page is
+    // addressed as SSTab1(PAGE), PAGE 0 "作図" or 1 "基本設定".
     ActResult user_click(const ControlRef& ref);
     // The user chooses entry `entry` (0-based) of a list: a drop-down list selects it and
     // runs its Click handler; an editable box only shows the entry's text until it is left.
@@ -128,6 +128,8 @@ class FrmMain {
     // Selects an option button of its group; its Click handler runs when it was not
     // selected already.
     void select_option(OptionButton& option);
+    // Checks (1) or clears (0) a check box; its Click handler runs when the value changes.
+    void set_check(CheckBox& box, int value);
 
     // ---- the inventory --------------------------------------------------------------------
     Control* find_control(std::string_view name, int index = -1);
@@ -157,6 +159,9 @@ class FrmMain {
     void optHasiraMoji_Click(int index);
     void img_hasira_s_Click(int index);
     void Command1_Click(int index);
+    void chkKabeTunagu_Click();
+    void chkSunpoHitotu_Click();
+    void chkGaisyuKabe_Click();
 
     void cboM_h_LostFocus();
     void cboM_k_LostFocus();
@@ -224,13 +229,16 @@ class FrmMain {
     Picture pic_ku, pic_kd, pic_kl, pic_kr, pic_lt, pic_ly;
     std::array<Picture, 9> pic_nPenStyle;
     std::array<Picture, 6> pic_nPenColor;
-    std::array<Picture, 9> img_botanU;
-    std::array<Picture, 9> img_botanD;
+    std::array<Picture, 10> img_botanU;  // the nine shapes and 「交点ごと」
+    std::array<Picture, 10> img_botanD;
 
     // Tab 0 "作図".
     Label lbl_hasira_s;
     Frame Frame1;
     std::array<OptionButton, 2> optSin;
+    // 「交点ごと」's choices: 「壁をつなぐ」, 「寸法は最初の交点だけ」,
+    // 「外周の壁を柱の外面に合わせる」.
+    CheckBox chkKabeTunagu, chkSunpoHitotu, chkGaisyuKabe;
     Label Label28, Label29;
     ComboBox cboM_h, cboM_k;
     Label Label2;
@@ -250,7 +258,7 @@ class FrmMain {
     Picture Picture2;
     Button cmdResData, cmdKigouData, cmdSakuzu, cmdReset, cmdClose;
 
-    // The schematic inside Picture2 (and the nine shape buttons), and the wall panels in
+    // The schematic inside Picture2 (and the ten shape buttons), and the wall panels in
     // the order Up, DOWN, Right, Left (index with WallSide).
     ColumnPanel column;
     std::array<WallPanel, 4> walls;
@@ -275,7 +283,7 @@ class FrmMain {
     std::array<Line, 15> tab1_lines;
 
     // ---- module values of the window ---------------------------------------------------
-    SchematicState state;  // hasira_sd, optSin_d, DiagramCenterX/Y, the column square
+    SchematicState state;  // hasira_sd, optSin_d, KabeTunagu, DiagramCenterX/Y, the column square
     int SunpoIti_d = 4;
     int HasiraIti_d = 4;
     int UseDefaultLists = 0;
@@ -284,6 +292,7 @@ class FrmMain {
     HostHeader header;        // from TEMP.TXT
     // The other crossings the user indicated in Jw_cad, where 「作図」 draws the column again.
     std::vector<Crossing> crossings;
+    double axis_angle = 0;  // Jw_cad's 軸角 from TEMP.TXT, 0 when it gives none
     // TEMP.TXT as read, raw bytes.
     std::string_view header_buffer() const { return header_file_->view(); }
     bool closed = false;
@@ -325,8 +334,12 @@ class FrmMain {
     ComboBox* box_named(std::string_view name);
     std::array<ComboBox*, kSetteiValues> settei_boxes();  // the 基本設定 lists, by kSetteiPicks
     std::array<ComboBox*, kResDataLines> res_data_boxes();  // by kResDataLayout; null: a choice
-    // The 37 values as the window holds them now, as quornel_res.dat stores them.
+    // The values as the window holds them now, as quornel_res.dat stores them: the lines of
+    // 「交点ごと」 only while it is chosen.
     ResDataValues res_data_values();
+    // 「交点ごと」 and its check boxes enabled where they apply, and the caption with the count
+    // of places (and, for the whole floor, the kinds of crossing they make).
+    void EnableFloorChoices();
     // Restores a set read from `origin` as 「前回値」 does, telling the user what it cannot.
     void RestoreValueSet(const ResDataRead& read, const ValueSetOrigin& origin);
     // The boxes of each line of the pick-list file, found by the names its layout gives.

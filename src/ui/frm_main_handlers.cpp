@@ -1,5 +1,7 @@
 // Which handler each control runs, and the handlers of the schematic: the shape buttons,
-// the option buttons and the input boxes of the column and the walls.
+// the option buttons, the check boxes of 「交点ごと」 and the input boxes of the column and the
+// walls.
+#include "drawing/floor_rules.h"
 #include "ui/frm_main.h"
 
 namespace quornel {
@@ -57,7 +59,11 @@ void FrmMain::bind_handlers() {
     button(wall(WallSide::Right).cmdWri, [this] { cmdWriKR_Click(); });
     button(wall(WallSide::Left).cmdWri, [this] { cmdWriKL_Click(); });
 
-    for (int i = 0; i < 9; ++i) click(column.img_hasira_s[i], [this, i] { img_hasira_s_Click(i); });
+    for (int i = 0; i < kShapeButtons; ++i)
+        click(column.img_hasira_s[i], [this, i] { img_hasira_s_Click(i); });
+    click(chkKabeTunagu, [this] { chkKabeTunagu_Click(); });
+    click(chkSunpoHitotu, [this] { chkSunpoHitotu_Click(); });
+    click(chkGaisyuKabe, [this] { chkGaisyuKabe_Click(); });
     for (int i = 0; i < 2; ++i) click(optSin[i], [this, i] { optSin_Click(i); });
     for (int i = 1; i <= 4; ++i) click(optSunpoIti(i), [this, i] { optSunpoIti_Click(i); });
     for (int i = 0; i < 5; ++i) click(optHasiraMoji[i], [this, i] { optHasiraMoji_Click(i); });
@@ -87,15 +93,46 @@ void FrmMain::bind_handlers() {
 // ---- column shape and modes ----
 
 void FrmMain::img_hasira_s_Click(int index) {
-    if (index < 0 || index > 8) return;
+    if (index < 0 || index >= kShapeButtons) return;
     ApplyColumnShape(column, walls, state, index);
     RefreshSequence(column, walls, state, 0);
+    EnableFloorChoices();
 }
 
 void FrmMain::optSin_Click(int index) {
     state.optSin_d = index;
     RefreshSequence(column, walls, state, index);
+    EnableFloorChoices();
 }
+
+void FrmMain::EnableFloorChoices() {
+    const bool floor = state.hasira_sd == kWholeFloor;
+    column.img_hasira_s[kWholeFloor].enabled = !crossings.empty();
+    chkKabeTunagu.enabled = chkSunpoHitotu.enabled = floor;
+    // In 「壁芯」 the reference lines run through the walls: there is no outer face to set
+    // them on. The box keeps what it holds for a return to 「柱芯」.
+    chkGaisyuKabe.enabled = floor && state.optSin_d == 0;
+    // The user sees that every crossing arrived, and with the whole floor what each makes,
+    // before filling in the window.
+    form.caption = FormWindow::kTitle;
+    if (crossings.empty()) return;
+    form.caption += "（" + std::to_string(crossings.size() + 1) + " か所";
+    if (floor) form.caption += "：" + floor_kinds_text(crossings);
+    form.caption += "）";
+}
+
+// A wall below or to the left joined to the one above or to the right is one wall: its boxes
+// follow, or, unjoined, are the user's again as their layout has them.
+void FrmMain::chkKabeTunagu_Click() {
+    state.KabeTunagu = chkKabeTunagu.value != 0;
+    LayoutKabeSun(wall(WallSide::DOWN), state);
+    LayoutKabeSun(wall(WallSide::Left), state);
+    FollowJoinedWalls(walls, state);
+}
+
+// These two say only how 「作図」 draws the floor; it reads them from the boxes.
+void FrmMain::chkSunpoHitotu_Click() {}
+void FrmMain::chkGaisyuKabe_Click() {}
 
 void FrmMain::optSunpoIti_Click(int index) {
     SunpoIti_d = index;
@@ -157,31 +194,40 @@ void FrmMain::cmdWriHY_Click() {
 void FrmMain::cboM_k_LostFocus() {
     ValidateKabeMasi(cboM_k, walls);
 }
+// Each settles the side's texts; a side joined to it by 「壁をつなぐ」 follows at once.
 void FrmMain::cboKabeSunUp_LostFocus(int index) {
     ValidateKabeSun(wall(WallSide::Up), index, state);
+    FollowJoinedWalls(walls, state);
 }
 void FrmMain::cboKabeSunDOWN_LostFocus(int index) {
     ValidateKabeSun(wall(WallSide::DOWN), index, state);
+    FollowJoinedWalls(walls, state);
 }
 void FrmMain::cboKabeSunRight_LostFocus(int index) {
     ValidateKabeSun(wall(WallSide::Right), index, state);
+    FollowJoinedWalls(walls, state);
 }
 void FrmMain::cboKabeSunLeft_LostFocus(int index) {
     ValidateKabeSun(wall(WallSide::Left), index, state);
+    FollowJoinedWalls(walls, state);
 }
 
 // The walls above and below take the column's X parts, those to the sides its Y parts.
 void FrmMain::cmdWriKU_Click() {
     KabeWriClick(wall(WallSide::Up), state, column.cboHsnXU_0.text, column.cboHsnXU_1.text);
+    FollowJoinedWalls(walls, state);
 }
 void FrmMain::cmdWriKD_Click() {
     KabeWriClick(wall(WallSide::DOWN), state, column.cboHsnXU_0.text, column.cboHsnXU_1.text);
+    FollowJoinedWalls(walls, state);
 }
 void FrmMain::cmdWriKR_Click() {
     KabeWriClick(wall(WallSide::Right), state, column.cboHsnYU_0.text, column.cboHsnYU_1.text);
+    FollowJoinedWalls(walls, state);
 }
 void FrmMain::cmdWriKL_Click() {
     KabeWriClick(wall(WallSide::Left), state, column.cboHsnYU_0.text, column.cboHsnYU_1.text);
+    FollowJoinedWalls(walls, state);
 }
 
 }  // namespace quornel

@@ -171,22 +171,31 @@ constexpr Row kInventory[] = {
     // the tab control that the start-up size cuts off.
     store(ARRAY(pic_nPenStyle), K::PictureBox, {120, 10560, 855, 135}).elements(9, 900),
     store(ARRAY(pic_nPenColor), K::PictureBox, {6600, 10800, 885, 90}).elements(6, 960),
-    store(ARRAY(img_botanU), K::Image, {120, 8880, 465, 465}).elements(9, 480),
-    store(ARRAY(img_botanD), K::Image, {120, 9480, 465, 465}).elements(9, 480),
+    store(ARRAY(img_botanU), K::Image, {120, 8880, 465, 465}).elements(kShapeButtons, 480),
+    store(ARRAY(img_botanD), K::Image, {120, 9480, 465, 465}).elements(kShapeButtons, 480),
 
     // ---- tab 0 "作図" ----
-    at(CONTROL(lbl_hasira_s), K::Label, kDrawingTab, {720, 600, 1005, 255}).with("柱・壁 配置"),
-    registered(column_each<&ColumnPanel::img_hasira_s>, 9),
-    at(CONTROL(Frame1), K::Frame, kDrawingTab, {360, 1080, 1695, 255}),
+    // The column left of the schematic, top to bottom: 柱・壁 配置 with 柱芯/壁芯, the shape
+    // buttons (column/column_make.cpp) and the check boxes of 「交点ごと」 right below them,
+    // 柱増打/壁増打, 寸法位置, 柱記号位置. 「外周の壁を柱の外面に合わせる」 takes two lines.
+    at(CONTROL(lbl_hasira_s), K::Label, kDrawingTab, {720, 480, 1005, 255}).with("柱・壁 配置"),
+    registered(column_each<&ColumnPanel::img_hasira_s>, kShapeButtons),
+    at(CONTROL(Frame1), K::Frame, kDrawingTab, {360, 795, 1695, 255}),
     at(ELEMENT(optSin, 0), K::OptionButton, kFrame1, {0, 0, 735, 255}).with("柱芯").chosen(),
     at(ELEMENT(optSin, 1), K::OptionButton, kFrame1, {960, 0, 735, 255}).with("壁芯"),
-    at(CONTROL(Label28), K::Label, kDrawingTab, {480, 3720, 615, 255}).with(kColumnMasiLabel.data()),
-    at(CONTROL(Label29), K::Label, kDrawingTab, {1440, 3720, 615, 255}).with(kWallMasiLabel.data()),
-    at(CONTROL(cboM_h), K::ComboBox, kDrawingTab, {480, 4200, 615, 300}).with("0"),
-    at(CONTROL(cboM_k), K::ComboBox, kDrawingTab, {1440, 4200, 615, 300}).with("0"),
+    at(CONTROL(chkKabeTunagu), K::CheckBox, kDrawingTab, {360, 2925, 2340, 255})
+        .with(kKabeTunaguLabel),
+    at(CONTROL(chkGaisyuKabe), K::CheckBox, kDrawingTab, {360, 3210, 2340, 480})
+        .with(kGaisyuKabeLabel),
+    at(CONTROL(chkSunpoHitotu), K::CheckBox, kDrawingTab, {360, 3720, 2340, 255})
+        .with(kSunpoHitotuLabel),
+    at(CONTROL(Label28), K::Label, kDrawingTab, {480, 4080, 615, 255}).with(kColumnMasiLabel.data()),
+    at(CONTROL(Label29), K::Label, kDrawingTab, {1440, 4080, 615, 255}).with(kWallMasiLabel.data()),
+    at(CONTROL(cboM_h), K::ComboBox, kDrawingTab, {480, 4350, 615, 300}).with("0"),
+    at(CONTROL(cboM_k), K::ComboBox, kDrawingTab, {1440, 4350, 615, 300}).with("0"),
 
-    at(CONTROL(Label2), K::Label, kDrawingTab, {720, 4680, 975, 255}).with("寸法位置"),
-    at(CONTROL(Frame2), K::Frame, kDrawingTab, {240, 4920, 1815, 1815}),
+    at(CONTROL(Label2), K::Label, kDrawingTab, {720, 4770, 975, 255}).with("寸法位置"),
+    at(CONTROL(Frame2), K::Frame, kDrawingTab, {240, 5010, 1815, 1815}),
     at(CONTROL(Shape14), K::Shape, kFrame2, {360, 360, 495, 495}),
     at(CONTROL(Shape13), K::Shape, kFrame2, {960, 360, 495, 495}),
     at(CONTROL(Shape12), K::Shape, kFrame2, {360, 960, 495, 495}),
@@ -227,8 +236,8 @@ constexpr Row kInventory[] = {
     at(nth<3, &FrmMain::optSunpoIti_elements>, "optSunpoIti", 4, K::OptionButton, kFrame2,
        {1080, 1080, 255, 255}).chosen(),
 
-    at(CONTROL(Label12), K::Label, kDrawingTab, {720, 6840, 975, 255}).with("柱記号位置"),
-    at(CONTROL(Frame3), K::Frame, kDrawingTab, {480, 7080, 1455, 1455}),
+    at(CONTROL(Label12), K::Label, kDrawingTab, {720, 6870, 975, 255}).with("柱記号位置"),
+    at(CONTROL(Frame3), K::Frame, kDrawingTab, {480, 7110, 1455, 1455}),
     at(CONTROL(Shape8), K::Shape, kFrame3, {120, 240, 1095, 1095}),
     line(CONTROL(Line13), kFrame3, 1200, 240, 120, 1320),
     line(CONTROL(Line14), kFrame3, 120, 240, 1200, 1320),
@@ -473,6 +482,10 @@ void design(Control& c, const Row& row, int n) {
             static_cast<OptionButton&>(c).caption = row.text;
             static_cast<OptionButton&>(c).value = row.selected;
             break;
+        case K::CheckBox:
+            // Its value is the drawing's default, which start-up puts in (Form_Load).
+            static_cast<CheckBox&>(c).caption = row.text;
+            break;
         case K::ComboBox:
             static_cast<ComboBox&>(c).text = row.text;
             break;
@@ -515,6 +528,9 @@ void FrmMain::build_inventory() {
     cboM_h.tip = column_masi_tip();
     cboM_k.tip = wall_masi_tip();
     cboHasiraKigou.tip = symbol_tip();
+    chkKabeTunagu.tip = kabe_tunagu_tip();
+    chkSunpoHitotu.tip = sunpo_hitotu_tip();
+    chkGaisyuKabe.tip = gaisyu_kabe_tip();
 }
 
 }  // namespace quornel

@@ -9,6 +9,8 @@
 
 #include "exchange/number_text.h"
 #include "settings/res_data.h"
+#include "ui/box_tips.h"
+#include "ui/floor_checks.h"
 #include "ui/frm_main.h"
 #include "ui/number_box.h"
 
@@ -16,10 +18,11 @@ namespace quornel {
 
 namespace {
 
-// The shape of a restored text: a whole number 0..8, blanks around it allowed.
+// The shape of a restored text: a whole number 0..9 (9 「交点ごと」), blanks around it allowed.
 std::optional<int> shape_from_text(const std::string& text) {
     const auto value = parse_number(text);
-    if (!value || *value != std::floor(*value) || *value < 0 || *value > 8) return std::nullopt;
+    if (!value || *value != std::floor(*value) || *value < 0 || *value > kWholeFloor)
+        return std::nullopt;
     return static_cast<int>(*value);
 }
 
@@ -43,6 +46,9 @@ std::optional<int> sunpo_iti_from_text(const std::string& text) {
 std::optional<int> hasira_iti_from_text(const std::string& text) {
     return position_from_text(text, 0, 4);
 }
+std::optional<int> check_from_text(const std::string& text) {
+    return position_from_text(text, 0, 1);
+}
 
 void restore_sin(FrmMain& f, const std::string&, int value) {
     f.select_option(f.optSin[value]);
@@ -57,10 +63,26 @@ void restore_sunpo_iti(FrmMain& f, const std::string&, int value) {
 void restore_hasira_iti(FrmMain& f, const std::string&, int value) {
     f.select_option(f.optHasiraMoji[value]);
 }
+template <CheckBox FrmMain::*Box>
+void restore_check(FrmMain& f, const std::string&, int value) {
+    f.set_check(f.*Box, value);
+}
+template <CheckBox FrmMain::*Box>
+int stored_check(const FrmMain& f) {
+    return (f.*Box).value;
+}
+// What a set without the line of a check box means: the drawing's own default.
+template <CheckBox FrmMain::*Box>
+int check_default() {
+    for (const FloorCheck& c : kFloorChecks)
+        if (c.box == Box) return floor_check_default(c);
+    return 0;
+}
 
 // The window's choices that quornel_res.dat stores, by the name its lines give them: how
 // 「前回値」 reads each, how it names a text it refuses (WHAT「TEXT」RULE), how it restores
-// the value, and what a completed drawing stores.
+// the value, what a completed drawing stores, and, for a line a set may lack (those of
+// 「交点ごと」), the value a set without it means.
 struct Choice {
     const char* name;
     std::optional<int> (*read)(const std::string& text);
@@ -68,18 +90,28 @@ struct Choice {
     const char* rule;
     void (*restore)(FrmMain& form, const std::string& text, int value);
     int (*stored)(const FrmMain& form);
+    int (*absent)() = nullptr;
 };
 
 // clang-format off
 const Choice kChoices[] = {
     {"optSin", sin_from_text, "", "は数値ではありません", restore_sin,
      [](const FrmMain& f) { return f.state.optSin_d; }},
-    {"img_hasira_s", shape_from_text, "柱・壁配置", "は 0〜8 の整数ではないため、今の配置のままです",
+    {"img_hasira_s", shape_from_text, "柱・壁配置", "は 0〜9 の整数ではないため、今の配置のままです",
      restore_shape, [](const FrmMain& f) { return f.state.hasira_sd; }},
     {"optSunpoIti", sunpo_iti_from_text, "寸法位置", "は 1〜4 ではありません", restore_sunpo_iti,
      [](const FrmMain& f) { return f.SunpoIti_d; }},
     {"optHasiraMoji", hasira_iti_from_text, "柱記号位置", "は 0〜4 ではありません",
      restore_hasira_iti, [](const FrmMain& f) { return f.HasiraIti_d; }},
+    {"chkKabeTunagu", check_from_text, kKabeTunaguLabel, "は 0 か 1 ではありません",
+     restore_check<&FrmMain::chkKabeTunagu>, stored_check<&FrmMain::chkKabeTunagu>,
+     check_default<&FrmMain::chkKabeTunagu>},
+    {"chkSunpoHitotu", check_from_text, kSunpoHitotuLabel, "は 0 か 1 ではありません",
+     restore_check<&FrmMain::chkSunpoHitotu>, stored_check<&FrmMain::chkSunpoHitotu>,
+     check_default<&FrmMain::chkSunpoHitotu>},
+    {"chkGaisyuKabe", check_from_text, kGaisyuKabeLabel, "は 0 か 1 ではありません",
+     restore_check<&FrmMain::chkGaisyuKabe>, stored_check<&FrmMain::chkGaisyuKabe>,
+     check_default<&FrmMain::chkGaisyuKabe>},
 };
 // clang-format on
 
@@ -116,7 +148,14 @@ RestorableLines restorable_lines(const ResDataRead& read, const ValueSetOrigin& 
         lines.field[i].reset();
     };
     for (int i = 0; i < kResDataLines; ++i) {
-        if (!read.values[i] && lines.any_line) reject(i, "行がないか、カンマがありません");
+        if (read.values[i] || !lines.any_line) continue;
+        // A set of another shape, or one stored before the whole floor, has not got the lines
+        // of 「交点ごと」: they take their default, so the set restores the same whatever wrote it.
+        const Choice* c = choice_of_line(i);
+        if (kResDataLayout[i].whole_floor && c && c->absent)
+            lines.field[i] = std::to_string(c->absent());
+        else
+            reject(i, "行がないか、カンマがありません");
     }
     for (int i = 0; i < kResDataLines; ++i) {
         const Choice* c = choice_of_line(i);
@@ -158,6 +197,8 @@ ResDataValues FrmMain::res_data_values() {
     ResDataValues values;
     const auto boxes = res_data_boxes();
     for (int i = 0; i < kResDataLines; ++i) {
+        // Every other shape stores exactly the lines 1.2.0 stores.
+        if (kResDataLayout[i].whole_floor && state.hasira_sd != kWholeFloor) continue;
         if (const Choice* c = choice_of_line(i)) {
             values[i] = std::to_string(c->stored(*this));
         } else if (boxes[i]) {
@@ -172,10 +213,15 @@ Status FrmMain::ResDataSave() {
 }
 
 void FrmMain::RestoreColumnShape() {
-    const auto shape = shape_from_text(RestoredShapeText);
+    auto shape = shape_from_text(RestoredShapeText);
     if (!shape) return;  // ResDataLoad has told the user; the pressed button stays
+    // With one crossing there is no floor to draw: the window shows the crossing, whose boxes
+    // the whole floor has, before the user presses 「作図」. A repeated drawing keeps what was
+    // stored, so that the drawing's own check refuses it with the way out.
+    if (*shape == kWholeFloor && crossings.empty() && !strict_restore_) shape = kCrossingShape;
     ApplyColumnShape(column, walls, state, *shape);
     RefreshSequence(column, walls, state, 0);
+    EnableFloorChoices();
 }
 
 // Before the first completed drawing there is nothing to bring back: said once, with the
@@ -226,10 +272,12 @@ void FrmMain::RestoreValueSet(const ResDataRead& read, const ValueSetOrigin& ori
     }
 
     // The restored values must be editable at once: the panels follow the restored wall
-    // thicknesses, and a column axis with a total can take its parts.
+    // thicknesses, and a column axis with a total can take its parts. The walls joined by
+    // 「壁をつなぐ」 show the values they are drawn with.
     for (WallSide side : kWallSides) {
         LayoutKabeSun(wall(side), state);
     }
+    FollowJoinedWalls(walls, state);
     // A negative total (only a hand-edited file has one) is no total to split.
     const bool x_total = box_value(column.cboHsnXG) > 0;
     const bool y_total = box_value(column.cboHsnYG) > 0;

@@ -6,9 +6,11 @@
 #include <algorithm>
 
 #include "drawing/drawing_run.h"
+#include "drawing/floor_rules.h"
 #include "drawing/input_check.h"
 #include "exchange/number_text.h"
 #include "platform/text_codec.h"
+#include "ui/floor_checks.h"
 #include "ui/frm_main.h"
 
 namespace quornel {
@@ -113,6 +115,7 @@ SakuzuInput FrmMain::read_drawing_input() const {
     in.hasira_sd = state.hasira_sd;
     in.SunpoIti_d = SunpoIti_d;
     in.HasiraIti_d = HasiraIti_d;
+    for (const FloorCheck& check : kFloorChecks) in.*check.value = (this->*check.box).value != 0;
 
     // The column: both axes with their totals, parts and extra thicknesses.
     for (ColumnAxis axis : {ColumnAxis::X, ColumnAxis::Y}) {
@@ -137,8 +140,10 @@ SakuzuInput FrmMain::read_drawing_input() const {
 
     // The walls: only the values the drawing reads at this shape, mode and thickness. The
     // rest stay 0 whatever their boxes hold: hidden or disabled, the user cannot change them.
+    // A wall joined to another by 「壁をつなぐ」 is drawn with that one's values.
     for (WallSide side : kWallSides) {
         if (!wall_shown(side, state.hasira_sd)) continue;
+        if (wall_values_side(side, in.hasira_sd, in.KabeTunagu) != side) continue;
         const WallPanel& panel = walls[side_index(side)];
         WallValues& values = in.walls[side_index(side)];
         auto read = [&](int i) {
@@ -183,6 +188,7 @@ SakuzuInput FrmMain::read_drawing_input() const {
     in.header = header;
     in.jw = sunpo;
     in.crossings = crossings;
+    in.axis_angle = axis_angle;
 
     // What the drawing itself refuses (a value out of its range, wall parts that do not make
     // the thickness), named in the same words.

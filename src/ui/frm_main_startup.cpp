@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "settings/registry_settings.h"
+#include "ui/floor_checks.h"
 #include "ui/frm_main.h"
 #include "ui/startup_trace.h"
 
@@ -64,6 +65,10 @@ void FrmMain::Form_Load() {
     for (WallSide side : kWallSides) {
         LayoutKabeSun(wall(side), state);
     }
+    // 「交点ごと」's check boxes start as the drawing's defaults, 「リセット」 puts them back.
+    for (const FloorCheck& check : kFloorChecks)
+        set_check(this->*check.box, floor_check_default(check));
+    EnableFloorChoices();
     startup_trace().phase("layout");
     ListDataLoad(report_list_problems_);
     startup_trace().phase("pick lists");
@@ -86,9 +91,8 @@ Status FrmMain::read_header() {
     header_file_ = std::move(*file);
     header = *values;
     crossings = std::move(*points);
-    // The user sees that every crossing arrived before filling in the window.
-    form.caption = FormWindow::kTitle;
-    if (!crossings.empty()) form.caption += "（" + std::to_string(crossings.size() + 1) + " か所）";
+    axis_angle = read_axis_angle(header_file_->view()).value_or(0);
+    EnableFloorChoices();
     return Status::success();
 }
 

@@ -193,6 +193,38 @@ Bitmap shape_button(int shape, bool pressed) {
     return b;
 }
 
+// 「交点ごと」: a small floor instead of one column, four columns on two grid lines each way,
+// the walls running from column to column, and the reference lines through the columns.
+constexpr int kFloorNear = 8, kFloorFar = 22;  // the grid lines
+constexpr int kFloorColumn = 3;                // a column reaches 3 pixels from its lines
+constexpr int kFloorWall = 2;                  // a wall's faces 2 pixels off its line
+
+Bitmap floor_button(bool pressed) {
+    Bitmap b(kButtonSize, kButtonSize, kButtonFace);
+    bevel(b, pressed);
+    const int lines[] = {kFloorNear, kFloorFar};
+    const int from = kFloorNear + kFloorColumn + 1, to = kFloorFar - kFloorColumn - 1;
+    for (int at : lines) {
+        fill(b, from, at - kFloorWall, to, at - kFloorWall, kBlack);  // along x
+        fill(b, from, at + kFloorWall, to, at + kFloorWall, kBlack);
+        fill(b, at - kFloorWall, from, at - kFloorWall, to, kBlack);  // along y
+        fill(b, at + kFloorWall, from, at + kFloorWall, to, kBlack);
+    }
+    for (int x : lines) {
+        for (int y : lines) {
+            fill(b, x - kFloorColumn, y - kFloorColumn, x + kFloorColumn, y + kFloorColumn,
+                 kColumnFill);
+            outline(b, x - kFloorColumn, y - kFloorColumn, x + kFloorColumn, y + kFloorColumn,
+                    kBlack);
+        }
+    }
+    for (int at : lines) {
+        vertical_centre_line(b, at, kFaceFirst, kFaceLast, at, 7, 2, 1, kCentreLine);
+        horizontal_centre_line(b, at, kFaceFirst, kFaceLast, at, 7, 2, 1, kCentreLine);
+    }
+    return b;
+}
+
 // ---- the schematic's wall pieces and centre lines ---------------------------------------
 
 // A wall piece as cut in plan: its two faces in black along the length, the cut concrete
@@ -265,11 +297,27 @@ int array_index(std::string_view id, std::string_view name, int count) {
 
 }  // namespace
 
+Bitmap greyed(const Bitmap& picture) {
+    Bitmap out = picture;
+    for (uint32_t& rgb : out.pixels) {
+        uint32_t mixed = 0;
+        for (int shift : {0, 8, 16}) {
+            const uint32_t a = (rgb >> shift) & 0xFF, b = (kButtonFace >> shift) & 0xFF;
+            mixed |= ((a + b) / 2) << shift;
+        }
+        rgb = mixed;
+    }
+    return out;
+}
+
 std::optional<Bitmap> picture_for(std::string_view id) {
     if (int i = array_index(id, "pic_nPenColor", 6); i >= 0) return pen_colour_sample(i);
     if (int i = array_index(id, "pic_nPenStyle", 9); i >= 0) return pen_style_sample(i);
-    if (int i = array_index(id, "img_botanU", 9); i >= 0) return shape_button(i, false);
-    if (int i = array_index(id, "img_botanD", 9); i >= 0) return shape_button(i, true);
+    for (const bool pressed : {false, true}) {
+        const int i = array_index(id, pressed ? "img_botanD" : "img_botanU", kWholeFloor + 1);
+        if (i == kWholeFloor) return floor_button(pressed);
+        if (i >= 0) return shape_button(i, pressed);
+    }
     if (id == "pic_ku" || id == "pic_kd") return wall_piece(true);
     if (id == "pic_kl" || id == "pic_kr") return wall_piece(false);
     if (id == "pic_lt") return centre_line(true);

@@ -53,6 +53,11 @@ std::string control_json(const Control& c) {
             o.str("caption", opt.caption).flag("value", opt.value);
             break;
         }
+        case ControlKind::CheckBox: {
+            const auto& check = static_cast<const CheckBox&>(c);
+            o.str("caption", check.caption).num("value", check.value);
+            break;
+        }
         case ControlKind::ComboBox:
         case ControlKind::DropDownList: {
             const auto& box = static_cast<const ComboBox&>(c);

@@ -6,7 +6,8 @@
 //   type NAME TEXT     the user replaces the box's text (rest of the line, may be empty)
 //   leave NAME         the control loses the focus
 //   enter NAME         Enter in the box or on the button
-//   click NAME         a click on a button, shape image, option button or tab page SSTab1(N)
+//   click NAME         a click on a button, shape image, option button, check box (it turns
+//                      over) or tab page SSTab1(N)
 //   choose NAME N      entry N (0-based) of a list or of an editable box's drop-down
 //   answer yes|no      the answer to the next Yes/No question
 //   dump               every control's state, then {"state": {...}}

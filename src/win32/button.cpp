@@ -77,6 +77,29 @@ void OptionButton::on_command(WORD code) {
     if (code == BN_CLICKED && on_click) on_click();
 }
 
+bool CheckBox::create(HWND parent, const Placement& at) {
+    HWND hwnd = create_child(
+        0, L"BUTTON",
+        WS_CHILD | WS_TABSTOP | BS_CHECKBOX | BS_MULTILINE | BS_VCENTER | WS_CLIPSIBLINGS, parent,
+        at);
+    attach(hwnd, at);
+    return hwnd != nullptr;
+}
+
+void CheckBox::apply(const quornel::CheckBox& model, const Placement& at, bool force) {
+    const bool all = begin_apply(at, force);
+    if (all || caption_ != model.caption) set_text(caption_ = model.caption);
+    if ((all || value_ != model.value) && hwnd()) {
+        value_ = model.value;
+        SendMessageW(hwnd(), BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    end_apply(at, force);
+}
+
+void CheckBox::on_command(WORD code) {
+    if (code == BN_CLICKED && on_click) on_click();
+}
+
 bool Label::create(HWND parent, const Placement& at) {
     HWND hwnd = create_child(0, L"STATIC", WS_CHILD | SS_LEFT | SS_NOPREFIX, parent, at);
     attach(hwnd);

@@ -1,5 +1,5 @@
 #pragma once
-// Push buttons, option buttons and labels.
+// Push buttons, option buttons, check boxes and labels.
 #include <functional>
 #include <string>
 
@@ -46,6 +46,24 @@ class OptionButton : public Wnd {
     // As last copied from the model.
     std::string caption_;
     bool checked_ = false;
+};
+
+// A check box whose mark follows the model (`apply`): a click or the space bar only tells
+// the model (on_click), which turns the value over. Its caption wraps within its width.
+class CheckBox : public Wnd {
+  public:
+    bool create(HWND parent, const Placement& at = {});
+    // Copies the model's check box (caption and value) onto the window, only what changed.
+    void apply(const quornel::CheckBox& model, const Placement& at, bool force);
+    std::function<void()> on_click;
+
+    void on_command(WORD code) override;
+    bool transparent_background() const override { return true; }
+
+  private:
+    // As last copied from the model.
+    std::string caption_;
+    int value_ = 0;
 };
 
 class Label : public Wnd {

@@ -232,6 +232,9 @@ void FrmMainView::create_native(Native& n, HWND parent, const win::Placement& at
             make<win::OptionButton>(n, static_cast<const OptionButton&>(c))
                 .create(parent, n.first_option, at);
             break;
+        case ControlKind::CheckBox:
+            make<win::CheckBox>(n, static_cast<const CheckBox&>(c)).create(parent, at);
+            break;
         case ControlKind::ComboBox:
         case ControlKind::DropDownList: {
             auto& combo = make<win::ComboBox>(n, static_cast<const ComboBox&>(c));
@@ -256,8 +259,10 @@ void FrmMainView::create_native(Native& n, HWND parent, const win::Placement& at
             auto& image = make<win::PictureButton>(n, picture);
             image.create(parent, at);
             image.paint = [this, &picture](HDC dc, const RECT& client) {
-                if (const Bitmap* bitmap = pictures_.get(picture.picture))
-                    draw_bitmap(dc, *bitmap, client);
+                const Bitmap* bitmap = pictures_.get(picture.picture);
+                if (!bitmap) return;
+                // 「交点ごと」 waits for crossings: it shows that it cannot be clicked.
+                draw_bitmap(dc, picture.enabled ? *bitmap : greyed(*bitmap), client);
             };
             break;
         }
@@ -281,6 +286,9 @@ void FrmMainView::wire_events(Native& n) {
         }
         case ControlKind::OptionButton:
             static_cast<win::OptionButton*>(n.wnd.get())->on_click = click;
+            break;
+        case ControlKind::CheckBox:
+            static_cast<win::CheckBox*>(n.wnd.get())->on_click = click;
             break;
         case ControlKind::ComboBox:
         case ControlKind::DropDownList: {

@@ -16,8 +16,10 @@ bool PictureButton::create(HWND parent, const Placement& at) {
 
 void PictureButton::apply(const quornel::Picture& model, const Placement& at, bool force) {
     const bool all = begin_apply(at, force);
-    if (all || picture_ != model.picture) {
+    // A picture that cannot be clicked is drawn greyed (paint): it changes with the state.
+    if (all || picture_ != model.picture || enabled_ != model.enabled) {
         picture_ = model.picture;
+        enabled_ = model.enabled;
         redraw();
     }
     end_apply(at, force);

@@ -14,7 +14,8 @@ class PictureButton : public Wnd {
     bool create(HWND parent, const Placement& at = {});
     // Follows the model's image: another picture id is painted anew.
     void apply(const quornel::Picture& model, const Placement& at, bool force);
-    // Draws the picture into the client rectangle.
+    // Draws the picture into the client rectangle (greyed while the model's image is
+    // disabled).
     std::function<void(HDC dc, const RECT& client)> paint;
     // Pressed and released over the picture.
     std::function<void()> on_click;
@@ -27,6 +28,7 @@ class PictureButton : public Wnd {
   private:
     bool pressed_ = false;
     std::string picture_;  // the id last copied from the model
+    bool enabled_ = true;
 };
 
 }  // namespace quornel::win

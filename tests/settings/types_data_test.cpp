@@ -14,8 +14,8 @@ const std::filesystem::path kTypes = kProgram / "quornel_types.dat";
 const std::filesystem::path kBackup = kProgram / "quornel_types.dat.bak";
 
 ResDataValues type_values(const std::string& symbol, const std::string& width) {
-    ResDataValues v;
-    for (auto& s : v) s = "0";
+    ResDataValues v;  // a crossing: the lines every shape stores
+    for (int i = 0; i < kResDataLinesAlways; ++i) v[i] = "0";
     v[1] = "4";
     v[kSymbolLine] = symbol;
     v[res_data_line("HsnXG")] = width;
@@ -29,7 +29,8 @@ std::string block(const std::string& symbol, const std::string& width,
     const ResDataValues v = type_values(symbol, width);
     std::string text;
     for (int i = 0; i < kResDataLines; ++i) {
-        if (kResDataLayout[i].key != without) text += kResDataLayout[i].key + ("," + v[i]) + "\r\n";
+        if (v[i] && kResDataLayout[i].key != without)
+            text += kResDataLayout[i].key + ("," + *v[i]) + "\r\n";
     }
     return *utf8_to_ansi(text + extra);
 }

@@ -17,7 +17,7 @@ using enum WallSide;
 
 int pressed_button(const ColumnPanel& c) {
     int found = -1;
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < kShapeButtons; ++i) {
         const std::string up = "img_botanU(" + std::to_string(i) + ")";
         const std::string down = "img_botanD(" + std::to_string(i) + ")";
         if (c.img_hasira_s[i].picture == down) {
@@ -104,7 +104,7 @@ TEST(ColumnDesign, ControlsCarryTheirNamesPlacesAndDesignState) {
     EXPECT_EQ(c.img_hasira_s[5].name, "img_hasira_s");
     EXPECT_EQ(c.img_hasira_s[5].container, "SSTab1");
     EXPECT_EQ(c.img_hasira_s[5].tab_page, 0);
-    EXPECT_TRUE(at(c.img_hasira_s[5], 1560, 2280));
+    EXPECT_TRUE(at(c.img_hasira_s[5], 1560, 1740));
     EXPECT_EQ(c.img_hasira_s[0].rect.width, 465);
     EXPECT_EQ(c.img_hasira_s[8].rect.height, 495);
     EXPECT_EQ(c.img_hasira_s[3].picture, "");
@@ -138,7 +138,7 @@ TEST(ColumnShape, ClickingAShapePressesExactlyItsButton) {
     EXPECT_EQ(f.column.shpB_ih.rect.width, 2010);
 
     // A shape outside the grid changes nothing, not even the pressed button.
-    ApplyColumnShape(f.column, f.walls, f.state, 9);
+    ApplyColumnShape(f.column, f.walls, f.state, 10);
     ApplyColumnShape(f.column, f.walls, f.state, -1);
     EXPECT_EQ(pressed_button(f.column), 3);
     EXPECT_EQ(f.state.hasira_sd, 3);

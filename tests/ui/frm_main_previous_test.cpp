@@ -127,7 +127,7 @@ TEST(FrmMainPrevious, ValuesTheWindowCannotTakeCountAsMissing) {
     w.click("optSunpoIti(3)");
     std::vector<std::string> v = previous_values();
     v[0] = "x";   // 柱芯/壁芯 not a number
-    v[1] = "9";   // no shape 9
+    v[1] = "10";  // no shape 10
     v[4] = "0";   // there is no dimension position 0
     v[5] = " 1";  // compared exactly
     std::string text = res_lines(v);

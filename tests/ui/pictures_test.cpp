@@ -329,7 +329,7 @@ TEST(SchematicPictures, IconIsAColumnWithWallsInTheSixteenStandardColours) {
 }
 
 TEST(SchematicPictures, UnknownIdsGiveNoPicture) {
-    for (const char* id : {"", "pic_nPenColor(6)", "pic_nPenStyle(9)", "img_botanU(9)",
+    for (const char* id : {"", "pic_nPenColor(6)", "pic_nPenStyle(9)", "img_botanU(10)",
                            "img_botanD(-1)", "img_botanU()", "img_botanU(4", "img_botanU(4)x",
                            "img_botanU( 4)", "pic_nPenColor", "Pic_ku", "pic_k", "icons"}) {
         EXPECT_FALSE(picture_for(id).has_value()) << '"' << id << '"';

@@ -270,7 +270,7 @@ TEST_F(Repeat, AnyProblemWithThePreviousValuesStopsWithoutOutput) {
         return text;
     };
     for (const std::string& text :
-         {damaged("hasira_sd,5", "hasira_sd,9"), damaged("optSin_d,1", "optSin_d,x"),
+         {damaged("hasira_sd,5", "hasira_sd,10"), damaged("optSin_d,1", "optSin_d,x"),
           damaged("M_h,15", "M_h 15"), damaged("SunpoIti_d,2", "SunpoIti_d,0"),
           good.substr(0, good.find("HsnXG"))}) {
         w.dir.write("quornel_res.dat", text);

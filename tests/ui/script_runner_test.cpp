@@ -92,7 +92,7 @@ TEST(ScriptRunner, ADumpShowsEveryControlOnceThenTheState) {
         controls += l.rfind("{\"name\":", 0) == 0;
     }
     EXPECT_EQ(controls, all.size() - 1);
-    EXPECT_EQ(controls, 321u);  // the whole inventory, hidden stores included
+    EXPECT_EQ(controls, 327u);  // the whole inventory, hidden stores included
     const std::string out = r.out;
     EXPECT_NE(out.find("{\"name\":\"cbo_hm_cn\",\"index\":null,\"kind\":\"DropDownList\","
                        "\"text\":\"文字種　１\",\"items\":[\"文字種　１\","),
@@ -103,6 +103,12 @@ TEST(ScriptRunner, ADumpShowsEveryControlOnceThenTheState) {
     EXPECT_NE(out.find("{\"name\":\"optSunpoIti\",\"index\":4,\"kind\":\"OptionButton\","
                        "\"caption\":\"\",\"value\":true,\"enabled\":true,\"visible\":true,"
                        "\"left\":1080,\"top\":1080,\"width\":255,\"height\":255}"),
+              std::string::npos);
+    // A check box by its value, 1 or 0.
+    EXPECT_NE(out.find("{\"name\":\"chkSunpoHitotu\",\"index\":null,\"kind\":\"CheckBox\","
+                       "\"caption\":\"寸法は最初の交点だけ\",\"value\":0,\"tip\":\"「寸法は"),
+              std::string::npos);
+    EXPECT_NE(out.find("\"kind\":\"CheckBox\",\"caption\":\"壁をつなぐ\",\"value\":1,"),
               std::string::npos);
     EXPECT_NE(out.find("{\"name\":\"Line13\",\"index\":null,\"kind\":\"Line\",\"visible\":true,"
                        "\"x1\":1200,\"y1\":240,\"x2\":120,\"y2\":1320}"),

@@ -90,7 +90,7 @@ void ResetSchematic(ColumnPanel& column, std::array<WallPanel, 4>& walls, double
 // stays centred, and a side without a wall loses its picture.
 void apply_shape_row(const Rect& column, std::array<WallPanel, 4>& walls, double cx, double cy,
                      int shape) {
-    if (shape < 0 || shape > 8) return;
+    if (shape < 0 || shape > kWholeFloor) return;
     const double W = column.width, H = column.height;
     for (WallSide side : kWallSides) {
         Picture& image = wall(walls, side).image;
@@ -120,7 +120,7 @@ void LayoutColumnAtStartup(ColumnPanel& column, std::array<WallPanel, 4>& walls,
     const double cy = static_cast<double>(state.DiagramCenterY);
 
     // Shape buttons: all raised, the crossing pressed.
-    for (int i = 0; i < 9; ++i) column.img_hasira_s[i].picture = raised(i);
+    for (int i = 0; i < kShapeButtons; ++i) column.img_hasira_s[i].picture = raised(i);
     state.hasira_sd = 4;
     column.img_hasira_s[4].picture = pressed(4);
 
@@ -203,11 +203,11 @@ void LayoutColumnAtStartup(ColumnPanel& column, std::array<WallPanel, 4>& walls,
 
 void ApplyColumnShape(ColumnPanel& column, std::array<WallPanel, 4>& walls, SchematicState& state,
                       int shape) {
-    if (shape < 0 || shape > 8) return;
+    if (shape < 0 || shape >= kShapeButtons) return;
     const double cx = state.DiagramCenterX;
     const double cy = static_cast<double>(state.DiagramCenterY);
 
-    if (state.hasira_sd >= 0 && state.hasira_sd <= 8)
+    if (state.hasira_sd >= 0 && state.hasira_sd < kShapeButtons)
         column.img_hasira_s[state.hasira_sd].picture = raised(state.hasira_sd);
     state.hasira_sd = shape;
     column.img_hasira_s[shape].picture = pressed(shape);
@@ -238,7 +238,7 @@ void RedrawColumnPanel(ColumnPanel& column, const std::array<WallPanel, 4>& wall
     // column face, and through the column's centre where the walls are centred. The line is
     // centred on that middle on both sides of the column (half its thickness is taken off,
     // never added), so it sits exactly where the wall panel's reference dot is.
-    const int sd = state.hasira_sd;
+    const int sd = box_shape(state.hasira_sd);
     if (sd < 0 || sd > 8) return;
     const double W = column.shpB_ih.rect.width, H = column.shpB_ih.rect.height;
     const double lw = lt.rect.width, lh = ly.rect.height;
@@ -282,6 +282,7 @@ void RefreshSequence(ColumnPanel& column, std::array<WallPanel, 4>& walls,
     LayoutKabeSun(wall(walls, WallSide::Left), state);
     ValidateKabeSun(wall(walls, WallSide::Right), k, state);
     ValidateKabeSun(wall(walls, WallSide::Left), k, state);
+    FollowJoinedWalls(walls, state);
 }
 
 void Command1_Click(int index, const ColumnPanel& column, std::array<WallPanel, 4>& walls,

@@ -38,8 +38,9 @@ void make_box(ComboBox& c, const char* n, int index, Rect rect, bool visible = t
 ColumnPanel make_column_panel() {
     ColumnPanel c;
 
-    // The shape buttons sit on tab 0 beside the schematic, empty until start-up.
-    for (int i = 0; i < 9; ++i) {
+    // The shape buttons sit on tab 0 left of the schematic, empty until start-up: the nine
+    // shapes in a 3 × 3 grid, 「交点ごと」 a fourth column beside its middle row.
+    for (int i = 0; i < kShapeButtons; ++i) {
         Picture& b = c.img_hasira_s[i];
         b.name = "img_hasira_s";
         b.index = i;
@@ -47,8 +48,11 @@ ColumnPanel make_column_panel() {
         b.container = "SSTab1";
         b.tab_page = 0;
         const double size = i == 0 ? 465 : 495;
-        b.rect = {360.0 + 600 * (i % 3), 1680.0 + 600 * (i / 3), size, size};
+        const int column = i == kWholeFloor ? 3 : i % 3;
+        const int row = i == kWholeFloor ? 1 : i / 3;
+        b.rect = {360.0 + 600 * column, 1140.0 + 600 * row, size, size};
     }
+    c.img_hasira_s[kWholeFloor].tip = whole_floor_tip();
 
     name(c.shpB_ih, "shpB_ih", -1, ControlKind::Shape, {3840, 3120, 735, 735});
     name(c.shpB_kh, "shpB_kh", -1, ControlKind::Shape, {2880, 3120, 735, 735});

@@ -1,6 +1,7 @@
 #pragma once
 // The column part of the schematic: the column squares, the reference centre lines, the
-// column's dimension marks and input boxes, and the nine shape buttons.
+// column's dimension marks and input boxes, and the shape buttons: the nine shapes and
+// 「交点ごと」 (img_hasira_s(9)), whose boxes are those of the crossing.
 #include <array>
 
 #include "platform/dialogs.h"
@@ -9,12 +10,14 @@
 
 namespace quornel {
 
+inline constexpr int kShapeButtons = kWholeFloor + 1;
+
 struct ColumnPanel {
-    std::array<Picture, 9> img_hasira_s;  // the shape buttons (tab 0, outside Picture2)
-    Shape shpB_ih;                        // the column
-    Shape shpB_kh;                        // the column outline before extra thickness
-    Picture imgB_lt;                      // vertical centre line
-    Picture imgB_ly;                      // horizontal centre line
+    std::array<Picture, kShapeButtons> img_hasira_s;  // the shape buttons (tab 0, outside Picture2)
+    Shape shpB_ih;                                    // the column
+    Shape shpB_kh;                                    // the column outline before extra thickness
+    Picture imgB_lt;                                  // vertical centre line
+    Picture imgB_ly;                                  // horizontal centre line
     std::array<Line, 2> linSun_tt;
     std::array<Line, 4> linSun_ty;
     std::array<Line, 2> linSun_yy;
@@ -37,8 +40,9 @@ void LayoutColumnAtStartup(ColumnPanel& column, std::array<WallPanel, 4>& walls,
                            SchematicState& state);
 
 // img_hasira_s_Click up to, not including, the refresh sequence: release, press, reset the
-// schematic, apply the shape row. `shape` is 0..8; any other value changes nothing (the
-// pressed button stays pressed), so a damaged restored shape cannot release the button.
+// schematic, apply the shape row (the crossing's for 「交点ごと」). `shape` is 0..9; any other
+// value changes nothing (the pressed button stays pressed), so a damaged restored shape
+// cannot release the button.
 void ApplyColumnShape(ColumnPanel& column, std::array<WallPanel, 4>& walls, SchematicState& state,
                       int shape);
 
@@ -48,7 +52,7 @@ void RedrawColumnPanel(ColumnPanel& column, const std::array<WallPanel, 4>& wall
 
 // The refresh sequence after a shape change (k = 0) or an optSin click (k = its index):
 // RedrawColumnPanel, layouts up and down, validations up and down with k, layouts right
-// and left, validations right and left with k.
+// and left, validations right and left with k; then the walls joined by 「壁をつなぐ」 follow.
 void RefreshSequence(ColumnPanel& column, std::array<WallPanel, 4>& walls,
                      const SchematicState& state, int k);
 

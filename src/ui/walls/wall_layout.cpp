@@ -15,11 +15,13 @@ namespace {
 // First row (left, right) or first column (down, up) of the wall grid: the column's
 // centre line lies towards the start of the chain.
 bool first_line(WallSide side, int sd) {
+    sd = box_shape(sd);
     if (sd < 0 || sd > 8) return false;
     return faces_at_x(side) ? sd % 3 == 0 : sd / 3 == 0;
 }
 
 bool third_line(WallSide side, int sd) {
+    sd = box_shape(sd);
     if (sd < 0 || sd > 8) return false;
     return faces_at_x(side) ? sd % 3 == 2 : sd / 3 == 2;
 }
@@ -182,9 +184,13 @@ void LayoutKabeSun(WallPanel& p, const SchematicState& s) {
             p.dot[0].visible = false;
     }
 
-    // 7. Inputs show with the wall.
+    // 7. Inputs show with the wall. The thickness boxes and the button are always open to
+    //    the user where they show (a wall that follows another's is greyed afterwards,
+    //    FollowJoinedWalls); the part boxes are decided next.
     for (ComboBox& c : p.cbo) c.visible = shown;
     p.cmdWri.visible = shown;
+    for (int k = kWallThickness; k < 5; ++k) p.cbo[k].enabled = true;
+    p.cmdWri.enabled = true;
 
     // 8. Which part combos the side offers, then placement.
     if (!column_centre) {

@@ -22,7 +22,10 @@ struct WallPanel {
 // What the layouts and validations read besides their own panel.
 struct SchematicState {
     int optSin_d = 0;   // 0 柱芯, 1 壁芯
-    int hasira_sd = 4;  // column shape 0..8
+    int hasira_sd = 4;  // column shape 0..8, or 9 (「交点ごと」, laid out as 4)
+    // 「壁をつなぐ」 (chkKabeTunagu): with 「交点ごと」 the walls below and to the left are
+    // drawn with the values of the walls above and to the right.
+    bool KabeTunagu = true;
     double DiagramCenterX = 4250;
     long DiagramCenterY = 3750;
     Rect shpB_ih;  // the column square in Picture2
@@ -33,6 +36,12 @@ WallPanel make_wall_panel(WallSide side);
 
 // LayoutKabeSunLeft / Right / DOWN / Up.
 void LayoutKabeSun(WallPanel& panel, const SchematicState& state);
+
+// The boxes of a wall drawn with another side's values (drawing/floor_rules.h,
+// wall_values_side) follow that side's: the same texts, greyed with their button. Run after
+// anything that settles a wall's texts or lays a side out. The other sides are left as their
+// layout made them.
+void FollowJoinedWalls(std::array<WallPanel, 4>& panels, const SchematicState& state);
 
 // cboKabeSun..._LostFocus(Index).
 void ValidateKabeSun(WallPanel& panel, int index, const SchematicState& state);

@@ -2,6 +2,8 @@
 // 「前回値」 brings back, including from files that are short, damaged or foreign.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "settings/res_data.h"
 #include "support/fake_file_system.h"
 #include "support/temp_dir.h"
@@ -64,13 +66,46 @@ TEST(ResData, ShortOrDamagedFileRestoresWhatItCanAndSaysSo) {
 
     std::string text;
     for (int i = 0; i < kResDataLines; ++i)
-        text +=
-            i == 4 ? std::string("SunpoIti_d 3\r\n") : std::string(kResDataLayout[i].key) + ",7\r\n";
+        text += i == 4 ? std::string("SunpoIti_d 3\r\n")
+                       : std::string(kResDataLayout[i].key) + ",7\r\n";
     dir.write("quornel_res.dat", text);
     r = read_res_data(real_file_system(), dir.path());
     EXPECT_FALSE(r.values[4]);
     EXPECT_EQ(r.values[5], "7");
     EXPECT_NE(r.problem.find("5行目"), std::string::npos) << r.problem;
+}
+
+// The lines of 「交点ごと」 are written only where the set holds them, and a file without
+// them, or with a blank line where they would start, is whole.
+TEST(ResData, TheLinesOfTheWholeFloorAreWrittenAndReadOnlyWhereTheSetHasThem) {
+    test::TempDir dir;
+    ResDataValues v = sample_values();
+    for (int i = kResDataLinesAlways; i < kResDataLines; ++i) v[i].reset();
+    ASSERT_TRUE(write_res_data(real_file_system(), dir.path(), v));
+    std::string text = dir.read("quornel_res.dat");
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 37);
+    EXPECT_EQ(text.substr(text.size() - 20), "KabeSunLeft_d_4,25\r\n");
+    for (const std::string& file : {text, text + "\r\n", text + "KabeTunagu_d,0\r\n"}) {
+        dir.write("quornel_res.dat", file);
+        const ResDataRead r = read_res_data(real_file_system(), dir.path());
+        EXPECT_EQ(r.problem, "");
+        EXPECT_EQ(r.values[36], "25");
+        EXPECT_EQ(r.values[37], file == text + "KabeTunagu_d,0\r\n"
+                                    ? std::optional<std::string>("0")
+                                    : std::nullopt);
+        EXPECT_FALSE(r.values[39]);
+    }
+    dir.write("quornel_res.dat", text + "KabeTunagu_d 0\r\n");
+    EXPECT_NE(read_res_data(real_file_system(), dir.path()).problem.find("38行目"),
+              std::string::npos);
+
+    v[res_data_line("hasira_sd")] = "9";
+    v[37] = "1", v[38] = "0", v[39] = "1";
+    ASSERT_TRUE(write_res_data(real_file_system(), dir.path(), v));
+    text = dir.read("quornel_res.dat");
+    EXPECT_EQ(text.substr(text.find("KabeSunLeft_d_4")),
+              "KabeSunLeft_d_4,25\r\nKabeTunagu_d,1\r\nSunpoHitotu_d,0\r\nGaisyuKabe_d,1\r\n");
+    EXPECT_EQ(read_res_data(real_file_system(), dir.path()).values, v);
 }
 
 TEST(ResData, FailedSaveKeepsThePreviousFile) {

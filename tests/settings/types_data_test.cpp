@@ -144,6 +144,39 @@ TEST(TypesData, ADamagedFileIsReadAroundItsDamageAndKeptBeforeItIsRewritten) {
     }
 }
 
+// The lines of 「交点ごと」 stay with the blocks that have them, all three, two (stored before
+// 外周) or none, and a block of another shape that holds them (written by hand) is read as it
+// stands: the next store writes every old block back line for line.
+TEST(TypesData, TheLinesOfTheWholeFloorStayWithTheBlocksThatHaveThem) {
+    auto floor = [](const std::string& symbol, const std::string& shape, int lines) {
+        ResDataValues v = type_values(symbol, "600");
+        v[1] = shape;
+        for (int i = kResDataLinesAlways; i < kResDataLinesAlways + lines; ++i) v[i] = "1";
+        return v;
+    };
+    auto text = [](const ResDataValues& v) {
+        std::string out;
+        for (int i = 0; i < kResDataLines; ++i)
+            if (v[i]) out += kResDataLayout[i].key + ("," + *v[i]) + "\r\n";
+        return out;
+    };
+    const ResDataValues f1 = floor("F1", "9", 3), f2 = floor("F2", "9", 2);
+    const ResDataValues f3 = floor("F3", "4", 3), f4 = floor("F4", "4", 0);
+    test::FakeFileSystem fs;
+    const std::string file = text(f1) + text(f2) + text(f3) + text(f4);
+    fs.put(kTypes, file);
+    const TypesData data = read_types_data(fs, kProgram);
+    EXPECT_TRUE(data.damage.empty());
+    ASSERT_EQ(symbols(data), (std::vector<std::string>{"F1", "F2", "F3", "F4"}));
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(data.types[i].values, (std::array{f1, f2, f3, f4}[i])) << i;
+    EXPECT_EQ(data.types[1].lines[kResDataLines - 1], 0);  // F2 has no line 40
+
+    ASSERT_TRUE(store_type(fs, kProgram, f4));  // F4 drawn again: the newest
+    EXPECT_EQ(fs.get(kTypes), text(f4) + text(f1) + text(f2) + text(f3));
+    EXPECT_FALSE(fs.get(kBackup));
+}
+
 // A store that would lose stored types does not happen: the file stays as it was.
 TEST(TypesData, AFileThatCannotBeReadOrKeptIsLeftAsItWas) {
     const std::string damaged = "memo\r\n" + block("C1", "600");

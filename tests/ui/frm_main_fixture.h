@@ -32,6 +32,15 @@ inline std::string source_file(const std::string& relative) {
 
 using quornel::test::shipped_lists;
 
+// TEMP.TXT after the user picked the six crossings of a 3 × 2 grid, 6000 apart across and 5000
+// up from the first: four corners and two T junctions.
+inline std::string floor_header() {
+    std::string header = test_header();
+    header.insert(header.find("lg0"),
+                  "hp1 6000 0\r\nhp2 12000 0\r\nhp3 0 5000\r\nhp4 6000 5000\r\nhp5 12000 5000\r\n");
+    return header;
+}
+
 // The shipped lists with some lines replaced: key → the entries after the key's comma.
 inline std::string shipped_lists_with(const std::map<std::string, std::string>& lines) {
     std::string file = shipped_lists();

@@ -20,7 +20,8 @@ std::vector<std::string> previous_values() {
     return v;
 }
 
-std::string res_lines(const std::vector<std::string>& values, std::size_t count = 37) {
+std::string res_lines(const std::vector<std::string>& values,
+                      std::size_t count = kResDataLinesAlways) {
     std::string out;
     for (std::size_t i = 0; i < count && i < values.size(); ++i) {
         out += std::string(kResDataLayout[i].key) + "," + values[i] + "\r\n";
@@ -153,6 +154,61 @@ TEST(FrmMainPrevious, ValuesTheWindowCannotTakeCountAsMissing) {
     // The usable lines came back.
     EXPECT_EQ(w.text("cboM_h"), "30");
     EXPECT_EQ(w.text("cboKabeSunRight(1)"), "80");
+}
+
+// A set of 「交点ごと」 comes back as it was stored, as the crossing where only one crossing was
+// handed over; a set without its lines (of 1.2.0, or of the whole floor before 外周) takes
+// their defaults; none of that is a problem to report.
+TEST(FrmMainPrevious, TheWholeFloorComesBackWhereItCanBeDrawnAndItsLinesMayBeMissing) {
+    std::vector<std::string> floor = previous_values();
+    floor[0] = "0";  // 柱芯
+    floor[1] = "9";
+    for (const char* v : {"0", "1", "1"}) floor.push_back(v);
+    std::vector<std::string> bad = floor;
+    bad[39] = "2";
+    const struct {
+        const char* what;
+        std::string file;
+        bool crossings;
+        int shape;
+        std::string checks;  // which can be used / each value
+        std::string message;
+    } cases[] = {
+        {"the floor", res_lines(floor, 40), true, 9, "111/011", ""},
+        {"the floor, one crossing", res_lines(floor, 40), false, 4, ".../011", ""},
+        {"before 外周", res_lines(floor, 39), true, 9, "111/010", ""},
+        {"1.2.0", res_lines(previous_values()), true, 1, ".../100", ""},
+        {"a check box of 2", res_lines(bad, 40), true, 9, "111/011",
+         "前回値ファイル quornel_res.dat の次の行は使えないため、その項目は今のままです。\n"
+         "40 行目（GaisyuKabe_d）: 外周の壁を柱の外面に合わせる「2」は 0 か 1 ではありません"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Window w;
+        if (c.crossings) w.dir.write("TEMP.TXT", floor_header());
+        FrmMain& f = w.start();
+        if (c.crossings) {
+            // What the window held before: 「外周」 on, the rest as at the start.
+            ASSERT_EQ(w.click("img_hasira_s(9)"), ActResult::Done);
+            ASSERT_EQ(w.click("chkGaisyuKabe"), ActResult::Done);
+            ASSERT_EQ(w.click("img_hasira_s(0)"), ActResult::Done);
+        }
+        w.dir.write("quornel_res.dat", c.file);
+        ASSERT_EQ(w.click("cmdResData"), ActResult::Done);
+        EXPECT_EQ(w.dialogs.shown().empty() ? "" : w.dialogs.last().text, c.message);
+        EXPECT_EQ(f.state.hasira_sd, c.shape);
+        EXPECT_EQ(f.column.img_hasira_s[c.shape].picture,
+                  "img_botanD(" + std::to_string(c.shape) + ")");
+        std::string checks;
+        for (const CheckBox* b : {&f.chkKabeTunagu, &f.chkSunpoHitotu, &f.chkGaisyuKabe})
+            checks += f.can_act_on(*b) ? "1" : ".";
+        checks += "/";
+        for (const CheckBox* b : {&f.chkKabeTunagu, &f.chkSunpoHitotu, &f.chkGaisyuKabe})
+            checks += std::to_string(b->value);
+        EXPECT_EQ(checks, c.checks);
+        // Unjoined, the wall below holds its own values.
+        EXPECT_EQ(w.text("cboKabeSunDOWN(2)"), "120");
+    }
 }
 
 }  // namespace

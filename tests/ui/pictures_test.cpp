@@ -227,7 +227,7 @@ bool on_bevel(int x, int y) {
 }
 
 TEST(ShapeButtons, PressedDiffersFromRaisedOnlyByTheInvertedBevel) {
-    for (int shape = 0; shape < 9; ++shape) {
+    for (int shape = 0; shape <= 9; ++shape) {
         const Bitmap up = picture(indexed("img_botanU", shape));
         const Bitmap down = picture(indexed("img_botanD", shape));
         for (int y = 0; y < 31; ++y)
@@ -245,6 +245,34 @@ TEST(ShapeButtons, PressedDiffersFromRaisedOnlyByTheInvertedBevel) {
             EXPECT_NE(down.at(t, 0), up.at(t, 0)) << shape;
         }
     }
+}
+
+// 「交点ごと」 is a floor, not one column: four columns on two grid lines each way, a wall
+// from each to the next, nothing in the middle; unlike any of the nine.
+TEST(ShapeButtons, TheWholeFloorShowsFourColumnsJoinedByWalls) {
+    const Bitmap b = picture("img_botanU(9)");
+    constexpr uint32_t kFace = 0xC0C0C0, kColumn = 0x808080, kBlue = 0x0000FF;
+    for (int x : {8, 22}) {
+        for (int y : {8, 22}) {
+            EXPECT_EQ(b.at(x, y), kBlue) << x << "," << y;  // the grid lines cross in it
+            EXPECT_EQ(b.at(x - 2, y - 2), kColumn) << x << "," << y;
+            EXPECT_EQ(b.at(x - 3, y - 3), kBlack) << x << "," << y;
+        }
+        // A wall between the columns on each line: its two faces, and the line between them.
+        EXPECT_EQ(b.at(15, x - 2), kBlack) << x;
+        EXPECT_EQ(b.at(15, x + 2), kBlack) << x;
+        EXPECT_EQ(b.at(x - 2, 15), kBlack) << x;
+        EXPECT_EQ(b.at(x + 2, 15), kBlack) << x;
+        EXPECT_EQ(b.at(15, x - 1), kFace) << x;
+    }
+    EXPECT_EQ(b.at(15, 15), kFace);
+    for (int shape = 0; shape < 9; ++shape)
+        EXPECT_NE(picture(indexed("img_botanU", shape)).pixels, b.pixels);
+    // Greyed while it cannot be chosen: every colour halfway to the button's face.
+    const Bitmap grey = greyed(b);
+    EXPECT_EQ(grey.at(15, 6), 0x606060u);
+    EXPECT_EQ(grey.at(8, 8), 0x6060DFu);
+    EXPECT_EQ(grey.at(15, 15), kFace);
 }
 
 TEST(ShapeButtons, RaisedButtonIsLitFromTheTopLeft) {

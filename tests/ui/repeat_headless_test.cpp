@@ -243,6 +243,39 @@ TEST_F(Repeat, DrawsTheSavedFillsAtEveryCrossing) {
               echo + "\r\n" + commands + moved_drawing(commands, 4000, -2500.5));
 }
 
+// 「交点ごと」 repeated: drawn again exactly, its three lines read back and stored unchanged;
+// with one crossing handed over, the drawing's own check refuses it with the way out.
+TEST_F(Repeat, TheWholeFloorIsDrawnAgainOrRefusedWithOneCrossing) {
+    w.dir.write("TEMP.TXT", floor_header());
+    w.dir.write("floor.script",
+                "type cboHsnXG 600\nleave cboHsnXG\nclick cmdWriHX\n"
+                "type cboHsnYG 600\nleave cboHsnYG\nclick cmdWriHY\n"
+                "click img_hasira_s(9)\nclick chkSunpoHitotu\n"
+                "type cboKabeSunUp(2) 150\nleave cboKabeSunUp(2)\nclick cmdWriKU\n"
+                "type cboKabeSunRight(2) 120\nleave cboKabeSunRight(2)\nclick cmdWriKR\n"
+                "click cmdSakuzu\n");
+    ASSERT_EQ(run({"--script", w.dir.file("floor.script").string()}), 0) << err_;
+    ASSERT_EQ(out_, "{\"closed\":true}\n");
+    const std::string drawing = w.dir.read("JWC_TEMP.TXT");
+    const std::string previous = w.dir.read("quornel_res.dat");
+    EXPECT_NE(previous.find("hasira_sd,9\r\n"), std::string::npos);
+    EXPECT_EQ(previous.substr(previous.find("KabeSunLeft_d_4,")),
+              "KabeSunLeft_d_4,0\r\nKabeTunagu_d,1\r\nSunpoHitotu_d,1\r\nGaisyuKabe_d,0\r\n");
+
+    std::filesystem::remove(w.dir.file("JWC_TEMP.TXT"));
+    EXPECT_EQ(run({"--repeat"}), 0) << err_;
+    EXPECT_EQ(w.dir.read("JWC_TEMP.TXT"), drawing);
+    EXPECT_EQ(w.dir.read("quornel_res.dat"), previous);
+
+    std::filesystem::remove(w.dir.file("JWC_TEMP.TXT"));
+    w.dir.write("TEMP.TXT", test_header());
+    EXPECT_EQ(run({"--repeat"}), 1);
+    EXPECT_NE(err_.find("「交点ごと」は交点が 2 か所以上のときに使えます"), std::string::npos)
+        << err_;
+    EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+    EXPECT_EQ(w.dir.read("quornel_res.dat"), previous);
+}
+
 TEST_F(Repeat, AnyProblemWithThePreviousValuesStopsWithoutOutput) {
     // No quornel_res.dat yet: one message, naming the batch file that draws first.
     EXPECT_EQ(run({"--repeat"}), 1);

@@ -1,11 +1,14 @@
 // A person at the window: any sequence of typing (any text), leaving boxes, Enter, clicks,
-// list choices and Yes/No answers, ending with 「作図」. Nothing may crash; the window stays
-// consistent after every action; a refused or cancelled run changes no file; the registry
-// changes only through 「基本設定保存」; and a completed drawing stores previous values, pick
-// lists and its type that a repeat run (by 前回値 or by its symbol) reads back completely and
+// list choices and Yes/No answers, ending with 「作図」, over the crossings of a TEMP.TXT the
+// input makes (none, a grid with crossings left out and the noise of points read from lines,
+// or points anywhere) and previous values of a crossing or of 「交点ごと」. Nothing may crash; the
+// window stays consistent after every action; a refused or cancelled run changes no file; the
+// registry changes only through 「基本設定保存」; and a completed drawing stores previous values,
+// pick lists and its type that a repeat run (by 前回値 or by its symbol) reads back completely and
 // writes back unchanged. A refused
-// 「作図」 names a box the user can see and change, and never refuses a wall part for its
-// sign.
+// 「作図」 names a box the user can see and change (or, for 「交点ごと」, the crossings), and
+// never refuses a wall part for its sign. 「交点ごと」 and its check boxes are open only where
+// they apply, and the boxes of a wall joined to another show that wall's values.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -15,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "drawing/floor_rules.h"
 #include "fuzz_check.h"
 #include "platform/registry_file.h"
 #include "platform/text_codec.h"
@@ -50,14 +54,27 @@ std::string pick_lists() {
     return s;
 }
 
-std::string previous_values() {
+// The previous values: a right T (5), or 「交点ごと」 with its three lines from `floor`'s bits.
+std::string previous_values(std::uint8_t floor) {
     std::string s;
-    const char* values[] = {"1",   "5",  "10", "20",  "2",   "1",   "C4", "600", "250",
-                            "350", "10", "10", "700", "300", "400", "10", "10"};
+    const bool whole_floor = floor & 1;
+    const char* values[] = {"1",   whole_floor ? "9" : "5",
+                            "10",  "20",
+                            "2",   "1",
+                            "C4",  "600",
+                            "250", "350",
+                            "10",  "10",
+                            "700", "300",
+                            "400", "10",
+                            "10"};
     for (int i = 0; i < kResDataLines; ++i) {
+        if (kResDataLayout[i].whole_floor && !whole_floor) break;
         s += kResDataLayout[i].key;
         s += ',';
-        s += i < 17 ? values[i] : (i - 17) % 5 == 2 ? "150" : (i - 17) % 5 < 2 ? "75" : "20";
+        if (kResDataLayout[i].whole_floor)
+            s += floor >> (1 + i - kResDataLinesAlways) & 1 ? "1" : "0";
+        else
+            s += i < 17 ? values[i] : (i - 17) % 5 == 2 ? "150" : (i - 17) % 5 < 2 ? "75" : "20";
         s += "\r\n";
     }
     return s;
@@ -122,6 +139,44 @@ class Input {
     std::size_t pos_ = 0;
 };
 
+// TEMP.TXT with the crossings the input picks after the first: none; a grid of up to 6 × 5
+// lines, some crossings left out, each off its lines by up to 0.4 mm as points read from a
+// drawing are; or up to 12 points anywhere, some on one another's lines.
+std::string header_with_crossings(Input& in) {
+    std::string points;
+    int n = 0;
+    auto add = [&](double x, double y) {
+        if (n == 99 || (x == 0 && y == 0)) return;
+        char line[80];
+        std::snprintf(line, sizeof line, "hp%d %.10g %.10g\r\n", ++n, x, y);
+        points += line;
+    };
+    const std::uint8_t kind = in.byte();
+    if (kind % 3 == 1) {
+        const int columns = 1 + in.byte() % 6, rows = 1 + in.byte() % 5;
+        const double dx = 500 + 500.0 * (in.byte() % 16), dy = 500 + 500.0 * (in.byte() % 16);
+        const std::uint8_t left_out = in.byte(), noisy = in.byte();
+        for (int r = 0; r < rows; ++r) {
+            for (int c = 0; c < columns; ++c) {
+                const int at = r * columns + c;
+                if (left_out >> (at % 8) & 1) continue;
+                const double noise = noisy & 1 ? (static_cast<int>(in.byte() % 9) - 4) / 10.0 : 0;
+                add(c * dx + noise, r * dy - noise);
+            }
+        }
+    } else if (kind % 3 == 2) {
+        const int count = 1 + in.byte() % 12;
+        for (int i = 0; i < count; ++i) {
+            const double x = static_cast<std::int8_t>(in.byte()) * 250.0;
+            const double y = static_cast<std::int8_t>(in.byte()) * 250.0;
+            add(x, y);
+        }
+    }
+    std::string header = kHeader;
+    header.insert(header.find("lg0"), points);
+    return header;
+}
+
 // Every message box shown since `from`: a text and a title, both clean UTF-8.
 void check_messages(const test::FakeDialogs& dialogs, std::size_t from) {
     const auto& shown = dialogs.shown();
@@ -158,8 +213,32 @@ void check_consistent(const FrmMain& f) {
                        finite(line->y2));
         }
     }
-    FUZZ_CHECK(f.state.hasira_sd >= 0 && f.state.hasira_sd <= 8);
+    FUZZ_CHECK(f.state.hasira_sd >= 0 && f.state.hasira_sd <= kWholeFloor);
     FUZZ_CHECK(f.state.optSin_d == 0 || f.state.optSin_d == 1);
+    // 「交点ごと」 only with two crossings or more (the window restores a stored one as the
+    // crossing otherwise), its check boxes only while it is chosen.
+    const bool floor = f.state.hasira_sd == kWholeFloor;
+    FUZZ_CHECK(!floor || !f.crossings.empty());
+    FUZZ_CHECK(f.column.img_hasira_s[kWholeFloor].enabled == !f.crossings.empty());
+    FUZZ_CHECK(f.chkKabeTunagu.enabled == floor && f.chkSunpoHitotu.enabled == floor);
+    FUZZ_CHECK(f.chkGaisyuKabe.enabled == (floor && f.state.optSin_d == 0));
+    FUZZ_CHECK(f.state.KabeTunagu == (f.chkKabeTunagu.value == 1));
+    for (const CheckBox* c : {&f.chkKabeTunagu, &f.chkSunpoHitotu, &f.chkGaisyuKabe})
+        FUZZ_CHECK(c->value == 0 || c->value == 1);
+    // A joined wall's boxes show the values it is drawn with, greyed; only the box being
+    // typed in may hold a text not settled yet.
+    for (WallSide side : kWallSides) {
+        const WallSide source = wall_values_side(side, f.state.hasira_sd, f.state.KabeTunagu);
+        if (source == side) continue;
+        const WallPanel& joined = f.walls[side_index(side)];
+        const WallPanel& from = f.walls[side_index(source)];
+        for (int k = 0; k < 5; ++k) {
+            FUZZ_CHECK(!joined.cbo[k].enabled);
+            if (f.focus() == ControlRef{from.cbo[k].name, from.cbo[k].index}) continue;
+            FUZZ_CHECK_MSG(joined.cbo[k].text == from.cbo[k].text, joined.cbo[k].name.c_str());
+        }
+        FUZZ_CHECK(!joined.cmdWri.enabled);
+    }
     FUZZ_CHECK(f.SunpoIti_d >= 1 && f.SunpoIti_d <= 4);
     FUZZ_CHECK(f.HasiraIti_d >= 0 && f.HasiraIti_d <= 4);
 }
@@ -169,6 +248,8 @@ void check_consistent(const FrmMain& f) {
 void check_refusal(const FrmMain& f) {
     const SakuzuInput read = f.read_drawing_input();
     FUZZ_CHECK(!read.input.has_value());
+    // What the whole floor refuses about the crossings themselves has no box to name.
+    if (read.box.empty() && f.state.hasira_sd == kWholeFloor) return;
     FUZZ_CHECK_MSG(!read.box.empty(), read.refusal.c_str());
     const Control* box = f.find_control(read.box.name, read.box.index);
     FUZZ_CHECK_MSG(box && f.can_change(*box), read.refusal.c_str());
@@ -238,11 +319,12 @@ void check_repeat(test::FakeFileSystem& fs, Registry& registry, const FrmMain& f
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Input in(data, size);
     test::FakeFileSystem fs;
-    fs.put(kDir + "/TEMP.TXT", kHeader);
+    fs.put(kDir + "/TEMP.TXT", header_with_crossings(in));
     fs.put(kDir + "/quornel.dat", pick_lists());
     fs.put(kDir + "/quornel_d.dat", pick_lists());
-    fs.put(kDir + "/quornel_res.dat", previous_values());
+    fs.put(kDir + "/quornel_res.dat", previous_values(in.byte()));
     auto registry = open_reg_file_registry(fs, kRegistry);
     test::FakeDialogs dialogs;  // Yes/No answered from the input, else No
     FrmMain f(FrmMainEnv{fs, *registry, dialogs, kDir});
@@ -258,6 +340,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             case ControlKind::DropDownList:
             case ControlKind::Button:
             case ControlKind::OptionButton:
+            case ControlKind::CheckBox:
             case ControlKind::Image:
                 targets.push_back(ControlRef{c->name, c->index});
                 break;
@@ -268,7 +351,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     targets.push_back(ControlRef{"SSTab1", 0});
     targets.push_back(ControlRef{"SSTab1", 1});
 
-    Input in(data, size);
     const auto files_at_start = fs.files();
     // FUZZ_TRACE=1 prints the actions of one input, to read a reproducer as a scenario.
     static const bool trace = std::getenv("FUZZ_TRACE") != nullptr;

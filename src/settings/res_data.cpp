@@ -53,12 +53,16 @@ ResDataRead read_res_data(FileSystem& fs, const std::filesystem::path& program_d
     std::vector<int> without_comma;
     for (int i = 0; i < kResDataLines && i < static_cast<int>(lines.size()); ++i) {
         std::string_view line = lines[i];
-        // A line of 「交点ごと」 left blank (an editor's line end after the last line) is one
-        // the file has not got.
-        if (kResDataLayout[i].whole_floor && line.find_first_not_of(" \t") == line.npos) continue;
+        // The file is read by position: the lines of 「交点ごと」 end at the first one that is
+        // blank (an editor's line end after the last line) or cannot be read, so that a set
+        // read here holds them from the first on, as the window stores them, and is written
+        // back to the same lines.
+        const bool whole_floor = kResDataLayout[i].whole_floor;
+        if (whole_floor && line.find_first_not_of(" \t") == line.npos) break;
         auto comma = line.find(',');
         if (comma == std::string_view::npos) {
             without_comma.push_back(i + 1);
+            if (whole_floor) break;
             continue;
         }
         // Everything after the first comma: a value typed with a comma comes back whole.

@@ -131,8 +131,9 @@ struct ResDataRead {
     bool missing = false;
 };
 
-// Reads quornel_res.dat. Lines end at CR LF, LF or a lone CR; keys are not looked at. A line
-// of 「交点ごと」 that is missing or blank is not held, which is no problem.
+// Reads quornel_res.dat. Lines end at CR LF, LF or a lone CR; keys are not looked at. The lines
+// of 「交点ごと」 end at the first that is missing or blank, which is no problem, or that has no
+// comma, which is.
 ResDataRead read_res_data(FileSystem& fs, const std::filesystem::path& program_dir);
 
 }  // namespace quornel

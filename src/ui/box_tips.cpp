@@ -100,11 +100,12 @@ std::string whole_floor_tip() {
 
 std::string kabe_tunagu_tip() {
     return quoted(kKabeTunaguLabel) +
-           "\n隣り合う交点の間の壁を、柱から柱まで 1 本の壁として描きます。\n入れているあいだ、" +
+           "\n隣り合う交点の間の壁を、柱から柱まで 1 本の壁として描きます。\nチェックしているあい"
+           "だ、" +
            quoted(wall_name(WallSide::DOWN)) + "は" + quoted(wall_name(WallSide::Up)) + "の、" +
            quoted(wall_name(WallSide::Left)) + "は" + quoted(wall_name(WallSide::Right)) +
-           "の値で描きます（その欄は灰色になります）。外すと、柱から隣の柱へ 800 mm ずつ（間が"
-           "短いときは真ん中まで）描きます。";
+           "の値で描きます（その欄は灰色になります）。チェックを外すと、柱から隣の柱へ 800 mm "
+           "ずつ（間が短いときは真ん中まで）描きます。";
 }
 
 std::string sunpo_hitotu_tip() {
@@ -119,9 +120,9 @@ std::string gaisyu_kabe_tip() {
     const std::string upright_masi = quoted(wall_value_name(WallSide::Up, 3));
     return quoted(kGaisyuKabeLabel) +
            "\n建物の外周の壁を、外側の面が柱の外面（構造体の面）にそろうように描きます（柱芯の"
-           "ときだけ）。\n増打は入れた面に付くので、左右の壁の" +
-           side_masi + "は上の列では外側、下の列では内側に、上下の壁の" + upright_masi +
-           "は左の列では外側、右の列では内側に付きます。";
+           "ときだけ）。\n増打は入れた面に付きます。左右の壁の" +
+           side_masi + "は建物の上側の外周では外側、下側では内側に、上下の壁の" + upright_masi +
+           "は左側では外側、右側では内側になります。";
 }
 
 }  // namespace quornel

@@ -35,6 +35,8 @@ inline constexpr const char* kWholeFloorLabel = "交点ごと";
 inline constexpr const char* kKabeTunaguLabel = "壁をつなぐ";
 inline constexpr const char* kSunpoHitotuLabel = "寸法は最初の交点だけ";
 inline constexpr const char* kGaisyuKabeLabel = "外周の壁を柱の外面に合わせる";
+// Too long for one line beside the shape buttons: the check box breaks it where its words part.
+inline constexpr const char* kGaisyuKabeCaption = "外周の壁を\n柱の外面に合わせる";
 std::string whole_floor_tip();   // img_hasira_s(9)
 std::string kabe_tunagu_tip();   // chkKabeTunagu
 std::string sunpo_hitotu_tip();  // chkSunpoHitotu

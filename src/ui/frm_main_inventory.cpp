@@ -186,7 +186,7 @@ constexpr Row kInventory[] = {
     at(CONTROL(chkKabeTunagu), K::CheckBox, kDrawingTab, {360, 2925, 2340, 255})
         .with(kKabeTunaguLabel),
     at(CONTROL(chkGaisyuKabe), K::CheckBox, kDrawingTab, {360, 3210, 2340, 480})
-        .with(kGaisyuKabeLabel),
+        .with(kGaisyuKabeCaption),
     at(CONTROL(chkSunpoHitotu), K::CheckBox, kDrawingTab, {360, 3720, 2340, 255})
         .with(kSunpoHitotuLabel),
     at(CONTROL(Label28), K::Label, kDrawingTab, {480, 4080, 615, 255}).with(kColumnMasiLabel.data()),

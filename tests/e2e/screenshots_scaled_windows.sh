@@ -2,7 +2,7 @@
 # quornel.exe's window at 150 % display scaling (144 DPI, Wine's LogPixels) under Wine: its
 # size, every list's items measured against the list by the window's own tests at this
 # scaling, and pictures for people to look at (BUILD_DIR/screenshots/*_150*.png): both pages,
-# a tip, and the lists dropped down.
+# a tip, 「交点ごと」 with its check boxes, and the lists dropped down.
 # Usage: screenshots_scaled_windows.sh BUILD_DIR SOURCE_DIR
 here="$(cd "$(dirname "$0")" && pwd)"
 # shellcheck source=wine_window.bash
@@ -32,6 +32,19 @@ ww_shot_lists "$shots/kihon_settei_150" cbo_h_ly:layers cbo_h_nPenStyle:line_typ
 
 xdotool mousemove --sync $((WW_MAIN_X - WW_FRAME_X + WW_MAIN_W - 10)) $((WW_MAIN_Y - WW_FRAME_Y + 10)) click 1
 ww_check "closing the window ends the program" ww_wait_exit 20
+
+# 「交点ごと」 chosen over six crossings: its check boxes open, the longest on two lines.
+floor="$(ww_floor_folder screenshots-150-floor)"
+ww_model_dump "$floor"
+ww_start_quornel "$floor"
+ww_click img_hasira_s 9
+ww_model_dump "$floor" "click img_hasira_s(9)"
+ww_click chkGaisyuKabe
+xdotool mousemove --sync "$WW_MAIN_X" "$((WW_MAIN_Y - 10))"
+sleep 0.5
+ww_shot "$WW_MAIN" "$shots/sakuzu_floor_150.png"
+ww_click cmdClose
+ww_check "キャンセル at 150 % ends the program" ww_wait_exit 20
 
 # The window's own tests of the tips and the lists, at this scaling: a list item that does
 # not show whole fails here.

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of quornel.exe's window under Wine, for people to look at: tab 作図 with the
 # column shapes 0 (corner), 4 (crossing) and 8 (corner) in 柱芯 and in 壁芯, the tips of a
-# box and of a 「面」 button, the crossing filled in, and tab 基本設定 with its lists closed and
-# dropped down. They go to BUILD_DIR/screenshots (uninstall.exe's come from its own test),
+# box and of a 「面」 button, the crossing filled in, 「交点ごと」 over six crossings with its
+# check boxes and a tip, and tab 基本設定 with its lists closed and dropped down. They go to BUILD_DIR/screenshots (uninstall.exe's come from its own test),
 # with the install guides' picture of the page, every box numbered and named
 # (sakuzu_names.png; docs/sakuzu_names.png is a copy of it).
 # Usage: screenshots_windows.sh BUILD_DIR SOURCE_DIR
@@ -75,6 +75,34 @@ ww_click img_hasira_s 1
 ww_model_dump "$folder" "click img_hasira_s(1)"
 ww_hover cmdWriKL
 ww_shot "$WW_MAIN" "$shots/sakuzu_tip_face.png"
+
+# 「交点ごと」 in a folder with six crossings: chosen, with 「外周の壁を柱の外面に合わせる」 checked,
+# the walls joined (the boxes below and to the left greyed), and the tip of the check box.
+ww_click cmdClose
+ww_check "キャンセル ends the program" ww_wait_exit 20
+floor="$(ww_floor_folder screenshots-floor)"
+ww_model_dump "$floor"
+ww_start_quornel "$floor"
+ww_type cboHsnXG "" 600
+ww_key Return
+ww_click cmdWriHX
+ww_type cboHsnYG "" 600
+ww_key Return
+ww_click cmdWriHY
+ww_click img_hasira_s 9
+ww_model_dump "$floor" "click img_hasira_s(9)"
+ww_type cboKabeSunUp 2 150
+ww_click cmdWriKU
+ww_type cboKabeSunRight 2 150
+ww_click cmdWriKR
+ww_click chkGaisyuKabe
+ww_hover chkGaisyuKabe
+ww_check "a tip shows while the mouse rests on a check box" test -n "$(ww_popups "$WW_MAIN")"
+ww_shot "$WW_MAIN" "$shots/sakuzu_floor_tip.png"
+xdotool mousemove --sync "$WW_MAIN_X" "$((WW_MAIN_Y - 10))"
+sleep 0.5
+ww_shot "$WW_MAIN" "$shots/sakuzu_floor.png"
+ww_check "screenshot sakuzu_floor.png" test -s "$shots/sakuzu_floor.png"
 
 # The tab of the settings, clicked like a person would.
 rect="$(ww_rect SSTab1 1)"

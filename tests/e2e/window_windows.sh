@@ -119,6 +119,47 @@ fi
 wait "$repeat_pid" 2>/dev/null
 ww_check "--repeat without previous values writes no drawing" test ! -e "$norepeat/JWC_TEMP.TXT"
 
+# ---- 交点ごと: the tenth choice and its check boxes clicked, the walls unjoined, 作図 ------------
+folder="$(ww_floor_folder floor)"
+snapshot "$folder" "$WW_WORK/floor-before"
+actions=(
+    "type cboHsnXG 600" "enter cboHsnXG" "click cmdWriHX"
+    "type cboHsnYG 600" "enter cboHsnYG" "click cmdWriHY"
+    "click img_hasira_s(9)"
+    "type cboKabeSunUp(2) 150" "click cmdWriKU"
+    "click chkKabeTunagu" "click chkSunpoHitotu"
+    "type cboKabeSunDOWN(2) 180" "click cmdWriKD"
+    "type cboKabeSunRight(2) 120" "click cmdWriKR"
+    "click cmdSakuzu"
+)
+ww_model_dump "$folder"
+ww_start_quornel "$folder"
+ww_type cboHsnXG "" 600
+ww_key Return
+ww_click cmdWriHX
+ww_type cboHsnYG "" 600
+ww_key Return
+ww_click cmdWriHY
+ww_click img_hasira_s 9
+ww_model_dump "$folder" "click img_hasira_s(9)"
+ww_type cboKabeSunUp 2 150
+ww_click cmdWriKU
+ww_click chkKabeTunagu
+ww_click chkSunpoHitotu
+ww_type cboKabeSunDOWN 2 180
+ww_click cmdWriKD
+ww_type cboKabeSunRight 2 120
+ww_click cmdWriKR
+ww_click cmdSakuzu
+ww_check "作図 of 交点ごと ends the program" ww_wait_exit 20
+ww_reference_run "$WW_WORK/floor-before" "$WW_WORK/floor-model" "${actions[@]}"
+compare_outputs "交点ごと" "$folder" "$WW_WORK/floor-model"
+ww_check "the clicked check boxes reached the previous values" \
+    test "$(iconv -f CP932 -t UTF-8 "$folder/quornel_res.dat" | tr -d '\r' | tail -3 | tr '\n' ' ')" = \
+    "KabeTunagu_d,0 SunpoHitotu_d,1 GaisyuKabe_d,0 "
+ww_check "the unjoined wall below kept its own thickness" \
+    grep -q '^KabeSunDOWN_d_2,180' <(iconv -f CP932 -t UTF-8 "$folder/quornel_res.dat" | tr -d '\r')
+
 # ---- キャンセル writes nothing ------------------------------------------------------------------
 folder="$(ww_program_folder cancel)"
 snapshot "$folder" "$WW_WORK/cancel-before"

@@ -147,6 +147,16 @@ ww_program_folder() {  # NAME -> prints the folder
     printf '%s\n' "$dir"
 }
 
+# The same folder, with a TEMP.TXT that hands over the six crossings of a 3 × 2 grid, 6000 apart
+# across and 5000 up: 「交点ごと」 can be chosen.
+ww_floor_folder() {  # NAME -> prints the folder
+    local dir
+    dir="$(ww_program_folder "$1")"
+    sed -i '0,/^lg0\r$/s//hp1 6000 0\r\nhp2 12000 0\r\nhp3 0 5000\r\nhp4 6000 5000\r\nhp5 12000 5000\r\nlg0\r/' \
+        "$dir/TEMP.TXT"
+    printf '%s\n' "$dir"
+}
+
 ww_screenshot_dir() {
     local dir="$WW_BUILD/screenshots"
     mkdir -p "$dir"
@@ -240,7 +250,9 @@ ww_start_quornel() {  # FOLDER [ARGS...]
     wineserver -p >/dev/null 2>&1
     (cd "$dir" && exec wine ./quornel.exe "$@" >"$WW_WORK/quornel.out" 2>&1) &
     WW_MAIN_PID=$!
-    if ! WW_MAIN="$(ww_find_window quornel 600)"; then
+    # Its caption counts the crossings handed over (「quornel（6 か所）」); its messages, titled
+    # 「quornel」 too, are narrower.
+    if ! WW_MAIN="$(ww_find_window 'quornel.*' 600)"; then
         ww_fail "quornel.exe showed no window"
         return 1
     fi

@@ -71,10 +71,12 @@ TEST(FrmMainFloor, TheWholeFloorAndItsCheckBoxesAreOpenOnlyWhereTheyApply) {
     EXPECT_EQ(f.form.caption, "quornel（6 か所）");
     EXPECT_EQ(f.column.img_hasira_s[9].picture, "img_botanU(9)");
 
-    // Each one's tip starts with the name it shows.
+    // Each one's tip starts with the name it shows (on one line).
     for (const char* name : kChecks) {
         const CheckBox& c = check(f, name);
-        EXPECT_EQ(c.tip.substr(0, c.tip.find('\n')), "「" + c.caption + "」");
+        std::string shown = c.caption;
+        std::erase(shown, '\n');
+        EXPECT_EQ(c.tip.substr(0, c.tip.find('\n')), "「" + shown + "」");
     }
     EXPECT_EQ(f.column.img_hasira_s[9].tip.rfind("「交点ごと」\n", 0), 0u);
 }

@@ -65,8 +65,8 @@ TEST_F(LayoutTest, ControlsOnTheTabControlAreMeasuredFromItsOuterCorner) {
 
     // A combo box is as high as its rectangle when closed.
     RECT combo = rect_in(native("cboM_h"), tab);
-    EXPECT_EQ(combo.left, px(480));
-    EXPECT_EQ(combo.top, px(4200));
+    EXPECT_EQ(combo.left, px(control("cboM_h").rect.left));
+    EXPECT_EQ(combo.top, px(control("cboM_h").rect.top));
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);
     ASSERT_TRUE(GetComboBoxInfo(native("cboM_h"), &info));
@@ -315,6 +315,42 @@ TEST_F(EventTest, TheOptionButtonsFollowTheModel) {
     EXPECT_EQ(SendMessageW(native("optSunpoIti", 4), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
+// 「交点ごと」 over six crossings: its check boxes open with it, a click (or the space bar) turns
+// one over in the model and on the screen, and the boxes of the joined walls are greyed.
+TEST_F(EventTest, TheCheckBoxesOfTheWholeFloorFollowTheModel) {
+    std::string header = test_header();
+    header.insert(header.find("lg0"),
+                  "hp1 6000 0\r\nhp2 12000 0\r\nhp3 0 5000\r\nhp4 6000 5000\r\nhp5 12000 5000\r\n");
+    dir.write("TEMP.TXT", header);
+    open();
+    ASSERT_TRUE(IsWindowEnabled(native("img_hasira_s", 9)));
+    EXPECT_FALSE(IsWindowEnabled(native("chkKabeTunagu")));
+    EXPECT_TRUE(IsWindowEnabled(native("cboKabeSunDOWN", 2)));
+    click("img_hasira_s", 9);
+    EXPECT_EQ(model->state.hasira_sd, 9);
+    wchar_t caption[64] = {};
+    GetWindowTextW(view->hwnd(), caption, 64);
+    EXPECT_STREQ(caption, L"quornel（6 か所：角 4・T 2）");
+    EXPECT_TRUE(IsWindowEnabled(native("chkKabeTunagu")));
+    EXPECT_EQ(SendMessageW(native("chkKabeTunagu"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_FALSE(IsWindowEnabled(native("cboKabeSunDOWN", 2)));
+    EXPECT_FALSE(IsWindowEnabled(native("cmdWriKL")));
+
+    click("chkKabeTunagu");
+    EXPECT_EQ(static_cast<CheckBox&>(control("chkKabeTunagu")).value, 0);
+    EXPECT_EQ(SendMessageW(native("chkKabeTunagu"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_TRUE(IsWindowEnabled(native("cboKabeSunDOWN", 2)));
+    EXPECT_TRUE(has_focus("chkKabeTunagu"));
+    key(VK_SPACE);
+    EXPECT_EQ(static_cast<CheckBox&>(control("chkKabeTunagu")).value, 1);
+    EXPECT_EQ(SendMessageW(native("chkKabeTunagu"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_FALSE(IsWindowEnabled(native("cboKabeSunDOWN", 2)));
+
+    click("optSin", 1);  // 外周 has no meaning in 壁芯
+    EXPECT_FALSE(IsWindowEnabled(native("chkGaisyuKabe")));
+    EXPECT_TRUE(IsWindowEnabled(native("chkSunpoHitotu")));
+}
+
 TEST_F(EventTest, AShapeButtonMovesTheSchematicsBoxes) {
     open();
     const Rect before = control("cboKabeSunRight", 2).rect;
@@ -418,6 +454,50 @@ TEST_F(TipTest, TheTipOfABoxShowsWhileTheMouseRestsOnIt) {
     EXPECT_EQ(rest_on(native("cmdWriKL")).rfind("「面」\n", 0), 0u);
     // The tips of page 「作図」 do not show over page 「基本設定」.
     EXPECT_EQ(view->tip_shown({"cbo_h_ly", -1}), "");
+}
+
+// Every check box shows its caption whole within its rectangle, wrapped where it must be, in the
+// window's font at the window's DPI and at half as much again (150 % display scaling).
+TEST_F(TipTest, EveryCheckBoxShowsItsCaptionWhole) {
+    open();
+    auto check = [&](unsigned dpi) {
+        int boxes = 0;
+        for (const Control* c : model->controls()) {
+            if (c->kind != ControlKind::CheckBox) continue;
+            ++boxes;
+            HWND hwnd = native(c->name, c->index);
+            ASSERT_NE(hwnd, nullptr) << c->name;
+            RECT client;
+            GetClientRect(hwnd, &client);
+            // The mark and the gap after it, as large as the window's scaling makes them (the
+            // system's metrics are those of its own scaling).
+            HDC dc = GetDC(hwnd);
+            RECT text = client;
+            text.left += MulDiv(GetSystemMetrics(SM_CXMENUCHECK) + 4, static_cast<int>(dpi),
+                                GetDeviceCaps(dc, LOGPIXELSX));
+            const HGDIOBJ before =
+                SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+            const std::wstring caption = widen(static_cast<const CheckBox*>(c)->caption);
+            DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+                      DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+            SelectObject(dc, before);
+            ReleaseDC(hwnd, dc);
+            EXPECT_LE(text.right, client.right) << c->name << " at " << dpi << " dpi";
+            EXPECT_LE(text.bottom - text.top, client.bottom) << c->name << " at " << dpi << " dpi";
+        }
+        EXPECT_EQ(boxes, 3);
+    };
+    const unsigned dpi = window_dpi(view->hwnd());
+    check(dpi);
+    const unsigned larger = dpi * 3 / 2;
+    RECT suggested;
+    GetWindowRect(view->hwnd(), &suggested);
+    suggested.right = suggested.left + (suggested.right - suggested.left) * 3 / 2;
+    suggested.bottom = suggested.top + (suggested.bottom - suggested.top) * 3 / 2;
+    SendMessageW(view->hwnd(), WM_DPICHANGED, MAKEWPARAM(larger, larger),
+                 reinterpret_cast<LPARAM>(&suggested));
+    settle();
+    check(larger);
 }
 
 // Every list of 「基本設定」 shows each of its items whole, closed and dropped down, in the

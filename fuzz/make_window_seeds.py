@@ -23,10 +23,11 @@ KINDS = {"ComboBox", "DropDownList", "CommandButton", "OptionButton", "CheckBox"
 # TEMP.TXT's crossings: none; a grid (columns - 1, rows - 1, the spacings across and up in
 # steps of 500 over 500, the crossings left out (bit n: those whose place in the grid is n
 # modulo 8), noise or not and then a byte of noise for each
-# crossing); points anywhere (their number - 1, then x and y of each in steps of 250).
+# crossing after the first); points anywhere (their number - 1, then x and y of each in steps
+# of 250).
 NO_CROSSINGS = [0]
 GRID_3_BY_2 = [1, 2, 1, 10, 8, 0, 0]
-GRID_4_BY_3_NOISY = [1, 3, 2, 11, 9, 0, 1] + [0, 8, 4, 1, 7, 2, 6, 3, 5, 0, 8, 4]
+GRID_4_BY_3_NOISY = [1, 3, 2, 11, 9, 0, 1] + [8, 4, 1, 7, 2, 6, 3, 5, 0, 8, 4]
 GRID_3_BY_3_NO_CENTRE = [1, 2, 2, 8, 8, 1 << 4, 0]
 SCATTERED = [2, 4, 24, 0, 0, 20, 24, 20, 200, 12, 10, 10]
 PREVIOUS_CROSSING = 0

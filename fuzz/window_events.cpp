@@ -159,7 +159,7 @@ std::string header_with_crossings(Input& in) {
         for (int r = 0; r < rows; ++r) {
             for (int c = 0; c < columns; ++c) {
                 const int at = r * columns + c;
-                if (left_out >> (at % 8) & 1) continue;
+                if (at == 0 || left_out >> (at % 8) & 1) continue;  // the first is the origin
                 const double noise = noisy & 1 ? (static_cast<int>(in.byte() % 9) - 4) / 10.0 : 0;
                 add(c * dx + noise, r * dy - noise);
             }

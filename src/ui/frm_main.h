@@ -229,8 +229,8 @@ class FrmMain {
     Picture pic_ku, pic_kd, pic_kl, pic_kr, pic_lt, pic_ly;
     std::array<Picture, 9> pic_nPenStyle;
     std::array<Picture, 6> pic_nPenColor;
-    std::array<Picture, 10> img_botanU;  // the nine shapes and 「交点ごと」
-    std::array<Picture, 10> img_botanD;
+    std::array<Picture, kShapeButtons> img_botanU;  // the nine shapes and 「交点ごと」
+    std::array<Picture, kShapeButtons> img_botanD;
 
     // Tab 0 "作図".
     Label lbl_hasira_s;

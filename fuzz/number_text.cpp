@@ -70,8 +70,7 @@ void check_format(double v) {
     char reference[512];
     std::snprintf(reference, sizeof reference, "%.15g", v);
     if (std::strchr(reference, 'e') == nullptr) {
-        FUZZ_CHECK_MSG(s == reference || (s == "0" && std::strcmp(reference, "-0") == 0),
-                       reference);
+        FUZZ_CHECK_MSG(s == reference || (s == "0" && std::strcmp(reference, "-0") == 0), reference);
     } else {
         std::snprintf(reference, sizeof reference, "%.14e", std::fabs(v));
         std::string mantissa = std::string(1, reference[0]) + std::string(reference + 2, 14);

@@ -3,11 +3,15 @@
 // runs across the floor; what cannot be drawn is refused naming the crossings.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
+#include <tuple>
 
 #include "cases.h"
 #include "drawing/drawing_run.h"
+#include "drawing/floor_copies.h"
+#include "drawing/floor_outline.h"
 #include "drawing/floor_rules.h"
 #include "exchange/number_text.h"
 
@@ -288,6 +292,200 @@ TEST(FloorRefusals, EachNamesTheCrossings) {
     DrawingInput open = floor(cases[5].points);
     open.walls[kUp][2] = open.walls[kDown][2] = 0;
     EXPECT_TRUE(drawing_commands(open).ok()) << drawing_commands(open).message();
+}
+
+}  // namespace
+}  // namespace quornel::test
+
+namespace quornel::test {
+namespace {
+
+// A wall of the outline: from the crossing at `from` towards `side`, and where the outside
+// lies across it.
+struct OutlineWall {
+    std::pair<double, double> from;
+    WallSide side;
+    WallSide outside;
+    friend bool operator==(const OutlineWall&, const OutlineWall&) = default;
+};
+
+std::string shown(const std::vector<OutlineWall>& walls) {
+    static const char* const kSide[] = {"U", "D", "R", "L"};
+    std::string s;
+    for (const OutlineWall& w : walls)
+        s += "(" + format_number(w.from.first) + "," + format_number(w.from.second) + ")" +
+             kSide[side_index(w.side)] + "/" + kSide[side_index(w.outside)] + " ";
+    return s;
+}
+
+// Each wall once, from its left or lower crossing, in the order of the crossings.
+std::vector<OutlineWall> outline_walls(const std::vector<std::pair<double, double>>& points) {
+    const std::vector<FloorNode> nodes = floor_nodes(crossings(points));
+    const FloorOutline outline = floor_outline(nodes, true, true);
+    std::vector<OutlineWall> walls;
+    for (std::size_t i = 0; i < nodes.size(); ++i)
+        for (WallSide side : {WallSide::Right, WallSide::Up})
+            if (const auto outside = outline[i][side_index(side)])
+                walls.push_back({{nodes[i].x, nodes[i].y}, side, *outside});
+    return walls;
+}
+
+// Worked out by hand: which walls face the outside, and which way. In thousands of mm; the
+// first crossing is listed first and stands at the origin.
+TEST(FloorOutlineWalls, OnlyTheWallsFacingTheOutside) {
+    using W = WallSide;
+    const W U = W::Up, D = W::DOWN, R = W::Right, L = W::Left;
+    const struct {
+        const char* what;
+        std::vector<std::pair<double, double>> points;
+        std::vector<OutlineWall> outline;
+    } cases[] = {
+        {"a rectangle of two rooms",
+         {{0, 0}, {6, 0}, {12, 0}, {0, 5}, {6, 5}, {12, 5}},
+         {{{0, 0}, R, D},
+          {{0, 0}, U, L},
+          {{6, 0}, R, D},
+          {{12, 0}, U, R},
+          {{0, 5}, R, U},
+          {{6, 5}, R, U}}},
+        {"an L shape: its inner corner's walls face out",
+         {{0, 0}, {6, 0}, {12, 0}, {0, 5}, {6, 5}, {12, 5}, {0, 10}, {6, 10}},
+         {{{0, 0}, R, D},
+          {{0, 0}, U, L},
+          {{6, 0}, R, D},
+          {{12, 0}, U, R},
+          {{0, 5}, U, L},
+          {{6, 5}, R, U},
+          {{6, 5}, U, R},
+          {{0, 10}, R, U}}},
+        {"a T of four rooms",
+         {{6, 0}, {12, 0}, {0, 5}, {6, 5}, {12, 5}, {18, 5}, {0, 10}, {6, 10}, {12, 10}, {18, 10}},
+         {{{6, 0}, R, D},
+          {{6, 0}, U, L},
+          {{12, 0}, U, R},
+          {{0, 5}, R, D},
+          {{0, 5}, U, L},
+          {{12, 5}, R, D},
+          {{18, 5}, U, R},
+          {{0, 10}, R, U},
+          {{6, 10}, R, U},
+          {{12, 10}, R, U}}},
+        {"a floor in two parts",
+         {{0, 0}, {6, 0}, {0, 5}, {6, 5}, {20, 20}, {26, 20}, {20, 25}, {26, 25}},
+         {{{0, 0}, R, D},
+          {{0, 0}, U, L},
+          {{6, 0}, U, R},
+          {{0, 5}, R, U},
+          {{20, 20}, R, D},
+          {{20, 20}, U, L},
+          {{26, 20}, U, R},
+          {{20, 25}, R, U}}},
+        {"a run standing free", {{0, 0}, {6, 0}, {12, 0}, {12, 5}}, {}},
+        {"a courtyard's walls are inner",
+         {{0, 0},
+          {6, 0},
+          {12, 0},
+          {18, 0},
+          {0, 6},
+          {6, 6},
+          {12, 6},
+          {18, 6},
+          {0, 12},
+          {6, 12},
+          {12, 12},
+          {18, 12},
+          {0, 18},
+          {6, 18},
+          {12, 18},
+          {18, 18}},
+         {{{0, 0}, R, D},
+          {{0, 0}, U, L},
+          {{6, 0}, R, D},
+          {{12, 0}, R, D},
+          {{18, 0}, U, R},
+          {{0, 6}, U, L},
+          {{18, 6}, U, R},
+          {{0, 12}, U, L},
+          {{18, 12}, U, R},
+          {{0, 18}, R, U},
+          {{6, 18}, R, U},
+          {{12, 18}, R, U}}},
+        {"a building inside a courtyard faces it",
+         {{0, 0}, {30, 0}, {0, 30}, {30, 30}, {10, 10}, {20, 10}, {10, 20}, {20, 20}},
+         {{{0, 0}, R, D},
+          {{0, 0}, U, L},
+          {{30, 0}, U, R},
+          {{0, 30}, R, U},
+          {{10, 10}, R, D},
+          {{10, 10}, U, L},
+          {{20, 10}, U, R},
+          {{10, 20}, R, U}}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::pair<double, double>> others;
+        for (auto [x, y] : c.points)
+            others.push_back({(x - c.points[0].first) * 1000, (y - c.points[0].second) * 1000});
+        others.erase(others.begin());
+        std::vector<OutlineWall> expected = c.outline;
+        for (OutlineWall& w : expected)
+            w.from = {(w.from.first - c.points[0].first) * 1000,
+                      (w.from.second - c.points[0].second) * 1000};
+        const std::vector<OutlineWall> got = outline_walls(others);
+        auto sorted = [](std::vector<OutlineWall> v) {
+            std::sort(v.begin(), v.end(), [](const OutlineWall& a, const OutlineWall& b) {
+                return std::tie(a.from, a.side) < std::tie(b.from, b.side);
+            });
+            return v;
+        };
+        EXPECT_EQ(shown(sorted(got)), shown(sorted(expected))) << c.what;
+    }
+}
+
+// With 「外周の壁を柱の外面に合わせる」 in 「柱芯」, the outside structural face of each outline
+// wall lies on the column's structural face on that side, the inside one at the thickness; the
+// extra thicknesses stay on their own faces. Drawn once when joined, flush along its length.
+TEST(FloorOutlineWalls, AreSetFlushWithTheColumnsOuterFaces) {
+    DrawingInput in = floor({{6000, 0}, {0, 5000}, {6000, 5000}});
+    in.XU0 = 300, in.XU1 = 500, in.YU0 = 350, in.YU1 = 250;  // KouzouL -300, R 500, B -250, T 350
+    in.GaisyuKabe = true;
+    const std::vector<FloorCopy> copies = floor_copies(in);
+    ASSERT_EQ(copies.size(), 4u);
+    // The Right values (face A 100 above with 20 extra, face B with 10, 150 thick) for the
+    // walls to the side; the Up values (30 | 120, 150, 0 | 25) for those above and below.
+    auto faces = [&](int copy, WallSide side) {
+        const WallFaces& w = copies[static_cast<std::size_t>(copy)].g.wall(side);
+        return std::vector<double>{w.KabeA, w.KabeB, w.KabeKutaiA, w.KabeKutaiB};
+    };
+    using V = std::vector<double>;
+    EXPECT_EQ(faces(0, WallSide::Right), (V{-100, -250, -80, -260})) << "bottom: outside below";
+    EXPECT_EQ(faces(2, WallSide::Right), (V{350, 200, 370, 190})) << "top: outside above";
+    EXPECT_EQ(faces(0, WallSide::Up), (V{-300, -150, -300, -125})) << "left: outside left";
+    EXPECT_EQ(faces(1, WallSide::Up), (V{350, 500, 350, 525})) << "right: outside right";
+    // The column at the other end keeps the same faces, for its outline and its dimensions.
+    EXPECT_EQ(faces(1, WallSide::Left), faces(0, WallSide::Right));
+    EXPECT_EQ(faces(3, WallSide::DOWN), faces(1, WallSide::Up));
+
+    // The bottom wall's lower face, drawn once from column to column at y = -260.
+    std::string stream = drawn(in);
+    EXPECT_EQ(count_of(stream, " 550 -260  5650 -260 "), 1u);
+    EXPECT_EQ(count_of(stream, "-250 -260  550 -260 "), 0u);
+    // Unjoined, each stub is flush: the one from the right column ends 800 out, on its own
+    // lower face with its own (Left) values: 15 extra on face B.
+    in.KabeTunagu = false;
+    stream = drawn(in);
+    EXPECT_EQ(count_of(stream, " 550 -260  1350 -260 "), 1u);
+    EXPECT_EQ(count_of(stream, " 5650 -265  4850 -265 "), 1u);
+
+    // Off, or in 「壁芯」, the walls stay on their grid lines: the drawing of the choice off.
+    in.KabeTunagu = true;
+    in.GaisyuKabe = false;
+    const std::string off = drawn(in);
+    in.optSin_d = 1;
+    in.GaisyuKabe = true;
+    const std::string wall_centre = drawn(in);
+    in.GaisyuKabe = false;
+    EXPECT_EQ(wall_centre, drawn(in));
+    EXPECT_NE(off, stream);
 }
 
 }  // namespace

@@ -196,6 +196,11 @@ int run_script(FileSystem& fs, Registry& registry, const std::filesystem::path& 
             }
             continue;
         }
+        if (command == "escape" && rest.empty()) {
+            form.user_escape();
+            out << "{\"closed\":true}\n";
+            return 0;
+        }
         if (command != "type" && command != "leave" && command != "enter" && command != "click" &&
             command != "choose") {
             return fail("知らないコマンドです: " + raw);

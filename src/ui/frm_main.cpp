@@ -150,6 +150,16 @@ bool FrmMain::visible_on(const Control& control, bool any_page) const {
     return false;
 }
 
+int FrmMain::page_of(const Control& control) const {
+    const Control* current = &control;
+    for (int depth = 0; depth < 8 && current; ++depth) {
+        const Control* parent = container_of(*current);
+        if (parent == &SSTab1) return current->tab_page;
+        current = parent;
+    }
+    return -1;
+}
+
 bool FrmMain::can_act_on(const Control& control) const {
     return !closed && is_shown(control) && enabled_within(control);
 }

@@ -270,6 +270,7 @@ class FrmMain {
     // 塗り: its pen, and what is filled how (the items of exchange/fill_styles.h).
     ComboBox cbo_nuri_ly, cbo_nuri_nPenColor, cbo_nuri_nPenStyle;
     ComboBox cbo_nuri_hasira, cbo_nuri_kabe, cbo_nuri_pitch;
+    Frame Frame4;  // 「塗り」 round the three lists above and their captions
     std::array<Picture, 6> pic_S_PenColor;  // by row: 躯体柱 … 構造柱, 寸法 (empty), 塗り
     std::array<Picture, 6> pic_S_PenStyle;
     Button cmdS_hozon, cmdS_reset;
@@ -302,6 +303,9 @@ class FrmMain {
     // The control's container; null on the form itself (or when the container is unknown).
     const Control* container_of(const Control& control) const;
     bool visible_on(const Control& control, bool any_page) const;
+    // The page of SSTab1 that a control stands on, in a frame or the schematic or itself;
+    // -1 off the tab control.
+    int page_of(const Control& control) const;
     bool enabled_within(const Control& control) const;
     void build_inventory();
     void bind_handlers();

@@ -48,6 +48,9 @@ std::string control_json(const Control& c) {
         case ControlKind::Button:
             o.str("caption", static_cast<const Button&>(c).caption);
             break;
+        case ControlKind::Frame:
+            o.str("caption", static_cast<const Frame&>(c).caption);
+            break;
         case ControlKind::OptionButton: {
             const auto& opt = static_cast<const OptionButton&>(c);
             o.str("caption", opt.caption).flag("value", opt.value);

@@ -80,6 +80,9 @@ TEST_F(LayoutTest, FramesAndTheSchematicContainTheirControls) {
     EXPECT_EQ(GetParent(native("optSin", 1)), native("Frame1"));
     EXPECT_EQ(GetParent(native("optSunpoIti", 4)), native("Frame2"));
     EXPECT_EQ(GetParent(native("optHasiraMoji", 2)), native("Frame3"));
+    click_page(1);
+    EXPECT_EQ(GetParent(native("cbo_nuri_pitch")), native("Frame4"));
+    click_page(0);
     EXPECT_EQ(GetParent(native("cboHsnXG")), native("Picture2"));
     EXPECT_EQ(GetParent(native("cmdWriKU")), native("Picture2"));
     EXPECT_EQ(GetParent(native("Picture2")), native("SSTab1", 1));

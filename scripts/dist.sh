@@ -42,7 +42,9 @@ version="$(quornel_release_version "$root" || true)"
 missing=()
 for f in "${from_build[@]}"; do [ -f "$build/$f" ] || missing+=("$build/$f"); done
 for f in "${from_release[@]}"; do [ -f "$root/release/$f" ] || missing+=("$root/release/$f"); done
-for f in "${guides[@]}"; do [ -f "$root/docs/${f%.html}.md" ] || missing+=("$root/docs/${f%.html}.md"); done
+for f in "${guides[@]}"; do
+    [ -f "$root/docs/${f%.html}.md" ] || missing+=("$root/docs/${f%.html}.md")
+done
 for f in "${from_docs[@]}"; do [ -f "$root/docs/$f" ] || missing+=("$root/docs/$f"); done
 for f in "${from_root[@]}"; do [ -f "$root/$f" ] || missing+=("$root/$f"); done
 [ -n "$version" ] || missing+=("$root/VERSION")

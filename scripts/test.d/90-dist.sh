@@ -114,14 +114,16 @@ rm -rf "$shown"
 # The guides' pages: every picture and page they link to is beside them.
 for page in "$dist"/quornel/*.html; do
     while read -r target; do
-        [ -f "$dist/quornel/$target" ] || fail "$(basename "$page") links to $target, not in the folder"
+        [ -f "$dist/quornel/$target" ] ||
+            fail "$(basename "$page") links to $target, which is not in the folder"
     done < <(grep -oE '(src|href)="[^"#:]+"' "$page" | sed -E 's/^[a-z]+="//; s/"$//')
 done
 [ -f "$dist/quornel/install.ja.html" ] || fail "the release folder has no install.ja.html"
 
 # The readme: the guide in its first lines, then every file of the folder.
 readme="$(iconv -f CP932 -t UTF-8 "$dist/quornel/readme.txt" | tr -d '\r')"
-head -n 8 <<<"$readme" | grep -q 'install\.ja\.html' || fail "readme.txt does not name the guide in its first lines"
+head -n 8 <<<"$readme" | grep -q 'install\.ja\.html' ||
+    fail "readme.txt does not name the guide in its first lines"
 for f in $shipped; do
     grep -qF "$f" <<<"$readme" || fail "readme.txt does not name $f"
 done

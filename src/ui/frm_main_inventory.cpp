@@ -393,8 +393,10 @@ constexpr Row kInventory[] = {
     list(CONTROL(cbo_nuri_ly), kLayerLeft, 7200, Items::Layers),
     list(CONTROL(cbo_nuri_nPenColor), kColourLeft, 7200, Items::Colours),
     list(CONTROL(cbo_nuri_nPenStyle), kTypeLeft, 7200, Items::LineTypes),
-    list(CONTROL(cbo_nuri_hasira), kInFillFrameLeft, in_fill_frame(5280), Items::FillKinds, kFrame4),
-    list(CONTROL(cbo_nuri_kabe), kInFillFrameLeft, in_fill_frame(6240), Items::FillKinds, kFrame4),
+    list(CONTROL(cbo_nuri_hasira), kInFillFrameLeft, in_fill_frame(5280), Items::FillKinds,
+         kFrame4),
+    list(CONTROL(cbo_nuri_kabe), kInFillFrameLeft, in_fill_frame(6240), Items::FillKinds,
+         kFrame4),
     list(CONTROL(cbo_nuri_pitch), kInFillFrameLeft, in_fill_frame(7200), Items::HatchPitches,
          kFrame4),
     // The pen samples below the colour and line type lists.

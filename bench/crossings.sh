@@ -2,7 +2,9 @@
 # The same column at 99 crossings against the column at one: quornel --repeat on the demo's
 # TEMP.TXT, once as Jw_cad writes it after one crossing (the floor) and once with 98 more
 # point lines, so that the column is drawn 99 times. The work of 98 more copies should be
-# small beside starting the program and reading and writing its files.
+# small beside starting the program and reading and writing its files. A whole floor
+# (「交点ごと」, each crossing its own shape) on a plan's grid is measured against the same
+# grid drawn in one shape.
 #
 # Usage: RUNS=31 bench/crossings.sh [QUORNEL_BINARY]
 #        INSTRUCTIONS=1 bench/crossings.sh   also counts each case's instructions (callgrind)
@@ -63,28 +65,43 @@ hatched() {
         '"Nuri_Pitch"=dword:00000000' '' >"$work/$1/config/quornel/registry.reg"
 }
 
+# whole_floor NAME: 「交点ごと」 with 「壁をつなぐ」 on, as a drawing of it stores the previous
+# values (the demo's walls and column, every crossing its own shape).
+whole_floor() {
+    local res=$work/$1/program/quornel_res.dat
+    sed -i 's/^hasira_sd,4\r$/hasira_sd,9\r/' "$res"
+    printf '%s\r\n' KabeTunagu_d,1 SunpoHitotu_d,0 GaisyuKabe_d,0 >>"$res"
+}
+
 make_cases() {
     new_case one && with_points one 0 jw
     new_case jw99 && with_points jw99 98 jw
     new_case grid99 && with_points grid99 98 grid
     new_case hatch1 && with_points hatch1 0 jw && hatched hatch1
     new_case hatch99 && with_points hatch99 98 jw && hatched hatch99
+    new_case plan99 && with_points plan99 98 floor
+    new_case floor99 && with_points floor99 98 floor && whole_floor floor99
+    new_case floorhatch99 && with_points floorhatch99 98 floor && whole_floor floorhatch99 &&
+        hatched floorhatch99
 }
 # Case names with what they are, in the order each round runs them.
-read -ra cases <<<"${CASES:-one jw99 grid99 hatch1 hatch99}"
+read -ra cases <<<"${CASES:-one jw99 grid99 hatch1 hatch99 plan99 floor99 floorhatch99}"
 declare -A about=(
     [one]="1 crossing"
     [jw99]="99 crossings as Jw_cad hands them over (distinct, 15 digits)"
     [grid99]="99 crossings on a grid (numbers repeat)"
     [hatch1]="1 crossing, column and walls hatched (1:50, 1 mm)"
     [hatch99]="99 crossings as Jw_cad hands them over, hatched"
+    [plan99]="a plan's 11 × 9 grid of crossings as Jw_cad hands them over, one shape"
+    [floor99]="the same grid 「交点ごと」, walls joined"
+    [floorhatch99]="the same grid 「交点ごと」, walls joined, hatched"
 )
 # Ratios reported: "CASE FLOOR GOAL".
-ratios=("jw99 one 1.3" "grid99 one 1.3" "hatch99 hatch1 1.3")
+ratios=("jw99 one 1.3" "grid99 one 1.3" "hatch99 hatch1 1.3" "floor99 plan99 1.3")
 # The floor of formatting: "CASE FLOOR GOAL" compares the case with FLOOR plus the time
 # that only formatting the case's numbers and writing them takes (bench/format_floor.cpp,
 # with quornel's own number writer).
-format_ratios=("jw99 one 1.2" "hatch99 hatch1 1.2")
+format_ratios=("jw99 one 1.2" "hatch99 hatch1 1.2" "floorhatch99 hatch1 1.2")
 
 make_cases
 # Only the ratios of the cases that run.
@@ -102,7 +119,7 @@ for c in "${cases[@]}"; do
         "$(wc -l <"$out")" "$(stat -c %s "$out")"
 done
 for c in "${cases[@]}"; do
-    [[ $c == hatch* ]] || continue
+    [[ $c == *hatch* ]] || continue
     grep -q $'^z1\r$' "$work/$c/program/JWC_TEMP.TXT" ||
         { echo "bench: case $c drew no hatch (its registry file was not read)" >&2; exit 1; }
 done

@@ -2,12 +2,13 @@
 // reader either yields usable values or a message naming TEMP.TXT; the echo handed back
 // to Jw_cad is the buffer less exactly the "hq" entry and the point lines; a drawing made
 // with whatever values and crossings were read, and hatched, is refused or well formed, one
-// whole copy per crossing.
+// whole copy per crossing; the same at a whole floor's crossings, each its own shape.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "drawing/drawing_run.h"
 #include "exchange/ansi_text.h"
@@ -58,6 +59,60 @@ void check_echo(std::string_view buffer) {
         FUZZ_CHECK(removed == 0 || (removed >= 2 && removed <= 4));
 }
 
+std::size_t count_lines(const std::string& s, std::string_view start) {
+    std::size_t n = 0;
+    for (std::size_t at = 0; at < s.size();) {
+        if (s.compare(at, start.size(), start) == 0) ++n;
+        const std::size_t end = s.find('\n', at);
+        if (end == std::string::npos) break;
+        at = end + 1;
+    }
+    return n;
+}
+
+// 「交点ごと」 over a set of crossings: refused with a message, or one copy at every crossing,
+// each with its symbol, the dimension chains at the first only when asked, every line whole.
+void check_floor(quornel::DrawingInput in, const std::vector<quornel::Crossing>& crossings,
+                 std::uint8_t choices) {
+    in.hasira_sd = quornel::kWholeFloor;
+    in.crossings = crossings;
+    in.KabeTunagu = choices & 1;
+    in.SunpoHitotu = choices & 2;
+    in.GaisyuKabe = choices & 4;
+    in.optSin_d = (choices >> 3) & 1;
+    if (choices & 16) in.walls[2][2] = 0;  // no walls to the side
+    auto floor = quornel::drawing_commands(in);
+    if (!floor) {
+        FUZZ_CHECK(!floor.message().empty());
+        return;
+    }
+    const std::string& s = *floor;
+    FUZZ_CHECK(count_lines(s, "ch ") == crossings.size() + 1);
+    if (in.SunpoHitotu) FUZZ_CHECK(count_lines(s, "msg") == 6);
+    FUZZ_CHECK(s.find("nan") == std::string::npos && s.find("inf") == std::string::npos);
+    FUZZ_CHECK(s.size() >= 2 && s.compare(s.size() - 2, 2, "\r\n") == 0);
+}
+
+// A grid of up to 6 × 6 crossings with holes and the noise of points read from lines, from
+// the input's first bytes: most point sets a fuzzer writes as text stand alone.
+std::vector<quornel::Crossing> grid_from(std::string_view bytes) {
+    std::vector<quornel::Crossing> points;
+    if (bytes.size() < 8) return points;
+    const int columns = 1 + bytes[0] % 6, rows = 1 + bytes[1] % 6;
+    const double dx = 900 + static_cast<unsigned char>(bytes[2]) * 40.0;
+    const double dy = 900 + static_cast<unsigned char>(bytes[3]) * 40.0;
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            const std::size_t at = 4 + static_cast<std::size_t>(r * columns + c);
+            const unsigned char b = at < bytes.size() ? bytes[at] : 0;
+            if ((r == 0 && c == 0) || (b & 0xC0) == 0xC0) continue;  // the origin; a hole
+            const double noise = ((b & 0x3F) - 32) / 40.0;           // up to 0.8 mm
+            points.push_back({c * dx + noise, -r * dy + noise / 2, r * columns + c + 9, "hp"});
+        }
+    }
+    return points;
+}
+
 void check_drawing(const HostHeader& header, std::string_view buffer) {
     auto crossings = quornel::read_crossings(buffer);
     if (!crossings) {
@@ -103,6 +158,10 @@ void check_drawing(const HostHeader& header, std::string_view buffer) {
         FUZZ_CHECK(lines(*copies) == lines(s) * static_cast<long>(crossings->size() + 1));
         FUZZ_CHECK(copies->compare(0, s.size(), s) == 0);
     }
+    if (!crossings->empty()) check_floor(in, *crossings, static_cast<std::uint8_t>(buffer.size()));
+    in.fill.column = in.fill.walls = quornel::FillKind::None;
+    check_floor(in, grid_from(buffer),
+                buffer.empty() ? 0 : static_cast<std::uint8_t>(buffer[0] >> 2));
     FUZZ_CHECK(s.size() >= 2 && s.compare(s.size() - 2, 2, "\r\n") == 0);
     for (std::size_t i = 0; i < s.size(); ++i) {
         char c = s[i];

@@ -12,6 +12,10 @@
 #   quornel.bat, quornel_repeat.bat, quornel_multi.bat,       (from release/, as they ship; the
 #   quornel_multi_repeat.bat, quornel_symbol_repeat.bat,       readme with @VERSION@ replaced
 #   readme.txt                                                 by the file VERSION)
+#   install.ja.html, install.en.html, sakuzu_names.png        (the install guides of docs/ as
+#                                                              pages a browser opens, made by
+#                                                              scripts/guide_html.py with
+#                                                              python3-markdown; their picture)
 #   LICENSE, THIRD-PARTY-NOTICES.txt                          (from the repository's top)
 #
 # The same commit gives the same zip, byte for byte: every file and entry carries the
@@ -29,13 +33,19 @@ source "$root/scripts/lib/release.sh"
 from_build=(quornel.exe uninstall.exe quornel.dat quornel_d.dat)
 from_release=(quornel.bat quornel_repeat.bat quornel_multi.bat quornel_multi_repeat.bat
     quornel_symbol_repeat.bat readme.txt)
+guides=(install.ja.html install.en.html)
+from_docs=(sakuzu_names.png)
 from_root=(LICENSE THIRD-PARTY-NOTICES.txt)
-shipped=("${from_build[@]}" "${from_release[@]}" "${from_root[@]}")
+shipped=("${from_build[@]}" "${from_release[@]}" "${guides[@]}" "${from_docs[@]}" "${from_root[@]}")
 version="$(quornel_release_version "$root" || true)"
 
 missing=()
 for f in "${from_build[@]}"; do [ -f "$build/$f" ] || missing+=("$build/$f"); done
 for f in "${from_release[@]}"; do [ -f "$root/release/$f" ] || missing+=("$root/release/$f"); done
+for f in "${guides[@]}"; do
+    [ -f "$root/docs/${f%.html}.md" ] || missing+=("$root/docs/${f%.html}.md")
+done
+for f in "${from_docs[@]}"; do [ -f "$root/docs/$f" ] || missing+=("$root/docs/$f"); done
 for f in "${from_root[@]}"; do [ -f "$root/$f" ] || missing+=("$root/$f"); done
 [ -n "$version" ] || missing+=("$root/VERSION")
 if [ ${#missing[@]} -gt 0 ]; then
@@ -48,6 +58,11 @@ if ! command -v zip >/dev/null; then
     echo "dist: the zip program is missing (Debian package zip)." >&2
     exit 1
 fi
+# Debian's own Python, whatever python3 comes first on the PATH.
+if ! /usr/bin/python3 -c 'import markdown' 2>/dev/null; then
+    echo "dist: the Markdown converter is missing (Debian package python3-markdown)." >&2
+    exit 1
+fi
 stamp="$(quornel_release_time "$root")"
 zip_name="quornel-$version.zip"
 
@@ -58,7 +73,13 @@ folder="$staging/quornel"
 mkdir "$folder"
 for f in "${from_build[@]}"; do cp "$build/$f" "$folder/$f"; done
 for f in "${from_release[@]}"; do cp "$root/release/$f" "$folder/$f"; done
+for f in "${from_docs[@]}"; do cp "$root/docs/$f" "$folder/$f"; done
 for f in "${from_root[@]}"; do cp "$root/$f" "$folder/$f"; done
+# Each guide links to the other one beside it.
+/usr/bin/python3 "$root/scripts/guide_html.py" "$root/docs/install.ja.md" install.en.html \
+    "English (install.en.html)" "$folder/install.ja.html"
+/usr/bin/python3 "$root/scripts/guide_html.py" "$root/docs/install.en.md" install.ja.html \
+    "日本語 (install.ja.html)" "$folder/install.en.html"
 # Byte for byte apart from the placeholder: the readme is CP932 with CR LF.
 LC_ALL=C sed "s/@VERSION@/$version/g" "$root/release/readme.txt" >"$folder/readme.txt"
 

@@ -21,7 +21,7 @@ keep=false
 jobs="${QUORNEL_JOBS:-2}"
 
 # What the two builds need, and no more (no Wine: nothing is run).
-quornel_install_missing git cmake make g++ g++-mingw-w64-x86-64-posix zip
+quornel_install_missing git cmake make g++ g++-mingw-w64-x86-64-posix zip python3-markdown
 if [ -n "$(git status --porcelain)" ]; then
     echo "reproduce: the checkout differs from its last commit; commit or stash first:" >&2
     git status --short >&2
@@ -35,7 +35,8 @@ outputs=(quornel/quornel.exe quornel/uninstall.exe "quornel-$version.zip" SHA256
 
 echo "reproduce: $(date -u '+%Y-%m-%d %H:%M UTC'), commit $commit"
 dpkg-query -W -f='  ${Package} ${Version}\n' g++-mingw-w64-x86-64-posix \
-    gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev zip cmake
+    gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev zip cmake \
+    python3-markdown
 
 # build_release DIR: the programs of the preset windows and the release in DIR/dist.
 build_release() {

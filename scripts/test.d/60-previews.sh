@@ -1,6 +1,7 @@
 # Renders the hand-derived test drawings (tests/drawing/data/*.txt, *.jwc, and the T junction
 # with the fills of tests/drawing/data/fill/), the preview's own sample stream, the demo's
-# column drawn at four crossings and the demo's column filled (docs/demo-filled.png) into
+# column drawn at four crossings, the demo's column filled (docs/demo-filled.png) and drawn
+# 「交点ごと」 on an L-shaped floor (docs/demo-floor.png) into
 # build/native/previews/ for review: NAME.svg, and NAME.png when rsvg-convert is there.
 # Fails when the preview refuses a drawing, leaves a crossing out or shows no fill.
 set -uo pipefail
@@ -100,6 +101,33 @@ if XDG_CONFIG_HOME="$PWD/$filled" build/native/quornel --repeat --dir "$filled" 
     fi
 else
     echo "previews: quornel --repeat could not draw the filled demo" >&2
+    failed=1
+fi
+
+# A whole floor: the demo's column 「交点ごと」 at the eight crossings of an L-shaped plan as
+# quornel_multi_repeat.bat hands them over, walls joined and hatched, the dimensions at the
+# first crossing only (docs/demo-floor.png): every crossing its shape, every wall drawn once.
+floor="$out/floor"
+rm -rf "$floor" && mkdir -p "$floor/quornel" && cp demo/* build/native/quornel.dat build/native/quornel_d.dat "$floor/"
+sed 's/^hn .*/&\nhp1- 3640 0\r\nhp2 7280 0\r\nhp3 0 2730\r\nhp4 3640 2730\r\nhp5 7280 2730\r\nhp6 0 5460\r\nhp7 3640 5460\r/' \
+    demo/TEMP.TXT >"$floor/TEMP.TXT"
+sed -i 's/^hasira_sd,4\r$/hasira_sd,9\r/' "$floor/quornel_res.dat"
+printf '%s\r\n' KabeTunagu_d,1 SunpoHitotu_d,1 GaisyuKabe_d,0 >>"$floor/quornel_res.dat"
+printf '%s\r\n' "Windows Registry Editor Version 5.00" "" \
+    '[HKEY_CURRENT_USER\Software\Norvale\quornel\SETTEI]' \
+    '"Nuri_pc"=dword:00000003' '"Nuri_Hasira"=dword:00000002' '"Nuri_Kabe"=dword:00000002' \
+    >"$floor/quornel/registry.reg"
+if XDG_CONFIG_HOME="$PWD/$floor" build/native/quornel --repeat --dir "$floor" >/dev/null; then
+    render "$floor/JWC_TEMP.TXT" demo-floor
+    symbols="$(grep -o '>C1</text>' "$out/demo-floor.svg" | wc -l)"
+    hatch="$(grep -c '^z1' "$floor/JWC_TEMP.TXT")"
+    chains="$(grep -c '^msg' "$floor/JWC_TEMP.TXT")"
+    if [ "$symbols" != 8 ] || [ "$hatch" -lt 100 ] || [ "$chains" != 6 ]; then
+        echo "previews: the whole floor shows $symbols symbols, $hatch hatch lines, $chains dimension lines" >&2
+        failed=1
+    fi
+else
+    echo "previews: quornel --repeat could not draw the whole floor" >&2
     failed=1
 fi
 

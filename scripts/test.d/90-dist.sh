@@ -5,8 +5,12 @@
 #   of the last commit (UTC); SHA256SUMS matches the files;
 # - neither program carries its link time in its PE header, nor the path of the source
 #   folder, the build folder or the home folder (as bytes or as UTF-16);
+# - assembled again from the same build, in another folder, time zone, locale and umask,
+#   the zip and SHA256SUMS are the same bytes;
 # - the install guides list exactly the files of the release folder, and a batch file they
-#   show is the shipped one, line for line.
+#   show is the shipped one, line for line; their pages in the folder find every picture and
+#   page they link to there;
+# - readme.txt names the guide in its first lines, and every file of the release folder.
 set -uo pipefail
 root="${QUORNEL_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}"
 build="$root/build/windows"
@@ -39,6 +43,16 @@ for name in "${names[@]:1}"; do
     unzip -p "$zip" "$name" | cmp -s - "$dist/$name" || fail "$name differs in the zip"
 done
 (cd "$dist" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
+
+# The same release once more, from the same build, where nothing that must not matter is the
+# same (the Windows programs' own bytes are compared by scripts/reproduce.sh).
+again="$(mktemp -d "${TMPDIR:-/tmp}/quornel-dist-again.XXXXXX")"
+(umask 077 && TZ=Asia/Tokyo LC_ALL=C.UTF-8 bash "$root/scripts/dist.sh" "$build" "$again/a/b" \
+    >/dev/null) || fail "the release could not be made a second time"
+for f in "$(basename "$zip")" SHA256SUMS; do
+    cmp -s "$dist/$f" "$again/a/b/$f" || fail "$f differs when the release is made again"
+done
+rm -rf "$again"
 
 # The programs.
 places=("$root" "$(cd "$build" && pwd -P)")
@@ -96,5 +110,22 @@ for guide in "$root"/docs/install.*.md; do
     done
 done
 rm -rf "$shown"
+
+# The guides' pages: every picture and page they link to is beside them.
+for page in "$dist"/quornel/*.html; do
+    while read -r target; do
+        [ -f "$dist/quornel/$target" ] ||
+            fail "$(basename "$page") links to $target, which is not in the folder"
+    done < <(grep -oE '(src|href)="[^"#:]+"' "$page" | sed -E 's/^[a-z]+="//; s/"$//')
+done
+[ -f "$dist/quornel/install.ja.html" ] || fail "the release folder has no install.ja.html"
+
+# The readme: the guide in its first lines, then every file of the folder.
+readme="$(iconv -f CP932 -t UTF-8 "$dist/quornel/readme.txt" | tr -d '\r')"
+head -n 8 <<<"$readme" | grep -q 'install\.ja\.html' ||
+    fail "readme.txt does not name the guide in its first lines"
+for f in $shipped; do
+    grep -qF "$f" <<<"$readme" || fail "readme.txt does not name $f"
+done
 
 [ $failures -eq 0 ] && echo "dist: the release checks out" || exit 1

@@ -28,6 +28,12 @@ void structural_faces(WallFaces& w, WallSide side, int optSin_d, int shape) {
 
 }  // namespace
 
+void set_body_faces(WallFaces& w, WallSide side) {
+    const bool across_x = faces_at_x(side);
+    w.KabeKutaiA = across_x ? w.KabeA - w.S[3] : w.KabeA + w.S[3];
+    w.KabeKutaiB = across_x ? w.KabeB + w.S[4] : w.KabeB - w.S[4];
+}
+
 double stub_end(WallSide side, const ColumnGeometry& g) {
     switch (side) {
         case WallSide::Up:
@@ -60,9 +66,7 @@ ColumnGeometry column_geometry(const DrawingInput& in) {
         const WallUse use = wall_use(side, in.hasira_sd, in.optSin_d, typed[kWallThickness]);
         for (int i = 0; i < 5; ++i) w.S[i] = use.reads[i] ? typed[i] : 0;
         structural_faces(w, side, in.optSin_d, in.hasira_sd);
-        const bool across_x = faces_at_x(side);
-        w.KabeKutaiA = across_x ? w.KabeA - w.S[3] : w.KabeA + w.S[3];
-        w.KabeKutaiB = across_x ? w.KabeB + w.S[4] : w.KabeB - w.S[4];
+        set_body_faces(w, side);
         w.end.body = w.end.structural = stub_end(side, g);
     }
     return g;

@@ -44,6 +44,9 @@ struct ColumnGeometry {
 
 ColumnGeometry column_geometry(const DrawingInput& input);
 
+// The body faces of a wall from its structural faces and its extra thicknesses.
+void set_body_faces(WallFaces& w, WallSide side);
+
 // The end of a stub on `side`: kWallStub beyond the body outline.
 double stub_end(WallSide side, const ColumnGeometry& g);
 

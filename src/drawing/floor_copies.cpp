@@ -1,5 +1,6 @@
 #include "drawing/floor_copies.h"
 
+#include "drawing/floor_outline.h"
 #include "drawing/floor_rules.h"
 
 namespace quornel {
@@ -42,12 +43,43 @@ void set_end(WallFaces& w, WallSide side, const Gap& gap, bool joined) {
     w.end = WallEnd{middle, middle, true};
 }
 
+// An outline wall set out with its outside structural face on the column's structural face
+// on that side, its inside face at its thickness from it.
+void set_flush(WallFaces& w, WallSide side, WallSide outside, const ColumnGeometry& g) {
+    const double t = w.S[kWallThickness];
+    switch (outside) {
+        case WallSide::Up:  // a wall to the side: face A is its upper face
+            w.KabeA = g.KouzouT;
+            w.KabeB = w.KabeA - t;
+            break;
+        case WallSide::DOWN:
+            w.KabeB = g.KouzouB;
+            w.KabeA = w.KabeB + t;
+            break;
+        case WallSide::Left:  // a wall above or below: face A is its left face
+            w.KabeA = g.KouzouL;
+            w.KabeB = w.KabeA + t;
+            break;
+        case WallSide::Right:
+            w.KabeB = g.KouzouR;
+            w.KabeA = w.KabeB - t;
+            break;
+    }
+    set_body_faces(w, side);
+}
+
 }  // namespace
 
 std::vector<FloorCopy> floor_copies(const DrawingInput& in) {
     const std::vector<FloorNode> nodes = floor_nodes(in.crossings);
     DrawingInput drawn = in;
     drawn.walls = floor_wall_values(in);
+    // In 「壁芯」 the reference lines run through the walls' centres: nothing to set flush.
+    FloorOutline outline;
+    if (in.GaisyuKabe && in.optSin_d == 0) {
+        const FloorWallDirections walls = floor_wall_directions(drawn.walls);
+        outline = floor_outline(nodes, walls.to_the_side, walls.above_and_below);
+    }
     std::vector<FloorCopy> copies;
     copies.reserve(nodes.size());
     for (std::size_t i = 0; i < nodes.size(); ++i) {
@@ -65,7 +97,11 @@ std::vector<FloorCopy> floor_copies(const DrawingInput& in) {
             const bool high = lower_side(side);
             const Gap gap =
                 gap_between(high ? other : node, high ? node : other, !faces_at_x(side), copy.g);
-            set_end(copy.g.walls[side_index(side)], side, gap, in.KabeTunagu);
+            WallFaces& w = copy.g.walls[side_index(side)];
+            if (!outline.empty() && w.exists())
+                if (const auto outside = outline[i][side_index(side)])
+                    set_flush(w, side, *outside, copy.g);
+            set_end(w, side, gap, in.KabeTunagu);
         }
         copies.push_back(std::move(copy));
     }

@@ -132,6 +132,14 @@ std::array<WallValues, 4> floor_wall_values(const DrawingInput& in) {
     return values;
 }
 
+FloorWallDirections floor_wall_directions(const std::array<WallValues, 4>& values) {
+    auto thick = [&](WallSide a, WallSide b) {
+        return values[side_index(a)][kWallThickness] != 0 ||
+               values[side_index(b)][kWallThickness] != 0;
+    };
+    return {thick(WallSide::Right, WallSide::Left), thick(WallSide::Up, WallSide::DOWN)};
+}
+
 std::optional<InputRefusal> judge_floor(const DrawingInput& in) {
     if (in.hasira_sd != kWholeFloor) return std::nullopt;
     if (in.crossings.empty()) {
@@ -199,13 +207,8 @@ std::optional<InputRefusal> judge_floor(const DrawingInput& in) {
 
     // A wall to the side and one above or below that cross between their columns would meet
     // where no column stands: the drawing would run both through each other.
-    const std::array<WallValues, 4> values = floor_wall_values(in);
-    auto thick = [&](WallSide a, WallSide b) {
-        return values[side_index(a)][kWallThickness] != 0 ||
-               values[side_index(b)][kWallThickness] != 0;
-    };
-    if (!thick(WallSide::Right, WallSide::Left) || !thick(WallSide::Up, WallSide::DOWN))
-        return std::nullopt;
+    const FloorWallDirections walls = floor_wall_directions(floor_wall_values(in));
+    if (!walls.to_the_side || !walls.above_and_below) return std::nullopt;
     for (int i = 0; i < n; ++i) {
         const int j = nodes[i].neighbour[side_index(WallSide::Right)];
         if (j < 0) continue;

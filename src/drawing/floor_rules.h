@@ -55,6 +55,15 @@ WallSide wall_values_side(WallSide side, int hasira_sd, bool KabeTunagu);
 // The wall values a floor's copies are drawn with (wall_values_side applied).
 std::array<WallValues, 4> floor_wall_values(const DrawingInput& in);
 
+// Which directions a floor has walls in: its walls to the side (between neighbours on a
+// row) have a thickness at either end, and the same for those above and below. One run has
+// one set of values, so a direction has walls on every grid line or on none.
+struct FloorWallDirections {
+    bool to_the_side = false;
+    bool above_and_below = false;
+};
+FloorWallDirections floor_wall_directions(const std::array<WallValues, 4>& values);
+
 // What the drawing cannot make of a whole floor, in the order the user should hear it: too
 // few crossings, a crossing picked twice, one standing alone, grid lines not straight,
 // columns touching, walls crossing where no crossing was picked. Judged on values already

@@ -114,6 +114,11 @@ std::string display_name(const std::filesystem::path& path) {
     return std::string(name.begin(), name.end());
 }
 
+std::string display_path(const std::filesystem::path& path) {
+    auto whole = path.u8string();
+    return std::string(whole.begin(), whole.end());
+}
+
 std::string message_file_missing(const std::filesystem::path& path) {
     return "ファイル「" + display_name(path) + "」が見つかりません。";
 }

@@ -78,6 +78,8 @@ FileSystem& real_file_system();
 
 // The file's name for a message, in UTF-8.
 std::string display_name(const std::filesystem::path& path);
+// The whole path for a message (a folder the user is to look in), in UTF-8.
+std::string display_path(const std::filesystem::path& path);
 
 // The messages shared by the implementations (and by fakes in tests).
 std::string message_file_missing(const std::filesystem::path& path);

@@ -18,8 +18,9 @@ std::string column_face_label(WallSide side, int face) {
 std::string column_total_tip(ColumnAxis axis) {
     const std::string name = column_total_label(axis);
     const bool x = axis == ColumnAxis::X;
-    return quoted(name) + "\n柱の" + (x ? "幅" : "せい") + "です（柱増打を除く）。\n入れ直すと、" +
-           (x ? "左側と右側" : "上側と下側") + "は 0 に戻ります。「割」で半分ずつに分けます。";
+    return quoted(name) + "\n柱の" + (x ? "幅" : "せい") +
+           "です（柱増打を除く）。\n値を変えると、" + (x ? "左側と右側" : "上側と下側") +
+           "は 0 に戻ります。「割」で半分ずつに分けます。";
 }
 
 std::string column_part_tip(ColumnAxis axis, int part) {
@@ -68,7 +69,7 @@ std::string wall_box_tip(const WallTipLayout& layout, int index) {
         tip += "\n壁の" + wall_face_name(side, 0) + "の面から" + wall_face_name(side, 1) +
                "の面までの厚さです（増打を除く）。";
         if (!layout.flush_face) {
-            tip += "\n入れ直すと、" + quoted(wall_value_name(side, 0)) + "と" +
+            tip += "\n値を変えると、" + quoted(wall_value_name(side, 0)) + "と" +
                    quoted(wall_value_name(side, 1)) +
                    "は 0 に戻ります。「割」で半分ずつに分けます。";
         }

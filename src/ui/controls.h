@@ -81,7 +81,11 @@ struct TextBox : Control {
     std::string text;
 };
 
-struct Frame : Control {};
+// A group frame: an etched edge round its controls, with its title on the top edge ("" for
+// none).
+struct Frame : Control {
+    std::string caption;
+};
 
 // Images and picture boxes show a picture named by an id ("img_botanD(4)", "pic_ku",
 // "pic_nPenColor(2)"); "" is no picture. The pixels behind an id are made in code.

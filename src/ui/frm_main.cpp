@@ -153,6 +153,16 @@ bool FrmMain::visible_on(const Control& control, bool any_page) const {
     return false;
 }
 
+int FrmMain::page_of(const Control& control) const {
+    const Control* current = &control;
+    for (int depth = 0; depth < 8 && current; ++depth) {
+        const Control* parent = container_of(*current);
+        if (parent == &SSTab1) return current->tab_page;
+        current = parent;
+    }
+    return -1;
+}
+
 bool FrmMain::can_act_on(const Control& control) const {
     return !closed && is_shown(control) && enabled_within(control);
 }
@@ -199,9 +209,23 @@ const ComboBox* FrmMain::focused_box() const {
     return static_cast<const ComboBox*>(control);
 }
 
+ComboBox* FrmMain::focused_wall_box() {
+    for (WallPanel& p : walls) {
+        for (ComboBox& box : p.cbo)
+            if (focus_ == ControlRef{box.name, box.index}) return &box;
+    }
+    return nullptr;
+}
+
 void FrmMain::hold_focused_text() {
-    const ComboBox* box = focused_box();
-    held_text_ = box ? box->text : std::string();
+    held_box_ = focused_box();
+    held_text_ = held_box_ ? held_box_->text : std::string();
+}
+
+TotalChange FrmMain::held_change(const ComboBox& box) const {
+    const bool same =
+        &box == held_box_ && text_is_number(held_text_) && box_value(box) == text_value(held_text_);
+    return same ? TotalChange::Same : TotalChange::New;
 }
 
 bool FrmMain::settle_typed(ComboBox& box) {
@@ -225,6 +249,14 @@ ActResult FrmMain::user_focus(const ControlRef& ref) {
     if (!takes_focus(control->kind)) return ActResult::NotApplicable;
     if (!can_act_on(*control)) return ActResult::Refused;
     move_focus(ref);
+    return ActResult::Done;
+}
+
+ActResult FrmMain::user_escape() {
+    if (closed) return ActResult::Refused;
+    focus_ = ControlRef{};
+    refused_box_ = ControlRef{};
+    cmdClose_Click();
     return ActResult::Done;
 }
 
@@ -281,12 +313,12 @@ ActResult FrmMain::user_click(const ControlRef& ref) {
             if (!can_act_on(*control)) return ActResult::Refused;
             Binding* binding = binding_for(*control);
             if (!binding || !binding->click) return ActResult::NotApplicable;
-            const ComboBox* edited = focused_box();
-            const std::string before = edited ? edited->text : std::string();
+            // The refresh a shape runs reads every wall box, and would make 0 of a text that
+            // is no number: the wall box being edited first settles what was typed, as
+            // leaving it does. Whatever the refresh then writes into it, it keeps the number
+            // it held for its own leaving.
+            if (ComboBox* edited = focused_wall_box()) settle_typed(*edited);
             binding->click();
-            // The layout a shape runs may rewrite the box being edited: that text is then the
-            // one to go back to.
-            if (edited && edited->text != before) hold_focused_text();
             return ActResult::Done;
         }
         case ControlKind::Button: {

@@ -117,6 +117,10 @@ class FrmMain {
     ActResult user_choose(const ControlRef& ref, int entry);
     // The native control took the focus (the view reports focus changes it did not cause).
     ActResult user_focus(const ControlRef& ref);
+    // Esc: the window closes as 「キャンセル」 does and writes nothing. Like the close box, it
+    // does not leave the box being edited, so nothing is checked on the way. (While a list
+    // is dropped down, Esc only closes the list: the native list keeps that key.)
+    ActResult user_escape();
 
     // The control that has the focus; empty when none.
     const ControlRef& focus() const { return focus_; }
@@ -274,6 +278,7 @@ class FrmMain {
     // 塗り: its pen, and what is filled how (the items of exchange/fill_styles.h).
     ComboBox cbo_nuri_ly, cbo_nuri_nPenColor, cbo_nuri_nPenStyle;
     ComboBox cbo_nuri_hasira, cbo_nuri_kabe, cbo_nuri_pitch;
+    Frame Frame4;  // 「塗り」 round the three lists above and their captions
     std::array<Picture, 6> pic_S_PenColor;  // by row: 躯体柱 … 構造柱, 寸法 (empty), 塗り
     std::array<Picture, 6> pic_S_PenStyle;
     Button cmdS_hozon, cmdS_reset;
@@ -307,6 +312,9 @@ class FrmMain {
     // The control's container; null on the form itself (or when the container is unknown).
     const Control* container_of(const Control& control) const;
     bool visible_on(const Control& control, bool any_page) const;
+    // The page of SSTab1 that a control stands on, in a frame or the schematic or itself;
+    // -1 off the tab control.
+    int page_of(const Control& control) const;
     bool enabled_within(const Control& control) const;
     void build_inventory();
     void bind_handlers();
@@ -325,9 +333,16 @@ class FrmMain {
     bool settle_typed(ComboBox& box);
     // The editable combo box that has the focus; null when the focus is elsewhere.
     const ComboBox* focused_box() const;
-    // The focused box's text becomes the one to go back to (after Enter confirmed it, or a
-    // handler rewrote it).
+    // The wall box that has the focus, which the refresh after a shape click reads; null
+    // when the focus is elsewhere.
+    ComboBox* focused_wall_box();
+    // The focused box's text becomes the one to go back to (when the focus comes to it, and
+    // after Enter confirmed it).
     void hold_focused_text();
+    // Whether `box`, being left or confirmed with Enter, holds another number than it held
+    // when the focus came to it (or at the last Enter in it): 「800」, 「８００」 and 「800.0」
+    // are one number, and a text that gave way holds the old one. Any other box: New.
+    TotalChange held_change(const ComboBox& box) const;
 
     // A combo box or drop-down list by the name a data file's table gives it ("cboHsnXG",
     // "cboKabeSunDOWN(0)"); null when the window has none of that name.
@@ -348,7 +363,7 @@ class FrmMain {
         std::vector<ComboBox*> targets;  // which boxes the loaded entries go to, source first
     };
     std::vector<ListLine> list_lines();
-    std::string nothing_drawn_yet() const;
+    std::string res_data_missing() const;
     Status read_header();
     void apply_pen_sample(const ComboBox& list, Picture& sample, const char* store);
     void show_warning(const std::string& text);
@@ -364,9 +379,11 @@ class FrmMain {
     std::map<std::string, Control*> by_key_;
     std::map<const Control*, Binding> bindings_;
     ControlRef focus_;
-    // The text the focused combo box held when the user went into it: what a text that is
-    // not a number gives way to when the box is left.
+    // The text the focused combo box held when the user went into it (or at the last Enter
+    // in it): what a text that is not a number gives way to when the box is left, and the
+    // number a total must differ from for leaving it to clear its parts.
     std::string held_text_;
+    const ComboBox* held_box_ = nullptr;
     // The box a refusal of 「作図」 put the user in, and its text then. Left unchanged it is
     // not checked, so that 「作図」 pressed again answers the same rather than draw what the
     // check would make of it (a wall's other part computed from a part of 0).

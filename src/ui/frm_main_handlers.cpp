@@ -159,10 +159,10 @@ void FrmMain::cboHasiraKigou_LostFocus() {
     ValidateKigou(cboHasiraKigou);
 }
 void FrmMain::cboHsnXG_LostFocus() {
-    ValidateColumnTotal(column, ColumnAxis::X);
+    ValidateColumnTotal(column, ColumnAxis::X, held_change(column.cboHsnXG));
 }
 void FrmMain::cboHsnYG_LostFocus() {
-    ValidateColumnTotal(column, ColumnAxis::Y);
+    ValidateColumnTotal(column, ColumnAxis::Y, held_change(column.cboHsnYG));
 }
 void FrmMain::cboHsnXU_0_LostFocus() {
     ValidateColumnPart(column, ColumnAxis::X, 0, env_.dialogs);
@@ -196,19 +196,19 @@ void FrmMain::cboM_k_LostFocus() {
 }
 // Each settles the side's texts; a side joined to it by 「壁をつなぐ」 follows at once.
 void FrmMain::cboKabeSunUp_LostFocus(int index) {
-    ValidateKabeSun(wall(WallSide::Up), index, state);
+    ValidateKabeSun(wall(WallSide::Up), index, state, held_change(wall(WallSide::Up).cbo[2]));
     FollowJoinedWalls(walls, state);
 }
 void FrmMain::cboKabeSunDOWN_LostFocus(int index) {
-    ValidateKabeSun(wall(WallSide::DOWN), index, state);
+    ValidateKabeSun(wall(WallSide::DOWN), index, state, held_change(wall(WallSide::DOWN).cbo[2]));
     FollowJoinedWalls(walls, state);
 }
 void FrmMain::cboKabeSunRight_LostFocus(int index) {
-    ValidateKabeSun(wall(WallSide::Right), index, state);
+    ValidateKabeSun(wall(WallSide::Right), index, state, held_change(wall(WallSide::Right).cbo[2]));
     FollowJoinedWalls(walls, state);
 }
 void FrmMain::cboKabeSunLeft_LostFocus(int index) {
-    ValidateKabeSun(wall(WallSide::Left), index, state);
+    ValidateKabeSun(wall(WallSide::Left), index, state, held_change(wall(WallSide::Left).cbo[2]));
     FollowJoinedWalls(walls, state);
 }
 

@@ -66,6 +66,7 @@ constexpr Place kSettingsTab{"SSTab1", 1};  // "基本設定"
 constexpr Place kFrame1{"Frame1", -1};
 constexpr Place kFrame2{"Frame2", -1};
 constexpr Place kFrame3{"Frame3", -1};
+constexpr Place kFrame4{"Frame4", -1};
 
 enum class Items { None, Pages, Layers, Colours, LineTypes, TextTypes, FillKinds, HatchPitches };
 
@@ -135,9 +136,17 @@ constexpr double kListWidth = 1680;
 // 塗り's own choices, a fourth column at the same spacing, in the room left on the right.
 constexpr double kFillLeft = kTypeLeft + (kTypeLeft - kColourLeft);
 
-constexpr Row list(Slot slot, const char* name, int index, double left, double top, Items items) {
-    return at(slot, name, index, K::DropDownList, kSettingsTab, {left, top, kListWidth, 300})
-        .with(items);
+constexpr Row list(Slot slot, const char* name, int index, double left, double top, Items items,
+                   Place place = kSettingsTab) {
+    return at(slot, name, index, K::DropDownList, place, {left, top, kListWidth, 300}).with(items);
+}
+// 塗り's choices stand in the frame 「塗り」 (Frame4), which reaches down to the row 塗り and
+// keeps them from reading as settings of the rows 柱記号 and 寸法 beside them. The frame
+// stands where their column was, the lists where they were on the page.
+constexpr Rect kFillFrame{kFillLeft - 120, 4740, kListWidth + 240, 2880};
+constexpr double kInFillFrameLeft = kFillLeft - kFillFrame.left;
+constexpr double in_fill_frame(double page_top) {
+    return page_top - kFillFrame.top;
 }
 constexpr Row registered(Slot slot, int count = 1) {
     Row r{slot, nullptr};
@@ -341,12 +350,13 @@ constexpr Row kInventory[] = {
         .with("線色"),
     at(kTab1Label<25>, "Label33", -1, K::Label, kSettingsTab, {kTypeLeft, 6960, 975, 255})
         .with("線種"),
-    at(kTab1Label<26>, "Label34", -1, K::Label, kSettingsTab, {kFillLeft, 5040, kListWidth, 255})
-        .with(kColumnFillLabel),
-    at(kTab1Label<27>, "Label35", -1, K::Label, kSettingsTab, {kFillLeft, 6000, kListWidth, 255})
-        .with(kWallFillLabel),
-    at(kTab1Label<28>, "Label36", -1, K::Label, kSettingsTab, {kFillLeft, 6960, kListWidth, 255})
-        .with(kHatchPitchLabel),
+    at(CONTROL(Frame4), K::Frame, kSettingsTab, kFillFrame).with(kFillRowLabel),
+    at(kTab1Label<26>, "Label34", -1, K::Label, kFrame4,
+       {kInFillFrameLeft, in_fill_frame(5040), kListWidth, 255}).with(kColumnFillLabel),
+    at(kTab1Label<27>, "Label35", -1, K::Label, kFrame4,
+       {kInFillFrameLeft, in_fill_frame(6000), kListWidth, 255}).with(kWallFillLabel),
+    at(kTab1Label<28>, "Label36", -1, K::Label, kFrame4,
+       {kInFillFrameLeft, in_fill_frame(6960), kListWidth, 255}).with(kHatchPitchLabel),
     // Static illustrations left of the rows.
     at(kTab1Shape<0>, "Shape2", -1, K::Shape, kSettingsTab, {1680, 1020, 615, 615}),
     at(kTab1Shape<1>, "Shape3", -1, K::Shape, kSettingsTab, {1680, 2040, 615, 615}),
@@ -392,9 +402,12 @@ constexpr Row kInventory[] = {
     list(CONTROL(cbo_nuri_ly), kLayerLeft, 7200, Items::Layers),
     list(CONTROL(cbo_nuri_nPenColor), kColourLeft, 7200, Items::Colours),
     list(CONTROL(cbo_nuri_nPenStyle), kTypeLeft, 7200, Items::LineTypes),
-    list(CONTROL(cbo_nuri_hasira), kFillLeft, 5280, Items::FillKinds),
-    list(CONTROL(cbo_nuri_kabe), kFillLeft, 6240, Items::FillKinds),
-    list(CONTROL(cbo_nuri_pitch), kFillLeft, 7200, Items::HatchPitches),
+    list(CONTROL(cbo_nuri_hasira), kInFillFrameLeft, in_fill_frame(5280), Items::FillKinds,
+         kFrame4),
+    list(CONTROL(cbo_nuri_kabe), kInFillFrameLeft, in_fill_frame(6240), Items::FillKinds,
+         kFrame4),
+    list(CONTROL(cbo_nuri_pitch), kInFillFrameLeft, in_fill_frame(7200), Items::HatchPitches,
+         kFrame4),
     // The pen samples below the colour and line type lists.
     at(ELEMENT(pic_S_PenColor, 0), K::PictureBox, kSettingsTab, {kColourLeft, 1680, 975, 135}),
     at(ELEMENT(pic_S_PenColor, 1), K::PictureBox, kSettingsTab, {kColourLeft, 2640, 975, 135}),
@@ -477,6 +490,9 @@ void design(Control& c, const Row& row, int n) {
             break;
         case K::Button:
             static_cast<Button&>(c).caption = row.text;
+            break;
+        case K::Frame:
+            static_cast<Frame&>(c).caption = row.text;
             break;
         case K::OptionButton:
             static_cast<OptionButton&>(c).caption = row.text;

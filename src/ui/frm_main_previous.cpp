@@ -224,14 +224,18 @@ void FrmMain::RestoreColumnShape() {
     EnableFloorChoices();
 }
 
-// Before the first completed drawing there is nothing to bring back: said once, with the
-// way out. A repeated drawing is started from a batch file, so it names the one to use.
-std::string FrmMain::nothing_drawn_yet() const {
-    if (!strict_restore_) {
-        return "まだ一度も作図していないので、前回値がありません。\n"
-               "「作図」を完了すると、そのときの入力が前回値になります。";
-    }
-    return std::string("まだ一度も作図していないので、前回の柱がありません。\n先に ") +
+// quornel_res.dat is written by every completed 「作図」; without it (never drawn in this
+// folder, or the file moved or deleted) there is nothing to bring back. The message names
+// the folder looked in and the two ways out; a repeated drawing is started from a batch
+// file, so it names the one to draw with.
+std::string FrmMain::res_data_missing() const {
+    std::string text = "前回値のファイル quornel_res.dat が、フォルダー「" +
+                       display_path(env_.program_dir) +
+                       "」にありません。\n"
+                       "「作図」を完了するたびに、quornel がそのときの入力をこのファイルに"
+                       "書きます。ファイルを移したときはこのフォルダーに戻し、そうでなければ";
+    if (!strict_restore_) return text + "一度「作図」してください。";
+    return text + "先に " +
            (crossings.empty() ? "quornel.bat" : "quornel_multi.bat か quornel.bat") +
            " で作図してください。";
 }
@@ -240,7 +244,7 @@ void FrmMain::ResDataLoad() {
     const ResDataRead read = read_res_data(env_.fs, env_.program_dir);
     if (read.missing) {
         last_restore_complete_ = false;
-        show_warning(nothing_drawn_yet());
+        show_warning(res_data_missing());
         return;
     }
     ValueSetOrigin origin{

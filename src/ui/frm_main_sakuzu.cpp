@@ -206,9 +206,10 @@ void FrmMain::cmdSakuzu_Click() {
         // 「基本設定」, every other box on the page of 「作図」 itself.
         if (!read.box.empty()) {
             const Control* box = find_control(read.box.name, read.box.index);
-            if (box && box->tab_page >= 0 && box->tab_page != SSTab1.tab) {
+            const int page = box ? page_of(*box) : -1;
+            if (page >= 0 && page != SSTab1.tab) {
                 const int previous = SSTab1.tab;
-                SSTab1.tab = box->tab_page;
+                SSTab1.tab = page;
                 SSTab1_Click(previous);
             }
             move_focus(read.box);

@@ -48,6 +48,9 @@ std::string control_json(const Control& c) {
         case ControlKind::Button:
             o.str("caption", static_cast<const Button&>(c).caption);
             break;
+        case ControlKind::Frame:
+            o.str("caption", static_cast<const Frame&>(c).caption);
+            break;
         case ControlKind::OptionButton: {
             const auto& opt = static_cast<const OptionButton&>(c);
             o.str("caption", opt.caption).flag("value", opt.value);
@@ -200,6 +203,11 @@ int run_script(FileSystem& fs, Registry& registry, const std::filesystem::path& 
                 return fail("answer の後には yes か no を書いてください: " + raw);
             }
             continue;
+        }
+        if (command == "escape" && rest.empty()) {
+            form.user_escape();
+            out << "{\"closed\":true}\n";
+            return 0;
         }
         if (command != "type" && command != "leave" && command != "enter" && command != "click" &&
             command != "choose") {

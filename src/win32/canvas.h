@@ -3,6 +3,7 @@
 // picture boxes (a sunken border, the schematic). Child controls sit on it; what it paints
 // itself is whatever `paint` draws, double-buffered, under the children.
 #include <functional>
+#include <string>
 
 #include "ui/controls.h"
 #include "win32/wnd.h"
@@ -29,8 +30,12 @@ class Canvas : public Wnd {
 
   private:
     void paint_to(HDC dc, const RECT& client);
+    // A frame's title, on its top edge in the window's font.
+    void paint_caption(HDC dc, RECT& edge);
     Border border_ = Border::None;
     COLORREF background_ = CLR_INVALID;
+    std::wstring caption_;
+    HFONT font_ = nullptr;
 };
 
 }  // namespace quornel::win

@@ -73,6 +73,8 @@ bool FrmMainView::create() {
         focus_moved_ = false;
         return true;
     };
+    // Esc is 「キャンセル」 without leaving the box being edited, as the close box is.
+    window_.on_escape = [this] { act(ControlRef{}, [this] { return model_.user_escape(); }); };
     window_.on_app_message = [this](UINT msg, WPARAM, LPARAM) {
         if (msg == kMsgFocusMoved) settle_focus();
         if (msg == kMsgCloseNow) DestroyWindow(hwnd());

@@ -63,8 +63,10 @@ LRESULT TopWindow::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             if (on_destroyed) on_destroyed();
             return 0;
         case WM_COMMAND:
-            // Enter and Escape that the dialog manager turns into IDOK / IDCANCEL mean
-            // nothing here: every control handles its own keys.
+            // The dialog manager turns Esc into IDCANCEL from no control (none has that id),
+            // unless the control with the focus wants the key. Enter (IDOK) means nothing
+            // here: every control handles its own.
+            if (LOWORD(wp) == IDCANCEL && HIWORD(wp) == 0 && lp == 0 && on_escape) on_escape();
             return 0;
         case WM_ACTIVATE:
             if (LOWORD(wp) == WA_INACTIVE) {

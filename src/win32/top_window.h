@@ -23,6 +23,9 @@ class TopWindow : public Wnd {
 
     // Asked before the window closes through its close button or Alt+F4; false keeps it.
     std::function<bool()> on_close;
+    // Esc, when the control with the focus does not keep the key for itself (a dropped-down
+    // list does, to close the list).
+    std::function<void()> on_escape;
     // The window moved to a monitor with another DPI; its new outer rectangle is already set.
     std::function<void(unsigned dpi)> on_dpi_changed;
     // Private messages (WM_APP and up) posted to this window.

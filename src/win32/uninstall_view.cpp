@@ -15,6 +15,10 @@ Form1View::~Form1View() {
 bool Form1View::create() {
     if (!window_.create(uninstall::kFormCaption)) return false;
     window_.on_dpi_changed = [this](unsigned) { layout(); };
+    // Esc closes the window, as its close box does.
+    window_.on_escape = [this] {
+        if (!busy_) PostMessageW(window_.hwnd(), WM_CLOSE, 0, 0);
+    };
     label1_.create(window_.hwnd());
     label1_.set_text(uninstall::kLabel1.caption);
     command1_.create(window_.hwnd());

@@ -43,7 +43,6 @@ void extra(DrawingInput& in, double xm0, double xm1, double ym0, double ym1) {
     in.XM0 = xm0, in.XM1 = xm1, in.YM0 = ym0, in.YM1 = ym1;
 }
 
-enum { kUp, kDown, kRight, kLeft };
 
 }  // namespace
 

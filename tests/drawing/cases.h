@@ -10,6 +10,9 @@
 
 namespace quornel::test {
 
+// DrawingInput::walls by side.
+enum WallIndex { kUp, kDown, kRight, kLeft };
+
 // Jw_cad's default dimension settings, distinct pens per row, the header above.
 DrawingInput base_input();
 

@@ -175,6 +175,29 @@ ww_check "キャンセル leaves the pick lists alone" cmp -s "$folder/quornel.d
 ww_check "nothing else appeared in the folder" \
     test "$(ls "$folder" | sort)" = "$(ls "$WW_WORK/cancel-before" | sort)"
 
+# ---- Esc: a dropped-down list closes first, then the window, writing nothing -------------------
+folder="$(ww_program_folder escape)"
+snapshot "$folder" "$WW_WORK/escape-before"
+ww_model_dump "$folder"
+ww_start_quornel "$folder"
+ww_type cboHsnXG "" 700
+xdotool mousemove --sync "$WW_MAIN_X" "$((WW_MAIN_Y - 10))"  # no tip in the way
+ww_key F4
+ww_check "F4 drops the box's list down" test -n "$(ww_popups "$WW_MAIN")"
+ww_key Escape
+ww_check "Esc in a dropped-down list closes only the list" test -z "$(ww_popups "$WW_MAIN")"
+ww_check "the window stays open after that Esc" kill -0 "$WW_MAIN_PID"
+ww_key Escape
+ww_check "Esc ends the program" ww_wait_exit 20
+ww_reference_run "$WW_WORK/escape-before" "$WW_WORK/escape-model" "type cboHsnXG 700" "escape"
+for run in "window:$folder" "model:$WW_WORK/escape-model"; do
+    f="${run#*:}"
+    ww_check "Esc writes nothing (${run%%:*})" \
+        test "$(cd "$f" && ls | grep -v '^script\.' | sort)" = "$(ls "$WW_WORK/escape-before" | sort)"
+    ww_check "Esc leaves the pick lists alone (${run%%:*})" \
+        cmp -s "$f/quornel.dat" "$WW_WORK/escape-before/quornel.dat"
+done
+
 # ---- リセット on tab 作図: No keeps the inputs, Yes clears them ------------------------------
 folder="$(ww_program_folder reset)"
 snapshot "$folder" "$WW_WORK/reset-before"

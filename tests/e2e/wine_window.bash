@@ -96,6 +96,13 @@ ww_wine_prefix() {
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS Gothic' /d 'IPAGothic' /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS PGothic' /d 'IPAPGothic' /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # The caption's buttons are glyphs of Wine's own Marlett font, which Debian's Wine keeps
+    # out of the prefix's reach: without it Wine writes the glyph's letter (「r」 for the close
+    # box), and the pictures would not look like the window on Windows.
+    local marlett=/usr/share/wine/fonts/marlett.ttf fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    if [ -f "$marlett" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+        mkdir -p "$fonts" && cp "$marlett" "$fonts/"
+    fi
 }
 
 # The programs started from now on run at this display scaling (96: 100 %, 144: 150 %), as
@@ -314,6 +321,7 @@ ww_container() {  # NAME
         optSin) echo Frame1 ;;
         optSunpoIti) echo Frame2 ;;
         optHasiraMoji) echo Frame3 ;;
+        cbo_nuri_hasira | cbo_nuri_kabe | cbo_nuri_pitch) echo Frame4 ;;
         cboHsn* | cboKabeSun* | cmdWriH* | cmdWriK*) echo Picture2 ;;
         *) echo SSTab1 ;;
     esac

@@ -193,12 +193,12 @@ TEST_F(DistScript, AssemblesTheReleaseFolderItsZipAndTheirSums) {
     std::filesystem::create_directories(dist_);
     dir_.write("dist/quornel-0.9.0.zip", "an earlier release");
     ASSERT_EQ(run(), 0);
-    EXPECT_EQ(
-        folder_entries(dist_ / "quornel"),
-        (std::vector<std::string>{
-            "LICENSE", "THIRD-PARTY-NOTICES.txt", "quornel.bat", "quornel.dat", "quornel.exe",
-            "quornel_d.dat", "quornel_multi.bat", "quornel_multi_repeat.bat", "quornel_repeat.bat",
-            "quornel_symbol_repeat.bat", "readme.txt", "uninstall.exe"}));
+    EXPECT_EQ(folder_entries(dist_ / "quornel"),
+              (std::vector<std::string>{
+                  "LICENSE", "THIRD-PARTY-NOTICES.txt", "install.en.html", "install.ja.html",
+                  "quornel.bat", "quornel.dat", "quornel.exe", "quornel_d.dat", "quornel_multi.bat",
+                  "quornel_multi_repeat.bat", "quornel_repeat.bat", "quornel_symbol_repeat.bat",
+                  "readme.txt", "sakuzu_names.png", "uninstall.exe"}));
     EXPECT_EQ(dir_.read("dist/quornel/uninstall.exe"), "bytes of uninstall.exe");
     // The batch files ship byte for byte, CR LF and CP932 included; the readme too, with
     // the version filled in.
@@ -208,6 +208,11 @@ TEST_F(DistScript, AssemblesTheReleaseFolderItsZipAndTheirSums) {
     for (std::size_t at; (at = readme.find("@VERSION@")) != std::string::npos;)
         readme.replace(at, 9, defined_version());
     EXPECT_EQ(dir_.read("dist/quornel/readme.txt"), readme);
+    // The guides as pages, the Japanese first, each showing the picture beside it.
+    EXPECT_EQ(dir_.read("dist/quornel/sakuzu_names.png"),
+              read_file(kSource + "/docs/sakuzu_names.png"));
+    for (const char* page : {"dist/quornel/install.ja.html", "dist/quornel/install.en.html"})
+        EXPECT_NE(dir_.read(page).find("src=\"sakuzu_names.png\""), std::string::npos) << page;
 
     // The zip is the folder, quornel/ inside, once each; the earlier version's zip is gone.
     std::vector<std::string> in_zip = zip_entries();

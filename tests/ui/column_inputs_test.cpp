@@ -19,7 +19,7 @@ struct ColumnInputs : ::testing::Test {
 
     void total(ColumnAxis axis, const std::string& text) {
         (axis == ColumnAxis::X ? c.cboHsnXG : c.cboHsnYG).text = text;
-        ValidateColumnTotal(c, axis);
+        ValidateColumnTotal(c, axis, TotalChange::New);
     }
     void part(ColumnAxis axis, int which, const std::string& text) {
         ComboBox& box = axis == ColumnAxis::X ? (which == 0 ? c.cboHsnXU_0 : c.cboHsnXU_1)

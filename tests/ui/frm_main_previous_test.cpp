@@ -98,11 +98,15 @@ TEST(FrmMainPrevious, AMissingOrShortFileLeavesTheMissingInputsAndSaysSo) {
     w.set("cboM_h", "25");
     w.set("cboKabeSunLeft(2)", "180");
 
-    w.click("cmdResData");  // nothing drawn yet: said once, with what brings it about
+    // No quornel_res.dat (never drawn here, or moved away): said once, naming the folder,
+    // what writes the file and the ways out.
+    w.click("cmdResData");
     ASSERT_EQ(w.dialogs.shown().size(), 1u);
     EXPECT_EQ(w.dialogs.last().text,
-              "まだ一度も作図していないので、前回値がありません。\n"
-              "「作図」を完了すると、そのときの入力が前回値になります。");
+              "前回値のファイル quornel_res.dat が、フォルダー「" + display_path(w.dir.path()) +
+                  "」にありません。\n「作図」を完了するたびに、quornel がそのときの入力を"
+                  "このファイルに書きます。ファイルを移したときはこのフォルダーに戻し、"
+                  "そうでなければ一度「作図」してください。");
     EXPECT_EQ(w.text("cboM_h"), "25");
 
     // Ten lines: those are restored, the rest stays as the user left it.

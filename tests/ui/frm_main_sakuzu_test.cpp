@@ -105,24 +105,36 @@ TEST(FrmMainSakuzu, TheCrossingEnteredByHandIsTheHandDerivedDrawing) {
                                         "quornel_res.dat", "quornel_types.dat", "registry.reg"}));
 }
 
-TEST(FrmMainSakuzu, CancelWritesNothing) {
-    Window w;
-    const std::string earlier = res_file(crossing_values());
-    w.dir.write("quornel_res.dat", earlier);
-    w.start();
-    ASSERT_EQ(w.click("cmdResData"), ActResult::Done);
-    w.set("cboHsnXG", "600");
-    const auto before = w.dir.entries();
-    const std::string lists = w.dir.read("quornel.dat");
-    ASSERT_EQ(w.click("cmdClose"), ActResult::Done);
-    EXPECT_TRUE(w.form().closed);
-    EXPECT_EQ(w.dir.entries(), before);
-    EXPECT_EQ(w.dir.read("quornel.dat"), lists);
-    EXPECT_EQ(w.dir.read("quornel_res.dat"), earlier);
-    EXPECT_FALSE(w.dir.exists("registry.reg"));
-    // Nothing more reaches a closed window.
-    EXPECT_EQ(w.click("cmdSakuzu"), ActResult::Refused);
-    EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+// 「キャンセル」 and Esc: the window closes and writes nothing. Esc does not leave the box being
+// edited, so a part too large for its total raises no message on the way out.
+TEST(FrmMainSakuzu, CancelAndEscWriteNothing) {
+    for (const bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Esc" : "キャンセル");
+        Window w;
+        const std::string earlier = res_file(crossing_values());
+        w.dir.write("quornel_res.dat", earlier);
+        w.start();
+        ASSERT_EQ(w.click("cmdResData"), ActResult::Done);
+        w.set("cboHsnXG", "600");
+        const auto before = w.dir.entries();
+        const std::string lists = w.dir.read("quornel.dat");
+        if (escape) {
+            w.type("cboHsnXU_0", "700");
+            ASSERT_EQ(w.form().user_escape(), ActResult::Done);
+            EXPECT_TRUE(w.dialogs.shown().empty());
+        } else {
+            ASSERT_EQ(w.click("cmdClose"), ActResult::Done);
+        }
+        EXPECT_TRUE(w.form().closed);
+        EXPECT_EQ(w.dir.entries(), before);
+        EXPECT_EQ(w.dir.read("quornel.dat"), lists);
+        EXPECT_EQ(w.dir.read("quornel_res.dat"), earlier);
+        EXPECT_FALSE(w.dir.exists("registry.reg"));
+        // Nothing more reaches a closed window.
+        EXPECT_EQ(w.click("cmdSakuzu"), ActResult::Refused);
+        EXPECT_EQ(w.form().user_escape(), ActResult::Refused);
+        EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
+    }
 }
 
 // Each refusal names what to correct, writes nothing and leaves the window as it was; after
@@ -208,9 +220,12 @@ TEST(FrmMainSakuzu, RefusedInputsNameTheBoxAndChangeNothing) {
     EXPECT_NE(w.dialogs.last().text.find("柱記号"), std::string::npos);
     EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
 
-    // A new total clears its parts: drawing now would make a column of no width.
+    // The same total left again keeps its parts; a new one clears them: drawing now would
+    // make a column of no width.
     w.set("cboHasiraKigou", "C1");
     w.set("cboHsnXG", "800");
+    EXPECT_EQ(w.text("cboHsnXU_0"), "400");
+    w.set("cboHsnXG", "900");
     EXPECT_EQ(w.text("cboHsnXU_0"), "0");
     const std::size_t shown = w.dialogs.shown().size();
     w.click("cmdSakuzu");
@@ -219,6 +234,7 @@ TEST(FrmMainSakuzu, RefusedInputsNameTheBoxAndChangeNothing) {
     EXPECT_FALSE(w.form().closed);
     EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
 
+    w.set("cboHsnXG", "800");
     w.set("cboHsnXU_0", "400");
     EXPECT_EQ(w.text("cboHsnXU_1"), "400");
 

@@ -190,8 +190,8 @@ TEST(FrmMainInventory, EveryControlIsNamedOnceAndSitsInAContainerThatExists) {
     Window w;
     FrmMain& f = w.start();
     std::set<std::string> seen;
-    std::set<std::string> containers = {"frmMain", "SSTab1", "Frame1",
-                                        "Frame2",  "Frame3", "Picture2"};
+    std::set<std::string> containers = {"frmMain", "SSTab1", "Frame1",  "Frame2",
+                                        "Frame3",  "Frame4", "Picture2"};
     for (const Control* c : f.controls()) {
         const std::string key = to_string({c->name, c->index});
         EXPECT_TRUE(seen.insert(key).second) << key << " twice";

@@ -277,11 +277,13 @@ TEST_F(Repeat, TheWholeFloorIsDrawnAgainOrRefusedWithOneCrossing) {
 }
 
 TEST_F(Repeat, AnyProblemWithThePreviousValuesStopsWithoutOutput) {
-    // No quornel_res.dat yet: one message, naming the batch file that draws first.
+    // No quornel_res.dat: one message, naming the folder and the batch file that draws first.
     EXPECT_EQ(run({"--repeat"}), 1);
-    EXPECT_EQ(err_.substr(err_.find("まだ")),
-              "まだ一度も作図していないので、前回の柱がありません。\n"
-              "先に quornel.bat で作図してください。\n")
+    EXPECT_EQ(err_.substr(err_.find("前回値のファイル")),
+              "前回値のファイル quornel_res.dat が、フォルダー「" + display_path(w.dir.path()) +
+                  "」にありません。\n「作図」を完了するたびに、quornel がそのときの入力を"
+                  "このファイルに書きます。ファイルを移したときはこのフォルダーに戻し、"
+                  "そうでなければ先に quornel.bat で作図してください。\n")
         << err_;
     EXPECT_FALSE(w.dir.exists("JWC_TEMP.TXT"));
     std::string with_point = test_header();

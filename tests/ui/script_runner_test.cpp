@@ -92,7 +92,7 @@ TEST(ScriptRunner, ADumpShowsEveryControlOnceThenTheState) {
         controls += l.rfind("{\"name\":", 0) == 0;
     }
     EXPECT_EQ(controls, all.size() - 1);
-    EXPECT_EQ(controls, 327u);  // the whole inventory, hidden stores included
+    EXPECT_EQ(controls, 328u);  // the whole inventory, hidden stores included
     const std::string out = r.out;
     EXPECT_NE(out.find("{\"name\":\"cbo_hm_cn\",\"index\":null,\"kind\":\"DropDownList\","
                        "\"text\":\"文字種　１\",\"items\":[\"文字種　１\","),

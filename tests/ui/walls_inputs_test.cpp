@@ -86,6 +86,79 @@ TEST(TypedNumbers, GroupedFullWidthOrWithAnExponentTakenAnyOtherTextGivesWay) {
     EXPECT_TRUE(w.dialogs.shown().empty());
 }
 
+// Leaving 柱幅 X or a wall's 壁厚 (or Enter in it) clears its parts only when it holds
+// another number than when the user went into it; what Enter confirmed counts as held.
+TEST(TypedNumbers, OnlyANewTotalClearsItsParts) {
+    struct Row {
+        const char* total;
+        const char* typed;  // null: the user only goes into the box
+        bool enter;
+        bool kept;
+    };
+    const Row rows[] = {
+        {"cboHsnXG", nullptr, false, true},
+        {"cboHsnXG", "800", false, true},
+        {"cboHsnXG", "８００", true, true},
+        {"cboHsnXG", "800.0", false, true},
+        {"cboHsnXG", "abc", false, true},
+        {"cboHsnXG", "900", false, false},
+        {"cboHsnXG", "900", true, false},
+        {"cboKabeSunLeft(2)", nullptr, true, true},
+        {"cboKabeSunLeft(2)", "１５０", false, true},
+        {"cboKabeSunLeft(2)", "150.0", true, true},
+        {"cboKabeSunLeft(2)", "abc", true, true},
+        {"cboKabeSunLeft(2)", "180", false, false},
+        {"cboKabeSunLeft(2)", "180", true, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.total) + " " + (row.typed ? row.typed : "(nothing)") +
+                     (row.enter ? " Enter" : " leave"));
+        frm_test::Window w;
+        w.start();
+        const bool column = std::string(row.total) == "cboHsnXG";
+        const std::string part0 = column ? "cboHsnXU_0" : "cboKabeSunLeft(0)";
+        const std::string part1 = column ? "cboHsnXU_1" : "cboKabeSunLeft(1)";
+        const std::string held = column ? "800" : "150";
+        w.set(row.total, held);
+        w.set(part0, column ? "300" : "100");
+        const std::string other = w.text(part1);
+        if (row.typed) {
+            ASSERT_EQ(w.type(row.total, row.typed), ActResult::Done);
+        } else {
+            ASSERT_EQ(w.form().user_focus(frm_test::ref(row.total)), ActResult::Done);
+        }
+        if (row.enter) {
+            ASSERT_EQ(w.enter(row.total), ActResult::Done);
+        }
+        ASSERT_EQ(w.leave(row.total), ActResult::Done);
+        EXPECT_EQ(w.text(part0), row.kept ? (column ? "300" : "100") : "0");
+        EXPECT_EQ(w.text(part1), row.kept ? other : "0");
+        if (row.kept) {
+            EXPECT_EQ(text_value(w.text(row.total)), text_value(held));
+        }
+        EXPECT_TRUE(w.box(part0).enabled);
+        EXPECT_EQ(w.beeps.count, row.typed && std::string(row.typed) == "abc" ? 1 : 0);
+    }
+}
+
+// A shape click refreshes every wall: the wall box being edited first settles what was typed
+// there, as leaving it does, and keeps the thickness it held.
+TEST(TypedNumbers, AShapeClickSettlesTheWallBoxBeingEdited) {
+    frm_test::Window w;
+    w.start();
+    w.set("cboKabeSunLeft(2)", "150");
+    w.set("cboKabeSunLeft(0)", "100");
+    w.type("cboKabeSunLeft(2)", "abc");
+    ASSERT_EQ(w.click("img_hasira_s(5)"), ActResult::Done);
+    EXPECT_EQ(w.text("cboKabeSunLeft(2)"), "150");
+    EXPECT_EQ(w.beeps.count, 1);
+    EXPECT_EQ(w.form().focus(), frm_test::ref("cboKabeSunLeft(2)"));
+    w.leave("cboKabeSunLeft(2)");
+    EXPECT_EQ(w.text("cboKabeSunLeft(0)"), "100");
+    EXPECT_EQ(w.text("cboKabeSunLeft(1)"), "50");
+    EXPECT_EQ(w.beeps.count, 1);
+}
+
 TEST(WallInputs, PartsAreWrittenBackAsShortNumbers) {
     Schematic s = interior_with_left_75_75_150();
     s.enter_wall(Left, 2, "150.3");

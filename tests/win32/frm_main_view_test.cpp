@@ -80,6 +80,9 @@ TEST_F(LayoutTest, FramesAndTheSchematicContainTheirControls) {
     EXPECT_EQ(GetParent(native("optSin", 1)), native("Frame1"));
     EXPECT_EQ(GetParent(native("optSunpoIti", 4)), native("Frame2"));
     EXPECT_EQ(GetParent(native("optHasiraMoji", 2)), native("Frame3"));
+    click_page(1);
+    EXPECT_EQ(GetParent(native("cbo_nuri_pitch")), native("Frame4"));
+    click_page(0);
     EXPECT_EQ(GetParent(native("cboHsnXG")), native("Picture2"));
     EXPECT_EQ(GetParent(native("cmdWriKU")), native("Picture2"));
     EXPECT_EQ(GetParent(native("Picture2")), native("SSTab1", 1));
@@ -390,6 +393,32 @@ TEST_F(EventTest, TheCloseButtonOfTheCaptionWritesNothingEither) {
     SendMessageW(view->hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
     settle();
     EXPECT_TRUE(view->closed());
+    EXPECT_FALSE(dir.exists("JWC_TEMP.TXT"));
+    EXPECT_FALSE(dir.exists("quornel_res.dat"));
+}
+
+// Esc is 「キャンセル」, with the box being edited left unchecked; while a list is dropped down
+// (an editable box's and a list of 「基本設定」), Esc only closes the list.
+TEST_F(EventTest, EscClosesTheWindowUnlessAListIsDroppedDown) {
+    open();
+    type_into("cboHsnXG", -1, L"600");
+    auto esc_closes_only_the_list = [&](const std::string& name) {
+        key(VK_F4);
+        ASSERT_TRUE(SendMessageW(native(name), CB_GETDROPPEDSTATE, 0, 0)) << name;
+        key(VK_ESCAPE);
+        EXPECT_FALSE(SendMessageW(native(name), CB_GETDROPPEDSTATE, 0, 0)) << name;
+        EXPECT_FALSE(view->closed()) << name;
+    };
+    esc_closes_only_the_list("cboHsnXG");
+    EXPECT_EQ(screen_text("cboHsnXG"), "600");
+    click_page(1);
+    SetFocus(native("cbo_h_ly"));
+    settle();
+    esc_closes_only_the_list("cbo_h_ly");
+    key(VK_ESCAPE);
+    EXPECT_TRUE(view->closed());
+    EXPECT_TRUE(model->closed);
+    EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_FALSE(dir.exists("JWC_TEMP.TXT"));
     EXPECT_FALSE(dir.exists("quornel_res.dat"));
 }

@@ -115,5 +115,15 @@ TEST_F(Form1Test, TheCloseButtonEndsIt) {
     EXPECT_TRUE(form->closed());
 }
 
+TEST_F(Form1Test, EscEndsItAndDeletesNothing) {
+    save_settings();
+    ASSERT_EQ(GetFocus(), form->ok_button());
+    press(VK_ESCAPE);
+    pump();
+    EXPECT_TRUE(form->closed());
+    EXPECT_TRUE(registry->key_exists("Software\\Norvale\\quornel"));
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
 }  // namespace
 }  // namespace quornel::test

@@ -28,13 +28,16 @@ void validate_number(ComboBox& box) {
 
 }  // namespace
 
-void ValidateColumnTotal(ColumnPanel& column, ColumnAxis axis) {
+void ValidateColumnTotal(ColumnPanel& column, ColumnAxis axis, TotalChange change) {
     Axis a = boxes(column, axis);
     validate_number(a.total);
-    // A confirmed total always clears its split: the user types one part or presses 割.
+    // A new total clears its split: the user types one part or presses 割. The same total
+    // left again keeps the parts typed for it; a total of 0 has none.
     const bool has_total = box_value(a.total) != 0;
-    set_box_text(a.part0, "0");
-    set_box_text(a.part1, "0");
+    if (change == TotalChange::New || !has_total) {
+        set_box_text(a.part0, "0");
+        set_box_text(a.part1, "0");
+    }
     a.part0.enabled = a.part1.enabled = has_total;
 }
 

@@ -63,7 +63,8 @@ void Command1_Click(int index, const ColumnPanel& column, std::array<WallPanel, 
                     const SchematicState& state);
 
 // Column inputs. Each returns after the box's LostFocus work; messages go to `dialogs`.
-void ValidateColumnTotal(ColumnPanel& column, ColumnAxis axis);          // cboHsnXG / YG
+void ValidateColumnTotal(ColumnPanel& column, ColumnAxis axis,  // cboHsnXG / YG
+                         TotalChange change);
 void ValidateColumnPart(ColumnPanel& column, ColumnAxis axis, int part,  // cboHsnXU_0 ...
                         Dialogs& dialogs);
 void ValidateColumnMasiHidden(ComboBox& box);                    // cboHsnXM(i) ...

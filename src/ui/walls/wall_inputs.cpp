@@ -20,7 +20,7 @@ void zero_parts(WallPanel& p) {
 
 }  // namespace
 
-void ValidateKabeSun(WallPanel& p, int index, const SchematicState& s) {
+void ValidateKabeSun(WallPanel& p, int index, const SchematicState& s, TotalChange thickness) {
     // Empty boxes, and boxes whose text is not a number, read as 0 and show it.
     for (ComboBox& c : p.cbo)
         if (!box_is_number(c)) set_box_text(c, "0");
@@ -59,7 +59,7 @@ void ValidateKabeSun(WallPanel& p, int index, const SchematicState& s) {
     }
 
     // The part the user did not touch follows the one they did; a new thickness clears
-    // both.
+    // both, the same one left again keeps them.
     double a = box_value(p.cbo[0]);
     double b = box_value(p.cbo[1]);
     switch (index) {
@@ -70,7 +70,7 @@ void ValidateKabeSun(WallPanel& p, int index, const SchematicState& s) {
             a = t - b;
             break;
         case 2:
-            a = b = 0;
+            if (thickness == TotalChange::New) a = b = 0;
             break;
         default:
             break;

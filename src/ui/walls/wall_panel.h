@@ -31,6 +31,10 @@ struct SchematicState {
     Rect shpB_ih;  // the column square in Picture2
 };
 
+// Whether a box that is split into two parts (柱幅 X, 柱せい Y, a wall's 壁厚) holds another
+// number than it did when the user went into it: only a new number clears its parts.
+enum class TotalChange { New, Same };
+
 // Creates the controls of one side with their names, kinds, container and design state.
 WallPanel make_wall_panel(WallSide side);
 
@@ -43,8 +47,10 @@ void LayoutKabeSun(WallPanel& panel, const SchematicState& state);
 // layout made them.
 void FollowJoinedWalls(std::array<WallPanel, 4>& panels, const SchematicState& state);
 
-// cboKabeSun..._LostFocus(Index).
-void ValidateKabeSun(WallPanel& panel, int index, const SchematicState& state);
+// cboKabeSun..._LostFocus(Index). `thickness` counts where index is 2: the same 壁厚 left
+// again keeps the parts (the refresh after a shape or 柱芯/壁芯 never passes 2).
+void ValidateKabeSun(WallPanel& panel, int index, const SchematicState& state,
+                     TotalChange thickness = TotalChange::New);
 
 // cmdWriK..._Click. `part0` and `part1` are the texts of the column's part boxes on the
 // wall's faces: cboHsnYU_0 / cboHsnYU_1 for the left and right walls, cboHsnXU_0 /

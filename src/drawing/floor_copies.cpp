@@ -72,7 +72,10 @@ void set_flush(WallFaces& w, WallSide side, WallSide outside, const ColumnGeomet
 
 std::vector<FloorCopy> floor_copies(const DrawingInput& in) {
     const std::vector<FloorNode> nodes = floor_nodes(in.crossings);
+    // The geometry of a copy reads the column and its walls; the copies made of these inputs
+    // below need not carry the crossings along.
     DrawingInput drawn = in;
+    drawn.crossings.clear();
     drawn.walls = floor_wall_values(in);
     // In 「壁芯」 the reference lines run through the walls' centres: nothing to set flush.
     FloorOutline outline;

@@ -107,6 +107,7 @@ std::optional<InputRefusal> fill_choices(const FillSpec& fill) {
 // plan needs (a 1:1 scale with long walls) would take Jw_cad minutes to read: the user
 // widens the pitch or fills solid instead. Judged on values already judged.
 std::optional<InputRefusal> hatch_size(const DrawingInput& in) {
+    if (in.fill.column != FillKind::Hatch && in.fill.walls != FillKind::Hatch) return std::nullopt;
     double needed = 0;
     if (in.hasira_sd == kWholeFloor) {
         // Each copy on its own, with its own walls at their joined lengths.

@@ -1,8 +1,8 @@
 // The fair floor for the start-up benchmark: a plain Win32 program that shows the native
 // controls quornel's first page shows and nothing else. A tab control with two pages, 29
-// editable combo boxes holding five entries each, 20 buttons (quornel's 11 push buttons and
-// its 9 shape buttons), 11 option buttons in three groups, three frames and the schematic's
-// picture box, the Japanese UI font, in a window of quornel's size; built the same way
+// editable combo boxes holding five entries each, 21 buttons (quornel's 11 push buttons and
+// its 10 shape buttons), 11 option buttons in three groups, 3 check boxes, three frames and the
+// schematic's picture box, the Japanese UI font, in a window of quornel's size; built the same way
 // (static, GUI subsystem). Whatever quornel needs beyond this is its own work: reading its
 // files, the model, the pictures, layout.
 #include <windows.h>
@@ -16,7 +16,8 @@
 namespace {
 
 constexpr int kCombos = 29;
-constexpr int kButtons = 20;
+constexpr int kButtons = 21;
+constexpr int kCheckBoxes = 3;  // the choices of 「交点ごと」
 // 柱芯/壁芯, 寸法位置 and 柱記号位置.
 constexpr int kOptionGroups[] = {2, 4, 5};
 
@@ -70,6 +71,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         }
     }
     child(WC_STATICW, L"", SS_WHITERECT | SS_SUNKEN, tab, 160, 30, 560, 500, font);
+    for (int i = 0; i < kCheckBoxes; ++i)
+        child(WC_BUTTONW, L"壁をつなぐ", BS_AUTOCHECKBOX, tab, 20, 450 - i * 20, 130, 17, font);
 
     // Laid out in a grid over the page, each box with a list of five recent values.
     for (int i = 0; i < kCombos; ++i) {
@@ -83,7 +86,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         SetWindowTextW(box, L"150");
     }
     for (int i = 0; i < kButtons; ++i) {
-        child(WC_BUTTONW, L"作図", BS_PUSHBUTTON, tab, 20 + (i % 10) * 72, 480 + (i / 10) * 36, 64,
+        child(WC_BUTTONW, L"作図", BS_PUSHBUTTON, tab, 20 + (i % 11) * 66, 480 + (i / 11) * 36, 60,
               25, font);
     }
 

@@ -39,7 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string formatted = quornel::format_reg_file(parsed.document);
     quornel::RegFileParse reparsed = quornel::parse_reg_file(formatted);
     FUZZ_CHECK_MSG(!reparsed.damaged(), formatted.c_str());
-    FUZZ_CHECK(quornel::format_reg_file(reparsed.document) == formatted);
+    std::string reformatted = quornel::format_reg_file(reparsed.document);
+    FUZZ_CHECK_MSG(reformatted == formatted,
+                   (formatted + "--- read back and written again:\n" + reformatted).c_str());
 
     // The values quornel can see, as probes.
     std::vector<std::pair<std::string, std::string>> probes;

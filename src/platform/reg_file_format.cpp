@@ -392,7 +392,10 @@ std::string format_reg_file(const RegFileDocument& document) {
     std::string out(kHeader5);
     out += "\r\n\r\n";
     for (const RegFileKey* k : keys) {
-        out += "[" + k->path + "]\r\n";
+        // "[-" starts a deletion. A path whose first name starts with "-" (no root regedit
+        // knows, but readable as "[\-name]") keeps the leading backslash that made it a key.
+        out += k->path.front() == '-' ? "[\\" : "[";
+        out += k->path + "]\r\n";
         for (const auto& v : k->values) out += format_value(v) + "\r\n";
         out += "\r\n";
     }

@@ -12,7 +12,7 @@ namespace {
 constexpr const char* kAnsiCharset = "CP932";
 
 class Iconv {
-public:
+  public:
     Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Iconv() {
         if (valid()) iconv_close(cd_);
@@ -22,7 +22,7 @@ public:
     bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
     iconv_t get() const { return cd_; }
 
-private:
+  private:
     iconv_t cd_;
 };
 
@@ -71,6 +71,9 @@ std::optional<std::string> utf8_to_ansi(std::string_view utf8) {
     out.reserve(utf8.size());
     if (!convert(kAnsiCharset, "UTF-8", utf8, out, 1, [](std::string&) { return false; }))
         return std::nullopt;
+    // glibc's iconv leaves some characters out without a word (the tag characters U+E0000
+    // to U+E007F), where Windows refuses them: a text that reads back shorter lost one.
+    if (utf8_length(ansi_to_utf8(out)) != utf8_length(utf8)) return std::nullopt;
     return out;
 }
 

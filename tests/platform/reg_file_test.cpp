@@ -88,6 +88,39 @@ TEST(RegFile, TextWithNulsAndUnusedValuesSurviveRewrites) {
         << text;
 }
 
+// A save writes what reads back as the same keys and values, so that the next save keeps
+// them too. Each row: the keys of a file, then what they are once quornel has saved.
+TEST(RegFile, WhatASaveWritesReadsBackTheSame) {
+    const struct {
+        const char* file;
+        const char* saved;
+    } cases[] = {
+        // A first name starting with "-" (no root regedit knows): "[-" would delete the key,
+        // and its values would stand under no key, a damaged file.
+        {"[\\-foo]\r\n\"a\"=\"b\"\r\n[\\-foo\\bar]\r\n",
+         "[\\-foo]\r\n\"a\"=\"b\"\r\n\r\n[\\-foo\\bar]\r\n\r\n"},
+    };
+    const std::string header = "Windows Registry Editor Version 5.00\r\n\r\n";
+    const std::string settei =
+        "[HKEY_CURRENT_USER\\Software]\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\Norvale]\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\Norvale\\quornel]\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\Norvale\\quornel\\SETTEI]\r\n";
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        dir.write("registry.reg", header + c.file);
+        auto reg = open_reg_file_registry(dir.file("registry.reg"));
+        ASSERT_TRUE(reg->set("Software\\Norvale\\quornel\\SETTEI", "Kabe_ly", dword_data(1)))
+            << c.file;
+        EXPECT_EQ(dir.read("registry.reg"),
+                  header + c.saved + settei + "\"Kabe_ly\"=dword:00000001\r\n\r\n");
+        ASSERT_TRUE(reg->set("Software\\Norvale\\quornel\\SETTEI", "Kabe_ly", dword_data(2)))
+            << c.file;
+        EXPECT_EQ(dir.read("registry.reg"),
+                  header + c.saved + settei + "\"Kabe_ly\"=dword:00000002\r\n\r\n");
+    }
+}
+
 TEST(RegFile, DamagedFileIsReadButNeverOverwritten) {
     test::TempDir dir;
     const std::string damaged =

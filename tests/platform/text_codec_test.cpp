@@ -31,9 +31,10 @@ TEST(TextCodec, JapaneseTextRoundTrips) {
 }
 
 TEST(TextCodec, TextWithoutAnAnsiFormIsRefused) {
-    EXPECT_FALSE(utf8_to_ansi("C\xF0\x9F\x98\x80"));  // emoji
-    EXPECT_FALSE(utf8_to_ansi("caf\xC3\xA9"));        // é
-    EXPECT_FALSE(utf8_to_ansi("\xE6\x9F"));           // cut-off UTF-8
+    EXPECT_FALSE(utf8_to_ansi("C\xF0\x9F\x98\x80"));   // emoji
+    EXPECT_FALSE(utf8_to_ansi("caf\xC3\xA9"));         // é
+    EXPECT_FALSE(utf8_to_ansi("C1\xF3\xA0\x80\x82"));  // a tag character, invisible
+    EXPECT_FALSE(utf8_to_ansi("\xE6\x9F"));            // cut-off UTF-8
     EXPECT_FALSE(utf8_to_ansi("a\xFF"));
 }
 

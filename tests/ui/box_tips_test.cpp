@@ -46,8 +46,9 @@ TEST(BoxTips, EveryControlAPersonUsesHasATipOfItsOwn) {
                 const std::string name = c->tip.substr(0, c->tip.find('\n'));
                 EXPECT_GT(c->tip.size(), name.size() + 1) << key << ": a name alone says nothing";
                 EXPECT_EQ(name.rfind("「", 0), 0u) << key << ": " << c->tip;
-                if (const std::string caption = caption_of(*c); !caption.empty())
+                if (const std::string caption = caption_of(*c); !caption.empty()) {
                     EXPECT_EQ(name, "「" + caption + "」") << key;
+                }
                 const auto [first, fresh] = owner.emplace(c->tip, key);
                 EXPECT_TRUE(fresh) << key << " shows the tip of " << first->second;
             }

@@ -114,6 +114,27 @@ TEST(TabOrder, TabPassesOverWhatCannotBeUsed) {
         EXPECT_EQ(std::count(plain.begin(), plain.end(), name), 0) << name;
 }
 
+// Tab passes through 「壁増打」 on its way to the schematic: the extra thickness typed for one
+// wall stays, as when the box is clicked and left unchanged (「20」 and 「２０」 are one number);
+// a new number is copied into every wall's, as before.
+TEST(TabOrder, PassingThroughTheWallExtraThicknessKeepsEachWallsOwn) {
+    Window w;
+    FrmMain& f = w.start();
+    w.set("cboM_k", "20");
+    EXPECT_EQ(w.text("cboKabeSunRight(3)"), "20");
+    w.set("cboKabeSunRight(3)", "35");
+    ASSERT_EQ(w.type("cboM_h", "0"), ActResult::Done);
+    ASSERT_EQ(f.user_tab(false), ActResult::Done);
+    ASSERT_EQ(f.focus(), ref("cboM_k"));
+    ASSERT_EQ(f.user_tab(false), ActResult::Done);
+    EXPECT_EQ(w.text("cboKabeSunRight(3)"), "35");
+    w.set("cboM_k", "２０");
+    EXPECT_EQ(w.text("cboKabeSunRight(3)"), "35");
+    w.set("cboM_k", "25");
+    EXPECT_EQ(w.text("cboKabeSunRight(3)"), "25");
+    EXPECT_EQ(w.text("cboKabeSunLeft(4)"), "25");
+}
+
 // At every shape, in 柱芯 and in 壁芯, with 「交点ごと」 over six crossings and its check boxes:
 // one round reaches every control a person can use exactly once (each option group once), the
 // left column first and the page's buttons last, and each 「割」/「面」 right after the box it

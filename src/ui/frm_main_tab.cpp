@@ -60,6 +60,8 @@ void FrmMain::read_container(const std::string& container, std::vector<const Con
                 units.push_back({c, c->rect, {}});
             continue;
         }
+        // Only frames and picture boxes hold controls.
+        if (c->kind != ControlKind::Frame && c->kind != ControlKind::PictureBox) continue;
         std::vector<const Control*> inside;
         read_container(c->name, inside);
         if (inside.empty()) continue;

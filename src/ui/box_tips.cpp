@@ -80,8 +80,8 @@ std::string column_masi_tip() {
 
 std::string wall_masi_tip() {
     return bracketed(kWallMasiLabel) +
-           "\n壁の両側の面の外に足す厚さです。\n入れると、上下左右の壁の増打の欄がこの値になります"
-           "。";
+           "\n壁の両側の面の外に足す厚さです。\n別の数に変えると、上下左右の壁の増打の欄がこの値に"
+           "なります。";
 }
 
 std::string symbol_tip() {
@@ -116,7 +116,7 @@ std::string wall_box_tip(const WallTipLayout& layout, int index) {
         }
     } else {
         tip += "\n壁の" + wall_face_name(side, index - 3) + "の面の外に足す厚さです。\n" +
-               bracketed(kWallMasiLabel) + "を入れると、この値になります。";
+               bracketed(kWallMasiLabel) + "を別の数に変えると、この値になります。";
     }
     return tip;
 }

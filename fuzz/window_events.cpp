@@ -391,7 +391,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             }
             case 7: {
-                const bool yes = in.byte() & 1;
+                const std::uint8_t how = in.byte();
+                if (how & 2) {
+                    // Tab or Shift+Tab, wherever the focus is: it comes to rest on a control
+                    // a person can use, unless the control left sent it elsewhere.
+                    const bool backwards = how & 1;
+                    what = backwards ? "shift-tab" : "tab";
+                    result = f.user_tab(backwards);
+                    const ControlRef& at = f.focus();
+                    const Control* c = at.empty() ? nullptr : f.find_control(at.name, at.index);
+                    if (result == ActResult::Done && !f.closed)
+                        FUZZ_CHECK(c && takes_focus(c->kind));
+                    break;
+                }
+                const bool yes = how & 1;
                 what = yes ? "answer yes" : "answer no";
                 dialogs.answer(yes ? DialogAnswer::Yes : DialogAnswer::No);
                 break;

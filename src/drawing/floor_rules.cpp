@@ -96,23 +96,35 @@ std::vector<FloorNode> floor_nodes(const std::vector<Crossing>& crossings) {
     return nodes;
 }
 
+const char* floor_kind_name(FloorKind kind) {
+    switch (kind) {
+        case FloorKind::Corner:
+            return "角";
+        case FloorKind::T:
+            return "T";
+        case FloorKind::Cross:
+            return "十字";
+        case FloorKind::Straight:
+            return "直線";
+        case FloorKind::End:
+            return "端";
+        case FloorKind::Alone:
+            return "単独";
+    }
+    return "";
+}
+
 std::string floor_kinds_text(const std::vector<Crossing>& crossings) {
-    struct Named {
-        FloorKind kind;
-        const char* name;
-    };
-    static constexpr Named kOrder[] = {
-        {FloorKind::Corner, "角"},     {FloorKind::T, "T"},    {FloorKind::Cross, "十字"},
-        {FloorKind::Straight, "直線"}, {FloorKind::End, "端"}, {FloorKind::Alone, "単独"},
-    };
+    static constexpr FloorKind kOrder[] = {FloorKind::Corner,   FloorKind::T,   FloorKind::Cross,
+                                           FloorKind::Straight, FloorKind::End, FloorKind::Alone};
     const std::vector<FloorNode> nodes = floor_nodes(crossings);
     std::string text;
-    for (const Named& named : kOrder) {
+    for (FloorKind kind : kOrder) {
         int count = 0;
-        for (const FloorNode& node : nodes) count += node.kind() == named.kind ? 1 : 0;
+        for (const FloorNode& node : nodes) count += node.kind() == kind ? 1 : 0;
         if (count == 0) continue;
         if (!text.empty()) text += "・";
-        text += std::string(named.name) + " " + std::to_string(count);
+        text += std::string(floor_kind_name(kind)) + " " + std::to_string(count);
     }
     return text;
 }

@@ -42,6 +42,9 @@ struct FloorNode {
 // their order, each with its neighbours.
 std::vector<FloorNode> floor_nodes(const std::vector<Crossing>& crossings);
 
+// What the window calls a kind: 「角」, 「T」, 「十字」, 「直線」, 「端」, 「単独」.
+const char* floor_kind_name(FloorKind kind);
+
 // 「角 4・T 6・十字 2」: how many crossings make each kind, in the order corner, T, crossing,
 // straight run, end, alone; kinds that none makes are left out.
 std::string floor_kinds_text(const std::vector<Crossing>& crossings);

@@ -33,10 +33,10 @@ std::optional<InputRefusal> position(int v, int count, const std::string& name) 
     return std::nullopt;
 }
 
-std::optional<InputRefusal> pen(const PenSpec& p, const std::string& row) {
-    if (auto r = position(p.layer, 16, row + "のレイヤー")) return r;
-    if (auto r = position(p.colour, 6, row + "の線色")) return r;
-    return position(p.line_type, 9, row + "の線種");
+std::optional<InputRefusal> pen(const PenSpec& p, std::string_view row) {
+    if (auto r = position(p.layer, 16, settings_list_label(row, kLayerHeading))) return r;
+    if (auto r = position(p.colour, 6, settings_list_label(row, kColourHeading))) return r;
+    return position(p.line_type, 9, settings_list_label(row, kLineTypeHeading));
 }
 
 std::optional<InputRefusal> colour_number(std::int32_t v, const std::string& name) {
@@ -140,13 +140,18 @@ std::optional<InputRefusal> find_input_refusal(const DrawingInput& in) {
             return r;
     }
 
-    if (auto r = pen(in.body, "躯体柱")) return r;
-    if (auto r = pen(in.cross, "構造クロス")) return r;
-    if (auto r = pen(in.structural, "構造柱")) return r;
-    if (auto r = pen(in.wall, "壁")) return r;
-    if (auto r = position(in.symbol_layer, 16, "柱記号のレイヤー")) return r;
-    if (auto r = position(in.symbol_text_type, 10, "柱記号の文字種")) return r;
-    if (auto r = position(in.dimension_layer, 16, "寸法のレイヤー")) return r;
+    if (auto r = pen(in.body, kBodyRowLabel)) return r;
+    if (auto r = pen(in.cross, kCrossRowLabel)) return r;
+    if (auto r = pen(in.structural, kStructuralRowLabel)) return r;
+    if (auto r = pen(in.wall, kWallRowLabel)) return r;
+    if (auto r = position(in.symbol_layer, 16, settings_list_label(kSymbolLabel, kLayerHeading)))
+        return r;
+    if (auto r =
+            position(in.symbol_text_type, 10, settings_list_label(kSymbolLabel, kTextTypeHeading)))
+        return r;
+    if (auto r = position(in.dimension_layer, 16,
+                          settings_list_label(kDimensionRowLabel, kLayerHeading)))
+        return r;
     if (auto r = fill_choices(in.fill)) return r;
     if (auto r = header_and_settings(in)) return r;
 

@@ -111,6 +111,10 @@ std::string column_part_label(ColumnAxis axis, int part) {
     return column_total_label(axis) + " の" + side_name(axis, part) + "側";
 }
 
+std::string settings_list_label(std::string_view row, std::string_view heading) {
+    return std::string(row) + "の" + std::string(heading);
+}
+
 std::string quoted_start(std::string_view text) {
     return utf8_start(text, 20);
 }

@@ -125,6 +125,22 @@ inline constexpr std::string_view kColumnMasiLabel = "柱増打";
 inline constexpr std::string_view kWallMasiLabel = "壁増打";
 inline constexpr std::string_view kSymbolLabel = "柱記号";
 
+// ---- names of the lists of 「基本設定」 ---------------------------------------------------------
+
+// The page's rows as it captions them (the row of the symbol is kSymbolLabel, that of the fills
+// kFillRowLabel of exchange/fill_styles.h), and its columns' headings. A list is named by both.
+inline constexpr std::string_view kBodyRowLabel = "躯体柱";       // the outline with 柱増打
+inline constexpr std::string_view kCrossRowLabel = "構造クロス";  // the structural diagonals
+inline constexpr std::string_view kWallRowLabel = "壁";
+inline constexpr std::string_view kStructuralRowLabel = "構造柱";  // the outline without it
+inline constexpr std::string_view kDimensionRowLabel = "寸法";
+inline constexpr std::string_view kLayerHeading = "レイヤー";
+inline constexpr std::string_view kColourHeading = "線色";
+inline constexpr std::string_view kLineTypeHeading = "線種";
+inline constexpr std::string_view kTextTypeHeading = "文字種";
+// 「躯体柱のレイヤー」, 「柱記号の文字種」
+std::string settings_list_label(std::string_view row, std::string_view heading);
+
 // ---- refusals ------------------------------------------------------------------------------
 
 // The box a refused value sits in, in the drawing's terms; the window turns it into its

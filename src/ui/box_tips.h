@@ -1,11 +1,13 @@
 #pragma once
-// The tips of the 「作図」 page: what the window shows while the mouse rests on an input box, on
-// a 「割」/「面」 button, or on 「交点ごと」 and its check boxes. A box's tip starts with its name
-// exactly as 「作図」's messages give it (the labels of drawing/input_rules.h), so that a user who
-// is told to correct a box can find it; the lines after it say what the box holds or what the
-// button does, in the window's words.
+// The tips of the window: what it shows while the mouse rests on a control a person uses (a box,
+// a list, a button, an option, a check box, a shape button). A tip starts with the control's name
+// as the window shows it, in 「」 on a line of its own; a box's is its name exactly as 「作図」's
+// messages give it (the labels of drawing/input_rules.h), so that a user who is told to correct
+// a box can find it. The lines after it say what the control holds or does, in the window's
+// words. The captions the window shows, and the tips name, are written here once.
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "drawing/input_rules.h"
 
@@ -41,5 +43,42 @@ std::string whole_floor_tip();   // img_hasira_s(9)
 std::string kabe_tunagu_tip();   // chkKabeTunagu
 std::string sunpo_hitotu_tip();  // chkSunpoHitotu
 std::string gaisyu_kabe_tip();   // chkGaisyuKabe
+
+// ---- the left column of 「作図」
+// -----------------------------------------------------------------
+inline constexpr const char* kShapeGroupLabel = "柱・壁 配置";
+inline constexpr const char* kColumnCentreLabel = "柱芯";  // optSin(0)
+inline constexpr const char* kWallCentreLabel = "壁芯";    // optSin(1)
+inline constexpr const char* kSunpoItiLabel = "寸法位置";
+inline constexpr const char* kHasiraMojiLabel = "柱記号位置";
+std::string shape_tip(int hasira_sd);             // img_hasira_s(0) ... (8)
+std::string reference_line_tip(int optSin_d);     // optSin(0), optSin(1)
+std::string dimension_place_tip(int SunpoIti_d);  // optSunpoIti(1) ... (4)
+std::string symbol_place_tip(int HasiraIti_d);    // optHasiraMoji(0) ... (4)
+
+// ---- the buttons of 「作図」 and of 「基本設定」
+// -------------------------------------------------
+inline constexpr const char* kResDataCaption = "前回値";
+inline constexpr const char* kKigouDataCaption = "記号で呼出";
+inline constexpr const char* kSakuzuCaption = "作図";
+inline constexpr const char* kResetCaption = "リセット";  // on both pages
+inline constexpr const char* kCloseCaption = "キャンセル";
+inline constexpr const char* kSetteiSaveCaption = "基本設定保存";
+std::string res_data_tip();      // cmdResData
+std::string kigou_data_tip();    // cmdKigouData
+std::string sakuzu_tip();        // cmdSakuzu
+std::string reset_tip();         // cmdReset
+std::string close_tip();         // cmdClose
+std::string settei_save_tip();   // cmdS_hozon
+std::string settei_reset_tip();  // cmdS_reset
+
+// ---- the lists of 「基本設定」
+// ------------------------------------------------------------------- A list of a row's pen or text
+// type: `row` and `heading` as drawing/input_rules.h names them (kBodyRowLabel …, kLayerHeading …;
+// the fills' row kFillRowLabel).
+std::string settings_list_tip(std::string_view row, std::string_view heading);
+std::string column_fill_tip();  // cbo_nuri_hasira
+std::string wall_fill_tip();    // cbo_nuri_kabe
+std::string hatch_pitch_tip();  // cbo_nuri_pitch
 
 }  // namespace quornel

@@ -122,8 +122,25 @@ class FrmMain {
     // is dropped down, Esc only closes the list: the native list keeps that key.)
     ActResult user_escape();
 
+    // Tab (Shift+Tab: `backwards`): the focus moves to the next stop of tab_order() a person
+    // can act on, and the control left runs its LostFocus.
+    ActResult user_tab(bool backwards);
+
     // The control that has the focus; empty when none.
     const ControlRef& focus() const { return focus_; }
+
+    // ---- Tab --------------------------------------------------------------------------------
+    // The controls Tab visits on the page shown, in the order a person reads them where they
+    // stand now: on 「作図」 the column left of the schematic from the top, the schematic's
+    // boxes row by row (each 「割」/「面」 right after the box it splits), then the buttons below
+    // it; on 「基本設定」 its rows, then its buttons. An option group is one stop, its chosen
+    // button, whose neighbours the arrow keys reach. Hidden controls are left out, disabled
+    // ones are in it for Tab to pass over.
+    std::vector<ControlRef> tab_order() const;
+    // Where Tab goes from `from`: the next control of tab_order() a person can act on, round
+    // from the last to the first; from a control outside the order, the first (Shift+Tab: the
+    // last). Empty when there is none.
+    ControlRef next_tab_stop(const ControlRef& from, bool backwards) const;
 
     // ---- selecting as code does -----------------------------------------------------------
     // Sets a list position as a user's choice would and runs the list's Click (or, for
@@ -317,6 +334,10 @@ class FrmMain {
     int page_of(const Control& control) const;
     bool enabled_within(const Control& control) const;
     void build_inventory();
+    // The controls of `container` Tab visits, in order, appended to `out` (frm_main_tab.cpp).
+    void read_container(const std::string& container, std::vector<const Control*>& out) const;
+    // The box a 「割」/「面」 button splits or fills; null for any other control.
+    const Control* split_box_of(const Control& button) const;
     void bind_handlers();
     void register_control(Control& control);
     Binding* binding_for(const ControlRef& ref);

@@ -192,7 +192,7 @@ void FrmMain::cmdWriHY_Click() {
 // ---- wall inputs ----
 
 void FrmMain::cboM_k_LostFocus() {
-    ValidateKabeMasi(cboM_k, walls);
+    ValidateKabeMasi(cboM_k, walls, held_change(cboM_k));
 }
 // Each settles the side's texts; a side joined to it by 「壁をつなぐ」 follows at once.
 void FrmMain::cboKabeSunUp_LostFocus(int index) {

@@ -70,6 +70,13 @@ constexpr Place kFrame4{"Frame4", -1};
 
 enum class Items { None, Pages, Layers, Colours, LineTypes, TextTypes, FillKinds, HatchPitches };
 
+// A control's tip (ui/box_tips.h), from its index where its elements differ.
+using Tip = std::string (*)(int index);
+template <std::string (*F)()>
+std::string same_tip(int) {
+    return F();
+}
+
 struct Row {
     Slot slot;
     const char* name;  // nullptr: made with its panel, only registered here
@@ -84,6 +91,10 @@ struct Row {
     bool selected = false;  // an option button's value
     int count = 1;          // elements in the row, each `step` further right
     double step = 0;
+    Tip tip = nullptr;
+    // A list of 「基本設定」: the row it belongs to, as the page captions it; its tip names it by
+    // the row and its column's heading.
+    std::string_view settings_row{};
 
     // The row with one more property.
     constexpr Row with(const char* t) const {
@@ -112,6 +123,11 @@ struct Row {
         r.step = dx;
         return r;
     }
+    constexpr Row tipped(Tip t) const {
+        Row r = *this;
+        r.tip = t;
+        return r;
+    }
 };
 
 constexpr Row at(Slot slot, const char* name, int index, K kind, Place place, Rect rect) {
@@ -136,9 +152,12 @@ constexpr double kListWidth = 1680;
 // 塗り's own choices, a fourth column at the same spacing, in the room left on the right.
 constexpr double kFillLeft = kTypeLeft + (kTypeLeft - kColourLeft);
 
-constexpr Row list(Slot slot, const char* name, int index, double left, double top, Items items,
-                   Place place = kSettingsTab) {
-    return at(slot, name, index, K::DropDownList, place, {left, top, kListWidth, 300}).with(items);
+constexpr Row list(Slot slot, const char* name, int index, std::string_view row, double left,
+                   double top, Items items) {
+    Row r = at(slot, name, index, K::DropDownList, kSettingsTab, {left, top, kListWidth, 300})
+                .with(items);
+    r.settings_row = row;
+    return r;
 }
 // 塗り's choices stand in the frame 「塗り」 (Frame4), which reaches down to the row 塗り and
 // keeps them from reading as settings of the rows 柱記号 and 寸法 beside them. The frame
@@ -147,6 +166,14 @@ constexpr Rect kFillFrame{kFillLeft - 120, 4740, kListWidth + 240, 2880};
 constexpr double kInFillFrameLeft = kFillLeft - kFillFrame.left;
 constexpr double in_fill_frame(double page_top) {
     return page_top - kFillFrame.top;
+}
+// A list of the frame, at its place on the page.
+constexpr Row fill_list(Slot slot, const char* name, int index, double page_top, Items items,
+                        Tip tip) {
+    return at(slot, name, index, K::DropDownList, kFrame4,
+              {kInFillFrameLeft, in_fill_frame(page_top), kListWidth, 300})
+        .with(items)
+        .tipped(tip);
 }
 constexpr Row registered(Slot slot, int count = 1) {
     Row r{slot, nullptr};
@@ -187,23 +214,29 @@ constexpr Row kInventory[] = {
     // The column left of the schematic, top to bottom: 柱・壁 配置 with 柱芯/壁芯, the shape
     // buttons (column/column_make.cpp) and the check boxes of 「交点ごと」 right below them,
     // 柱増打/壁増打, 寸法位置, 柱記号位置. 「外周の壁を柱の外面に合わせる」 takes two lines.
-    at(CONTROL(lbl_hasira_s), K::Label, kDrawingTab, {720, 480, 1005, 255}).with("柱・壁 配置"),
+    at(CONTROL(lbl_hasira_s), K::Label, kDrawingTab, {720, 480, 1005, 255}).with(kShapeGroupLabel),
     registered(column_each<&ColumnPanel::img_hasira_s>, kShapeButtons),
     at(CONTROL(Frame1), K::Frame, kDrawingTab, {360, 795, 1695, 255}),
-    at(ELEMENT(optSin, 0), K::OptionButton, kFrame1, {0, 0, 735, 255}).with("柱芯").chosen(),
-    at(ELEMENT(optSin, 1), K::OptionButton, kFrame1, {960, 0, 735, 255}).with("壁芯"),
+    at(ELEMENT(optSin, 0), K::OptionButton, kFrame1, {0, 0, 735, 255}).with(kColumnCentreLabel)
+        .chosen().tipped(reference_line_tip),
+    at(ELEMENT(optSin, 1), K::OptionButton, kFrame1, {960, 0, 735, 255}).with(kWallCentreLabel)
+        .tipped(reference_line_tip),
     at(CONTROL(chkKabeTunagu), K::CheckBox, kDrawingTab, {360, 2925, 2340, 255})
-        .with(kKabeTunaguLabel),
+        .with(kKabeTunaguLabel).tipped(same_tip<kabe_tunagu_tip>),
     at(CONTROL(chkGaisyuKabe), K::CheckBox, kDrawingTab, {360, 3210, 2340, 480})
-        .with(kGaisyuKabeCaption),
+        .with(kGaisyuKabeCaption).tipped(same_tip<gaisyu_kabe_tip>),
     at(CONTROL(chkSunpoHitotu), K::CheckBox, kDrawingTab, {360, 3720, 2340, 255})
-        .with(kSunpoHitotuLabel),
+        .with(kSunpoHitotuLabel).tipped(same_tip<sunpo_hitotu_tip>),
     at(CONTROL(Label28), K::Label, kDrawingTab, {480, 4080, 615, 255}).with(kColumnMasiLabel.data()),
     at(CONTROL(Label29), K::Label, kDrawingTab, {1440, 4080, 615, 255}).with(kWallMasiLabel.data()),
-    at(CONTROL(cboM_h), K::ComboBox, kDrawingTab, {480, 4350, 615, 300}).with("0"),
-    at(CONTROL(cboM_k), K::ComboBox, kDrawingTab, {1440, 4350, 615, 300}).with("0"),
+    // The boxes beside the schematic, named as the schematic's own (column/column_make.cpp,
+    // walls/wall_layout.cpp).
+    at(CONTROL(cboM_h), K::ComboBox, kDrawingTab, {480, 4350, 615, 300}).with("0")
+        .tipped(same_tip<column_masi_tip>),
+    at(CONTROL(cboM_k), K::ComboBox, kDrawingTab, {1440, 4350, 615, 300}).with("0")
+        .tipped(same_tip<wall_masi_tip>),
 
-    at(CONTROL(Label2), K::Label, kDrawingTab, {720, 4770, 975, 255}).with("寸法位置"),
+    at(CONTROL(Label2), K::Label, kDrawingTab, {720, 4770, 975, 255}).with(kSunpoItiLabel),
     at(CONTROL(Frame2), K::Frame, kDrawingTab, {240, 5010, 1815, 1815}),
     at(CONTROL(Shape14), K::Shape, kFrame2, {360, 360, 495, 495}),
     at(CONTROL(Shape13), K::Shape, kFrame2, {960, 360, 495, 495}),
@@ -237,27 +270,32 @@ constexpr Row kInventory[] = {
     line(kMark<23>, "Line58", -1, kFrame2, 1620, 1440, 1740, 1440),
     // The corner buttons are elements 1 to 4; there is no element 0.
     at(nth<0, &FrmMain::optSunpoIti_elements>, "optSunpoIti", 1, K::OptionButton, kFrame2,
-       {480, 480, 255, 255}),
+       {480, 480, 255, 255}).tipped(dimension_place_tip),
     at(nth<1, &FrmMain::optSunpoIti_elements>, "optSunpoIti", 2, K::OptionButton, kFrame2,
-       {1080, 480, 255, 255}),
+       {1080, 480, 255, 255}).tipped(dimension_place_tip),
     at(nth<2, &FrmMain::optSunpoIti_elements>, "optSunpoIti", 3, K::OptionButton, kFrame2,
-       {480, 1080, 255, 255}),
+       {480, 1080, 255, 255}).tipped(dimension_place_tip),
     at(nth<3, &FrmMain::optSunpoIti_elements>, "optSunpoIti", 4, K::OptionButton, kFrame2,
-       {1080, 1080, 255, 255}).chosen(),
+       {1080, 1080, 255, 255}).chosen().tipped(dimension_place_tip),
 
-    at(CONTROL(Label12), K::Label, kDrawingTab, {720, 6870, 975, 255}).with("柱記号位置"),
+    at(CONTROL(Label12), K::Label, kDrawingTab, {720, 6870, 975, 255}).with(kHasiraMojiLabel),
     at(CONTROL(Frame3), K::Frame, kDrawingTab, {480, 7110, 1455, 1455}),
     at(CONTROL(Shape8), K::Shape, kFrame3, {120, 240, 1095, 1095}),
     line(CONTROL(Line13), kFrame3, 1200, 240, 120, 1320),
     line(CONTROL(Line14), kFrame3, 120, 240, 1200, 1320),
-    at(ELEMENT(optHasiraMoji, 0), K::OptionButton, kFrame3, {240, 360, 255, 255}).with("C"),
-    at(ELEMENT(optHasiraMoji, 1), K::OptionButton, kFrame3, {840, 360, 255, 255}).with("C"),
-    at(ELEMENT(optHasiraMoji, 2), K::OptionButton, kFrame3, {520, 660, 255, 255}).with("C"),
-    at(ELEMENT(optHasiraMoji, 3), K::OptionButton, kFrame3, {240, 960, 255, 255}).with("C"),
+    at(ELEMENT(optHasiraMoji, 0), K::OptionButton, kFrame3, {240, 360, 255, 255}).with("C")
+        .tipped(symbol_place_tip),
+    at(ELEMENT(optHasiraMoji, 1), K::OptionButton, kFrame3, {840, 360, 255, 255}).with("C")
+        .tipped(symbol_place_tip),
+    at(ELEMENT(optHasiraMoji, 2), K::OptionButton, kFrame3, {520, 660, 255, 255}).with("C")
+        .tipped(symbol_place_tip),
+    at(ELEMENT(optHasiraMoji, 3), K::OptionButton, kFrame3, {240, 960, 255, 255}).with("C")
+        .tipped(symbol_place_tip),
     at(ELEMENT(optHasiraMoji, 4), K::OptionButton, kFrame3, {840, 960, 255, 255}).with("C")
-        .chosen(),
+        .chosen().tipped(symbol_place_tip),
     at(CONTROL(Label14), K::Label, kDrawingTab, {1920, 7800, 615, 255}).with(kSymbolLabel.data()),
-    at(CONTROL(cboHasiraKigou), K::ComboBox, kDrawingTab, {1920, 8160, 1095, 300}).with("C1"),
+    at(CONTROL(cboHasiraKigou), K::ComboBox, kDrawingTab, {1920, 8160, 1095, 300}).with("C1")
+        .tipped(same_tip<symbol_tip>),
 
     // The schematic: the column first, then the wall panels (Up, DOWN, Right, Left).
     at(CONTROL(Picture2), K::PictureBox, kDrawingTab, {2760, 480, 7980, 7500}),
@@ -302,54 +340,59 @@ constexpr Row kInventory[] = {
     registered(wall_each<WallSide::Left, &WallPanel::dot>, 7),
     registered(wall_one<WallSide::Left, &WallPanel::cmdWri>),
 
-    at(CONTROL(cmdResData), K::Button, kDrawingTab, {4440, 8160, 1095, 375}).with("前回値"),
-    at(CONTROL(cmdKigouData), K::Button, kDrawingTab, {5760, 8160, 1455, 375}).with("記号で呼出"),
-    at(CONTROL(cmdSakuzu), K::Button, kDrawingTab, {7560, 8160, 1095, 375}).with("作図"),
-    at(CONTROL(cmdReset), K::Button, kDrawingTab, {8880, 8160, 1095, 375}).with("リセット"),
-    at(CONTROL(cmdClose), K::Button, kDrawingTab, {10200, 8160, 1095, 375}).with("キャンセル"),
+    at(CONTROL(cmdResData), K::Button, kDrawingTab, {4440, 8160, 1095, 375}).with(kResDataCaption)
+        .tipped(same_tip<res_data_tip>),
+    at(CONTROL(cmdKigouData), K::Button, kDrawingTab, {5760, 8160, 1455, 375})
+        .with(kKigouDataCaption).tipped(same_tip<kigou_data_tip>),
+    at(CONTROL(cmdSakuzu), K::Button, kDrawingTab, {7560, 8160, 1095, 375}).with(kSakuzuCaption)
+        .tipped(same_tip<sakuzu_tip>),
+    at(CONTROL(cmdReset), K::Button, kDrawingTab, {8880, 8160, 1095, 375}).with(kResetCaption)
+        .tipped(same_tip<reset_tip>),
+    at(CONTROL(cmdClose), K::Button, kDrawingTab, {10200, 8160, 1095, 375}).with(kCloseCaption)
+        .tipped(same_tip<close_tip>),
 
     // ---- tab 1 "基本設定" ----
     // The column headings and the row captions, the headings repeated 240 above each row's
     // boxes.
-    at(kTab1Label<0>, "Label13", -1, K::Label, kSettingsTab, {kLayerLeft, 960, 975, 255}).with("レイヤー"),
-    at(kTab1Label<1>, "Label3", -1, K::Label, kSettingsTab, {kColourLeft, 960, 975, 255}).with("線色"),
-    at(kTab1Label<2>, "Label4", -1, K::Label, kSettingsTab, {kTypeLeft, 960, 975, 255}).with("線種"),
-    at(kTab1Label<3>, "Label5", -1, K::Label, kSettingsTab, {480, 1200, 1095, 255}).with("躯体柱"),
+    at(kTab1Label<0>, "Label13", -1, K::Label, kSettingsTab, {kLayerLeft, 960, 975, 255}).with(kLayerHeading.data()),
+    at(kTab1Label<1>, "Label3", -1, K::Label, kSettingsTab, {kColourLeft, 960, 975, 255}).with(kColourHeading.data()),
+    at(kTab1Label<2>, "Label4", -1, K::Label, kSettingsTab, {kTypeLeft, 960, 975, 255}).with(kLineTypeHeading.data()),
+    at(kTab1Label<3>, "Label5", -1, K::Label, kSettingsTab, {480, 1200, 1095, 255}).with(kBodyRowLabel.data()),
     at(kTab1Label<4>, "Label6", -1, K::Label, kSettingsTab, {480, 2280, 1095, 255})
-        .with("構造クロス"),
-    at(kTab1Label<5>, "Label7", -1, K::Label, kSettingsTab, {480, 3120, 1095, 255}).with("壁"),
-    at(kTab1Label<6>, "Label8", -1, K::Label, kSettingsTab, {480, 4200, 1095, 255}).with("構造柱"),
-    at(kTab1Label<7>, "Label9", -1, K::Label, kSettingsTab, {480, 5160, 1095, 255}).with("柱記号"),
-    at(kTab1Label<8>, "Label11", -1, K::Label, kSettingsTab, {480, 6360, 1095, 255}).with("寸法"),
+        .with(kCrossRowLabel.data()),
+    at(kTab1Label<5>, "Label7", -1, K::Label, kSettingsTab, {480, 3120, 1095, 255}).with(kWallRowLabel.data()),
+    at(kTab1Label<6>, "Label8", -1, K::Label, kSettingsTab, {480, 4200, 1095, 255}).with(kStructuralRowLabel.data()),
+    at(kTab1Label<7>, "Label9", -1, K::Label, kSettingsTab, {480, 5160, 1095, 255}).with(kSymbolLabel.data()),
+    at(kTab1Label<8>, "Label11", -1, K::Label, kSettingsTab, {480, 6360, 1095, 255}).with(kDimensionRowLabel.data()),
     at(kTab1Label<9>, "Label15", -1, K::Label, kSettingsTab, {kLayerLeft, 1920, 975, 255})
-        .with("レイヤー"),
+        .with(kLayerHeading.data()),
     at(kTab1Label<10>, "Label16", -1, K::Label, kSettingsTab, {kLayerLeft, 2880, 975, 255})
-        .with("レイヤー"),
+        .with(kLayerHeading.data()),
     at(kTab1Label<11>, "Label17", -1, K::Label, kSettingsTab, {kLayerLeft, 3840, 975, 255})
-        .with("レイヤー"),
+        .with(kLayerHeading.data()),
     at(kTab1Label<12>, "Label18", -1, K::Label, kSettingsTab, {kLayerLeft, 4800, 975, 255})
-        .with("レイヤー"),
+        .with(kLayerHeading.data()),
     at(kTab1Label<13>, "Label19", -1, K::Label, kSettingsTab, {kLayerLeft, 6000, 975, 255})
-        .with("レイヤー"),
-    at(kTab1Label<14>, "Label20", -1, K::Label, kSettingsTab, {kColourLeft, 1920, 975, 255}).with("線色"),
-    at(kTab1Label<15>, "Label24", -1, K::Label, kSettingsTab, {kTypeLeft, 1920, 975, 255}).with("線種"),
-    at(kTab1Label<16>, "Label21", -1, K::Label, kSettingsTab, {kColourLeft, 2880, 975, 255}).with("線色"),
-    at(kTab1Label<17>, "Label25", -1, K::Label, kSettingsTab, {kTypeLeft, 2880, 975, 255}).with("線種"),
-    at(kTab1Label<18>, "Label22", -1, K::Label, kSettingsTab, {kColourLeft, 3840, 975, 255}).with("線色"),
-    at(kTab1Label<19>, "Label26", -1, K::Label, kSettingsTab, {kTypeLeft, 3840, 975, 255}).with("線種"),
+        .with(kLayerHeading.data()),
+    at(kTab1Label<14>, "Label20", -1, K::Label, kSettingsTab, {kColourLeft, 1920, 975, 255}).with(kColourHeading.data()),
+    at(kTab1Label<15>, "Label24", -1, K::Label, kSettingsTab, {kTypeLeft, 1920, 975, 255}).with(kLineTypeHeading.data()),
+    at(kTab1Label<16>, "Label21", -1, K::Label, kSettingsTab, {kColourLeft, 2880, 975, 255}).with(kColourHeading.data()),
+    at(kTab1Label<17>, "Label25", -1, K::Label, kSettingsTab, {kTypeLeft, 2880, 975, 255}).with(kLineTypeHeading.data()),
+    at(kTab1Label<18>, "Label22", -1, K::Label, kSettingsTab, {kColourLeft, 3840, 975, 255}).with(kColourHeading.data()),
+    at(kTab1Label<19>, "Label26", -1, K::Label, kSettingsTab, {kTypeLeft, 3840, 975, 255}).with(kLineTypeHeading.data()),
     at(kTab1Label<20>, "Label10", -1, K::Label, kSettingsTab, {kTypeLeft, 4800, 975, 255})
-        .with("文字種"),
+        .with(kTextTypeHeading.data()),
     at(kTab1Label<21>, "Label1", -1, K::Label, kSettingsTab, {1920, 5100, 255, 255}).with("C"),
     // 塗り: its row below 寸法 at the same pitch, and what is filled how in the column to
     // the right, ending on that row.
     at(kTab1Label<22>, "Label30", -1, K::Label, kSettingsTab, {480, 7320, 1095, 255})
         .with(kFillRowLabel),
     at(kTab1Label<23>, "Label31", -1, K::Label, kSettingsTab, {kLayerLeft, 6960, 975, 255})
-        .with("レイヤー"),
+        .with(kLayerHeading.data()),
     at(kTab1Label<24>, "Label32", -1, K::Label, kSettingsTab, {kColourLeft, 6960, 975, 255})
-        .with("線色"),
+        .with(kColourHeading.data()),
     at(kTab1Label<25>, "Label33", -1, K::Label, kSettingsTab, {kTypeLeft, 6960, 975, 255})
-        .with("線種"),
+        .with(kLineTypeHeading.data()),
     at(CONTROL(Frame4), K::Frame, kSettingsTab, kFillFrame).with(kFillRowLabel),
     at(kTab1Label<26>, "Label34", -1, K::Label, kFrame4,
        {kInFillFrameLeft, in_fill_frame(5040), kListWidth, 255}).with(kColumnFillLabel),
@@ -384,30 +427,27 @@ constexpr Row kInventory[] = {
     line(kTab1Line<13>, "Line16", -1, kSettingsTab, 1885, 7635, 2295, 7225),
     line(kTab1Line<14>, "Line17", -1, kSettingsTab, 2090, 7635, 2295, 7430),
     // The pickers, row by row: layer, line colour, line type (the symbol: layer, text type).
-    list(CONTROL(cbo_h_ly), kLayerLeft, 1200, Items::Layers),
-    list(CONTROL(cbo_h_nPenColor), kColourLeft, 1200, Items::Colours),
-    list(CONTROL(cbo_h_nPenStyle), kTypeLeft, 1200, Items::LineTypes),
-    list(CONTROL(cbo_x_ly), kLayerLeft, 2160, Items::Layers),
-    list(CONTROL(cbo_x_nPenColor), kColourLeft, 2160, Items::Colours),
-    list(CONTROL(cbo_x_nPenStyle), kTypeLeft, 2160, Items::LineTypes),
-    list(CONTROL(cbo_k_ly), kLayerLeft, 3120, Items::Layers),
-    list(CONTROL(cbo_k_nPenColor), kColourLeft, 3120, Items::Colours),
-    list(CONTROL(cbo_k_nPenStyle), kTypeLeft, 3120, Items::LineTypes),
-    list(CONTROL(cbo_kh_ly), kLayerLeft, 4080, Items::Layers),
-    list(CONTROL(cbo_kh_nPenColor), kColourLeft, 4080, Items::Colours),
-    list(CONTROL(cbo_kh_nPenStyle), kTypeLeft, 4080, Items::LineTypes),
-    list(CONTROL(cbo_hm_ly), kLayerLeft, 5040, Items::Layers),
-    list(CONTROL(cbo_hm_cn), kTypeLeft, 5040, Items::TextTypes),
-    list(CONTROL(cbo_sun_ly), kLayerLeft, 6240, Items::Layers),
-    list(CONTROL(cbo_nuri_ly), kLayerLeft, 7200, Items::Layers),
-    list(CONTROL(cbo_nuri_nPenColor), kColourLeft, 7200, Items::Colours),
-    list(CONTROL(cbo_nuri_nPenStyle), kTypeLeft, 7200, Items::LineTypes),
-    list(CONTROL(cbo_nuri_hasira), kInFillFrameLeft, in_fill_frame(5280), Items::FillKinds,
-         kFrame4),
-    list(CONTROL(cbo_nuri_kabe), kInFillFrameLeft, in_fill_frame(6240), Items::FillKinds,
-         kFrame4),
-    list(CONTROL(cbo_nuri_pitch), kInFillFrameLeft, in_fill_frame(7200), Items::HatchPitches,
-         kFrame4),
+    list(CONTROL(cbo_h_ly), kBodyRowLabel, kLayerLeft, 1200, Items::Layers),
+    list(CONTROL(cbo_h_nPenColor), kBodyRowLabel, kColourLeft, 1200, Items::Colours),
+    list(CONTROL(cbo_h_nPenStyle), kBodyRowLabel, kTypeLeft, 1200, Items::LineTypes),
+    list(CONTROL(cbo_x_ly), kCrossRowLabel, kLayerLeft, 2160, Items::Layers),
+    list(CONTROL(cbo_x_nPenColor), kCrossRowLabel, kColourLeft, 2160, Items::Colours),
+    list(CONTROL(cbo_x_nPenStyle), kCrossRowLabel, kTypeLeft, 2160, Items::LineTypes),
+    list(CONTROL(cbo_k_ly), kWallRowLabel, kLayerLeft, 3120, Items::Layers),
+    list(CONTROL(cbo_k_nPenColor), kWallRowLabel, kColourLeft, 3120, Items::Colours),
+    list(CONTROL(cbo_k_nPenStyle), kWallRowLabel, kTypeLeft, 3120, Items::LineTypes),
+    list(CONTROL(cbo_kh_ly), kStructuralRowLabel, kLayerLeft, 4080, Items::Layers),
+    list(CONTROL(cbo_kh_nPenColor), kStructuralRowLabel, kColourLeft, 4080, Items::Colours),
+    list(CONTROL(cbo_kh_nPenStyle), kStructuralRowLabel, kTypeLeft, 4080, Items::LineTypes),
+    list(CONTROL(cbo_hm_ly), kSymbolLabel, kLayerLeft, 5040, Items::Layers),
+    list(CONTROL(cbo_hm_cn), kSymbolLabel, kTypeLeft, 5040, Items::TextTypes),
+    list(CONTROL(cbo_sun_ly), kDimensionRowLabel, kLayerLeft, 6240, Items::Layers),
+    list(CONTROL(cbo_nuri_ly), kFillRowLabel, kLayerLeft, 7200, Items::Layers),
+    list(CONTROL(cbo_nuri_nPenColor), kFillRowLabel, kColourLeft, 7200, Items::Colours),
+    list(CONTROL(cbo_nuri_nPenStyle), kFillRowLabel, kTypeLeft, 7200, Items::LineTypes),
+    fill_list(CONTROL(cbo_nuri_hasira), 5280, Items::FillKinds, same_tip<column_fill_tip>),
+    fill_list(CONTROL(cbo_nuri_kabe), 6240, Items::FillKinds, same_tip<wall_fill_tip>),
+    fill_list(CONTROL(cbo_nuri_pitch), 7200, Items::HatchPitches, same_tip<hatch_pitch_tip>),
     // The pen samples below the colour and line type lists.
     at(ELEMENT(pic_S_PenColor, 0), K::PictureBox, kSettingsTab, {kColourLeft, 1680, 975, 135}),
     at(ELEMENT(pic_S_PenColor, 1), K::PictureBox, kSettingsTab, {kColourLeft, 2640, 975, 135}),
@@ -422,8 +462,10 @@ constexpr Row kInventory[] = {
     at(ELEMENT(pic_S_PenStyle, 4), K::PictureBox, kSettingsTab, {kTypeLeft, 6120, 975, 135}),
     at(ELEMENT(pic_S_PenStyle, 5), K::PictureBox, kSettingsTab, {kTypeLeft, 7680, 975, 135}),
     // Below the row 塗り, where the buttons of 作図 stand on the other page.
-    at(CONTROL(cmdS_hozon), K::Button, kSettingsTab, {7440, 8160, 1575, 375}).with("基本設定保存"),
-    at(CONTROL(cmdS_reset), K::Button, kSettingsTab, {9240, 8160, 1575, 375}).with("リセット"),
+    at(CONTROL(cmdS_hozon), K::Button, kSettingsTab, {7440, 8160, 1575, 375})
+        .with(kSetteiSaveCaption).tipped(same_tip<settei_save_tip>),
+    at(CONTROL(cmdS_reset), K::Button, kSettingsTab, {9240, 8160, 1575, 375}).with(kResetCaption)
+        .tipped(same_tip<settei_reset_tip>),
 };
 // clang-format on
 
@@ -466,6 +508,22 @@ std::vector<std::string> items_of(Items items) {
     return {};
 }
 
+// The heading of the column a list of 「基本設定」 stands in, by what it lists.
+std::string_view heading_of(Items items) {
+    switch (items) {
+        case Items::Layers:
+            return kLayerHeading;
+        case Items::Colours:
+            return kColourHeading;
+        case Items::LineTypes:
+            return kLineTypeHeading;
+        case Items::TextTypes:
+            return kTextTypeHeading;
+        default:
+            return {};
+    }
+}
+
 // Element `n` of the row as designed.
 void design(Control& c, const Row& row, int n) {
     c.name = row.name;
@@ -474,6 +532,9 @@ void design(Control& c, const Row& row, int n) {
     c.container = row.place.container;
     c.tab_page = row.place.tab_page;
     c.visible = !row.hidden;
+    if (row.tip) c.tip = row.tip(c.index);
+    if (!row.settings_row.empty())
+        c.tip = settings_list_tip(row.settings_row, heading_of(row.items));
     const Rect& r = row.rect;
     if (row.kind == K::Line) {
         auto& l = static_cast<Line&>(c);
@@ -539,14 +600,6 @@ void FrmMain::build_inventory() {
             register_control(c);
         }
     }
-    // The boxes beside the schematic, named as the schematic's own (column/column_make.cpp,
-    // walls/wall_layout.cpp).
-    cboM_h.tip = column_masi_tip();
-    cboM_k.tip = wall_masi_tip();
-    cboHasiraKigou.tip = symbol_tip();
-    chkKabeTunagu.tip = kabe_tunagu_tip();
-    chkSunpoHitotu.tip = sunpo_hitotu_tip();
-    chkGaisyuKabe.tip = gaisyu_kabe_tip();
 }
 
 }  // namespace quornel

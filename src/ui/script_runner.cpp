@@ -204,6 +204,11 @@ int run_script(FileSystem& fs, Registry& registry, const std::filesystem::path& 
             }
             continue;
         }
+        if ((command == "tab" || command == "shift-tab") && rest.empty()) {
+            if (form.user_tab(command == "shift-tab") != ActResult::Done)
+                out << JsonObject().str("refused", raw).done() << "\n";
+            continue;
+        }
         if (command == "escape" && rest.empty()) {
             form.user_escape();
             out << "{\"closed\":true}\n";

@@ -11,7 +11,8 @@ bool is_enter(const MSG* msg) {
 }  // namespace
 
 bool Button::create(HWND parent, const Placement& at) {
-    HWND hwnd = create_child(0, L"BUTTON", WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON | WS_CLIPSIBLINGS,
+    HWND hwnd = create_child(0, L"BUTTON",
+                             WS_CHILD | WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON | WS_CLIPSIBLINGS,
                              parent, at);
     attach(hwnd, at);
     return hwnd != nullptr;
@@ -50,6 +51,8 @@ LRESULT Button::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 bool OptionButton::create(HWND parent, bool first_of_group, const Placement& at) {
+    // The arrow keys go round a group from one WS_GROUP to the next; every control other than
+    // an option button has one of its own, so a group ends with its buttons.
     DWORD style = WS_CHILD | BS_RADIOBUTTON | WS_CLIPSIBLINGS;
     if (first_of_group) style |= WS_GROUP;
     HWND hwnd = create_child(0, L"BUTTON", style, parent, at);
@@ -77,11 +80,23 @@ void OptionButton::on_command(WORD code) {
     if (code == BN_CLICKED && on_click) on_click();
 }
 
+LRESULT OptionButton::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    const LRESULT result = default_proc(hwnd, msg, wp, lp);
+    // An option the keyboard comes to (the arrow keys within its group) is chosen, as in a
+    // dialog. Windows' own button says so with BN_CLICKED; Wine's does not, so the button
+    // tells once it has the focus and is still not chosen. A click says so when it ends.
+    const bool mouse_down =
+        ((GetKeyState(VK_LBUTTON) | GetKeyState(VK_RBUTTON) | GetKeyState(VK_MBUTTON)) & 0x8000) !=
+        0;
+    if (msg == WM_SETFOCUS && !checked_ && !mouse_down && on_click) on_click();
+    return result;
+}
+
 bool CheckBox::create(HWND parent, const Placement& at) {
-    HWND hwnd = create_child(
-        0, L"BUTTON",
-        WS_CHILD | WS_TABSTOP | BS_CHECKBOX | BS_MULTILINE | BS_VCENTER | WS_CLIPSIBLINGS, parent,
-        at);
+    HWND hwnd = create_child(0, L"BUTTON",
+                             WS_CHILD | WS_TABSTOP | WS_GROUP | BS_CHECKBOX | BS_MULTILINE |
+                                 BS_VCENTER | WS_CLIPSIBLINGS,
+                             parent, at);
     attach(hwnd, at);
     return hwnd != nullptr;
 }

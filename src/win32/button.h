@@ -37,10 +37,14 @@ class OptionButton : public Wnd {
     // Copies the model's option (caption and value) onto the window, only what changed.
     void apply(const quornel::OptionButton& model, const Placement& at, bool force);
     void set_checked(bool checked);
+    // Clicked, or come to with the keyboard while not chosen.
     std::function<void()> on_click;
 
     void on_command(WORD code) override;
     bool transparent_background() const override { return true; }
+
+  protected:
+    LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
 
   private:
     // As last copied from the model.

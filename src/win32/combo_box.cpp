@@ -58,7 +58,7 @@ HWND ComboBox::edit() const {
 }
 
 bool ComboBox::create(HWND parent, bool editable, const Placement& at) {
-    const DWORD style = WS_CHILD | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS |
+    const DWORD style = WS_CHILD | WS_TABSTOP | WS_GROUP | WS_VSCROLL | WS_CLIPSIBLINGS |
                         (editable ? (CBS_DROPDOWN | CBS_AUTOHSCROLL) : CBS_DROPDOWNLIST);
     const int height = at.rect.bottom - at.rect.top;
     // Until the font is known the list's room is a guess; fit_field sets it right.

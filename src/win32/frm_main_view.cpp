@@ -104,9 +104,10 @@ void FrmMainView::build_controls() {
     for (const Control* c : model_.controls()) container_names.insert(c->container);
 
     // Level by level from the form, so that every container comes before its contents;
-    // within a container the controls are ordered top to bottom, left to right, which is
-    // the tab order. The native windows are made when first shown (refresh), most of
-    // them right away; a page not yet visited costs nothing at start-up.
+    // within a container the controls are ordered top to bottom, left to right: the order in
+    // which the arrow keys go round an option group (Tab follows the model's tab_order, see
+    // process). The native windows are made when first shown (refresh), most of them right
+    // away; a page not yet visited costs nothing at start-up.
     std::vector<std::string> level{"frmMain"};
     while (!level.empty()) {
         std::vector<std::string> next;
@@ -186,7 +187,7 @@ bool FrmMainView::realize(Native& n, const win::Placement& at) {
         n.wnd.reset();
         return false;
     }
-    // Keep the tab order of the layout: after the nearest sibling made before. At start-up
+    // Keep the order of the layout: after the nearest sibling made before. At start-up
     // the controls are made in that order and a new window already stands there; asking
     // is much cheaper than moving it (under Wine every move is a round trip with messages).
     HWND after = HWND_TOP;
@@ -329,6 +330,16 @@ void FrmMainView::show() {
     startup_trace().phase("first paint");
 }
 
+bool FrmMainView::is_tab_key(const MSG& msg) const {
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
+    if ((GetKeyState(VK_CONTROL) & 0x8000) || (GetKeyState(VK_MENU) & 0x8000)) return false;
+    if (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd)) return false;
+    // A control that takes Tab itself keeps it (none of this window's does).
+    const LRESULT wants =
+        SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+    return (wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) == 0;
+}
+
 FrmMainView::Native* FrmMainView::native_with_focus() {
     for (HWND h = GetFocus(); h && h != hwnd(); h = GetParent(h)) {
         auto it = by_hwnd_.find(h);
@@ -400,17 +411,27 @@ void FrmMainView::apply_focus() {
         return;
     }
     // The model's focus is on a box that was just disabled or hidden: the keyboard goes
-    // on to the next control, and the box is not validated again (the model skips
-    // LostFocus for a control nobody can act on).
+    // on to the control Tab would reach from it, and the box is not validated again (the
+    // model skips LostFocus for a control nobody can act on). The model hears of the move
+    // as of any other (note_focus).
     HWND focus = GetFocus();
     if (usable(focus) && focus != hwnd() && native_with_focus()) return;
-    HWND from = want && want->wnd ? want->wnd->hwnd() : nullptr;
-    HWND next = GetNextDlgTabItem(hwnd(), from, FALSE);
-    if (next) SetFocus(next);
+    const ControlRef next_ref = model_.next_tab_stop(target, false);
+    Native* next = next_ref.empty() ? nullptr : find(next_ref);
+    if (next && next->wnd && usable(next->wnd->hwnd())) next->wnd->focus();
 }
 
 void FrmMainView::process(MSG& msg) {
     if (tips_) tips_->relay(msg);
+    if (is_tab_key(msg)) {
+        // Tab goes where the model's reading order says (FrmMain::tab_order), which the dialog
+        // manager's walk through the windows of nested containers cannot follow. The model
+        // moves its focus, the box left is checked, and refresh puts the keyboard there with
+        // a box's whole text selected, as a dialog does, so that typing replaces it.
+        const bool backwards = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+        act(ControlRef{}, [this, backwards] { return model_.user_tab(backwards); });
+        return;
+    }
     if (msg.message == WM_KEYDOWN && (GetKeyState(VK_CONTROL) & 0x8000) &&
         (msg.wParam == VK_TAB || msg.wParam == VK_PRIOR || msg.wParam == VK_NEXT) && tab_ &&
         IsChild(hwnd(), msg.hwnd)) {

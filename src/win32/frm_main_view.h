@@ -88,12 +88,15 @@ class FrmMainView : public win::WindowView {
     void apply_focus();
     void redraw_changed_containers(bool force);
     // Puts the windows of a container back into layout order (top to bottom, left to
-    // right) after the model moved some of them, so that Tab still follows the layout.
+    // right) after the model moved some of them: the order in which the arrow keys and
+    // tools that read the window (a screen reader) meet them. Tab goes by the model.
     void restack(const std::string& parent);
     bool shown_on_page(const Control& c) const;
     void paint_container(HDC dc, const std::string& container);
     void rescale(unsigned dpi);
     void process(MSG& msg) override;
+    // Tab or Shift+Tab pressed in the window (Ctrl+Tab turns the page).
+    bool is_tab_key(const MSG& msg) const;
     Native* find(const ControlRef& ref);
     const Native* find(const ControlRef& ref) const;
     Native* native_with_focus();

@@ -9,7 +9,7 @@ namespace quornel::win {
 
 bool PictureButton::create(HWND parent, const Placement& at) {
     const wchar_t* cls = register_plain_class(L"QuornelPictureButton", nullptr);
-    HWND hwnd = create_child(0, cls, WS_CHILD | WS_CLIPSIBLINGS, parent, at);
+    HWND hwnd = create_child(0, cls, WS_CHILD | WS_GROUP | WS_CLIPSIBLINGS, parent, at);
     attach(hwnd, at);
     return hwnd != nullptr;
 }

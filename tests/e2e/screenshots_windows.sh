@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Pictures of quornel.exe's window under Wine, for people to look at: tab 作図 with the
 # column shapes 0 (corner), 4 (crossing) and 8 (corner) in 柱芯 and in 壁芯, the tips of a
-# box and of a 「面」 button, the crossing filled in, 「交点ごと」 over six crossings with its
-# check boxes and a tip, and tab 基本設定 with its lists closed and dropped down. They go to BUILD_DIR/screenshots (uninstall.exe's come from its own test),
-# with the install guides' picture of the page, every box numbered and named
+# box, of a 「面」 button and of an option button, the crossing filled in, 「交点ごと」 over six
+# crossings with its check boxes and a tip, and tab 基本設定 with its lists closed, dropped
+# down and with their tips. They go to BUILD_DIR/screenshots (uninstall.exe's come from its
+# own test), with the install guides' picture of the page, every box numbered and named
 # (sakuzu_names.png; docs/sakuzu_names.png is a copy of it).
 # Usage: screenshots_windows.sh BUILD_DIR SOURCE_DIR
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -75,6 +76,11 @@ ww_click img_hasira_s 1
 ww_model_dump "$folder" "click img_hasira_s(1)"
 ww_hover cmdWriKL
 ww_shot "$WW_MAIN" "$shots/sakuzu_tip_face.png"
+# An option button inside its frame has its tip too.
+ww_hover optSunpoIti 2
+ww_check "a tip shows while the mouse rests on an option button in its frame" \
+    test -n "$(ww_popups "$WW_MAIN")"
+ww_shot "$WW_MAIN" "$shots/sakuzu_tip_option.png"
 
 # 「交点ごと」 in a folder with six crossings: chosen, with 「外周の壁を柱の外面に合わせる」 checked,
 # the walls joined (the boxes below and to the left greyed), and the tip of the check box.
@@ -113,6 +119,14 @@ xdotool mousemove --sync $((WW_MAIN_X + x)) $((WW_MAIN_Y + y)) click 1
 sleep 3
 ww_shot "$WW_MAIN" "$shots/kihon_settei.png"
 ww_check "screenshot kihon_settei.png" test -s "$shots/kihon_settei.png"
+
+# A list of the page, and one inside the frame 「塗り」, have their tips.
+for list in cbo_kh_ly:structural cbo_nuri_pitch:pitch; do
+    ww_hover "${list%:*}"
+    ww_check "a tip shows while the mouse rests on the list ${list%:*}" \
+        test -n "$(ww_popups "$WW_MAIN")"
+    ww_shot "$WW_MAIN" "$shots/kihon_settei_tip_${list#*:}.png"
+done
 
 # Each kind of list dropped down: every entry whole.
 ww_shot_lists "$shots/kihon_settei" cbo_h_ly:layers cbo_h_nPenStyle:line_types \

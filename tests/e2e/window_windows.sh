@@ -160,6 +160,59 @@ ww_check "the clicked check boxes reached the previous values" \
 ww_check "the unjoined wall below kept its own thickness" \
     grep -q '^KabeSunDOWN_d_2,180' <(iconv -f CP932 -t UTF-8 "$folder/quornel_res.dat" | tr -d '\r')
 
+# ---- Tab: the reading order, the whole text selected on the way in, Shift+Tab, the arrow keys ----
+# The keys alone take the person from box to box: each digit typed replaces what the box held
+# (「7」, not 「70」; 「C2」, not 「C1C2」), and the files are those of the same session replayed in the model.
+folder="$(ww_program_folder tab)"
+snapshot "$folder" "$WW_WORK/tab-before"
+actions=(
+    "type cboHsnXG 600" "tab" "click cmdWriHX"
+    "tab" "type cboKabeSunDOWN(3) 7" "tab" "type cboKabeSunDOWN(2) 150" "tab" "click cmdWriKD"
+    "shift-tab" "type cboKabeSunDOWN(2) 180" "tab" "click cmdWriKD"
+    "type cboHsnYG 600" "tab" "click cmdWriHY"
+    "type cboM_h 0" "tab" "tab" "click optSunpoIti(3)" "tab" "click optHasiraMoji(3)"
+    "tab" "type cboHasiraKigou C2" "click cmdSakuzu"
+)
+ww_model_dump "$folder"
+ww_start_quornel "$folder"
+ww_type cboHsnXG "" 600
+ww_key Tab    # its 「割」
+ww_key space
+ww_key Tab    # past the parts of the wall below, which wait for its thickness
+ww_key 7
+ww_key Tab    # the wall's thickness
+ww_key 1 5 0
+ww_key Tab    # its 「割」
+ww_key space
+ww_key shift+Tab
+ww_key 1 8 0  # over the 150 selected
+ww_key Tab
+ww_key space
+ww_type cboHsnYG "" 600
+ww_key Tab
+ww_key space
+ww_click cboM_h
+ww_key Tab    # 壁増打, left as it is: the wall's own extra thickness stays
+ww_key Tab    # 寸法位置: one stop at its chosen button, the arrow keys choose
+ww_key Left
+ww_key Tab    # 柱記号位置
+ww_key Up
+ww_key Tab    # 柱記号, whose 「C1」 the symbol typed replaces
+xdotool type --delay 60 C2
+ww_click cmdSakuzu
+ww_check "作図 after a session of keys ends the program" ww_wait_exit 20
+ww_reference_run "$WW_WORK/tab-before" "$WW_WORK/tab-model" "${actions[@]}"
+compare_outputs "Tab" "$folder" "$WW_WORK/tab-model"
+res_line() { iconv -f CP932 -t UTF-8 "$folder/quornel_res.dat" | tr -d '\r' | grep -x "$1"; }
+ww_check "a digit typed after Tab replaced the box's 0, and 壁増打 passed kept it" \
+    res_line 'KabeSunDOWN_d_3,7'
+ww_check "Shift+Tab selected the thickness typed over" res_line 'KabeSunDOWN_d_2,180'
+ww_check "the 「割」 reached with Tab split the new thickness" res_line 'KabeSunDOWN_d_0,90'
+ww_check "Tab went from 柱幅 X to its 「割」" res_line 'HsnXU_0,300'
+ww_check "the arrow keys chose 寸法位置" res_line 'SunpoIti_d,3'
+ww_check "the arrow keys chose 柱記号位置" res_line 'HasiraIti_d,3'
+ww_check "the symbol typed after Tab replaced 「C1」" res_line 'HasiraKigou_d,C2'
+
 # ---- キャンセル writes nothing ------------------------------------------------------------------
 folder="$(ww_program_folder cancel)"
 snapshot "$folder" "$WW_WORK/cancel-before"
@@ -299,6 +352,13 @@ ww_click cmdS_hozon
 ww_answer 設定保存 ok
 ww_check "リセット answered Yes chose the first entries" \
     test "$(reg_value IHasira_ly)$(reg_value Kabe_pc)$(reg_value KHasira_ps)$(reg_value Kigou_cn)" = 0000
+# Back from 基本設定保存 into the frame 「塗り」 with Shift+Tab, a choice with the arrow key,
+# and on with Tab to the button, which the space bar presses.
+ww_key shift+Tab shift+Tab shift+Tab
+ww_key Down
+ww_key Tab Tab Tab space
+ww_answer 設定保存 ok
+ww_check "Tab and the keys reached 「柱の塗り」 and 基本設定保存" test "$(reg_value Nuri_Hasira)" = 1
 tab_page 0
 ww_model_dump "$folder"
 ww_click cmdClose

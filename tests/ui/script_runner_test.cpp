@@ -98,10 +98,12 @@ TEST(ScriptRunner, ADumpShowsEveryControlOnceThenTheState) {
                        "\"text\":\"文字種　１\",\"items\":[\"文字種　１\","),
               std::string::npos);
     EXPECT_NE(out.find("{\"name\":\"img_hasira_s\",\"index\":4,\"kind\":\"Image\","
-                       "\"picture\":\"img_botanD(4)\",\"visible\":true,"),
+                       "\"picture\":\"img_botanD(4)\",\"tip\":\"「十字」\\n"),
               std::string::npos);
     EXPECT_NE(out.find("{\"name\":\"optSunpoIti\",\"index\":4,\"kind\":\"OptionButton\","
-                       "\"caption\":\"\",\"value\":true,\"enabled\":true,\"visible\":true,"
+                       "\"caption\":\"\",\"value\":true,\"tip\":\"「寸法位置（右下）」\\n"),
+              std::string::npos);
+    EXPECT_NE(out.find("。\",\"enabled\":true,\"visible\":true,"
                        "\"left\":1080,\"top\":1080,\"width\":255,\"height\":255}"),
               std::string::npos);
     // A check box by its value, 1 or 0.

@@ -185,6 +185,73 @@ TEST_F(FocusTest, AShapeButtonLeavesTheFocusAndTheTypingAlone) {
     EXPECT_TRUE(IsWindowEnabled(native("cboHsnXU_0")));
 }
 
+// The part of a box's text that is selected, as [start, end) in characters.
+std::pair<DWORD, DWORD> selection_of(HWND edit) {
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end};
+}
+
+// Tab and Shift+Tab go where the model's order says, past what is disabled, and select the
+// whole text of the box they enter, so that a digit typed replaces it; a click into a box
+// places the caret instead. After a refusal the box it names has the keyboard, its text
+// selected.
+TEST_F(FocusTest, TabGoesInReadingOrderAndSelectsTheBoxItEnters) {
+    open();
+    type_into("cboHsnYG", -1, L"600");
+    key(VK_TAB);
+    EXPECT_TRUE(has_focus("cmdWriHY"));
+    EXPECT_EQ(model->focus(), (ControlRef{"cmdWriHY", -1}));
+    EXPECT_TRUE(IsWindowEnabled(native("cboHsnYU_0")));  // 柱せい Y was left, and checked
+    key(VK_TAB);  // the right wall's parts wait for its thickness
+    EXPECT_TRUE(has_focus("cboKabeSunRight", 3));
+    type_text(L"5");
+    settle();
+    EXPECT_EQ(screen_text("cboKabeSunRight", 3), "5");
+    press_with(VK_SHIFT, VK_TAB);
+    settle();
+    press_with(VK_SHIFT, VK_TAB);
+    settle();
+    EXPECT_TRUE(has_focus("cboHsnYG"));
+    EXPECT_EQ(model->focus(), (ControlRef{"cboHsnYG", -1}));
+    EXPECT_EQ(box("cboKabeSunRight", 3).text, "5");
+    type_text(L"7");
+    settle();
+    EXPECT_EQ(screen_text("cboHsnYG"), "7");
+
+    test::click(keyboard_target("cboHsnXG"));  // right of its 「0」
+    settle();
+    type_text(L"5");
+    settle();
+    EXPECT_EQ(screen_text("cboHsnXG"), "05");
+
+    type_into("cboHsnXG", -1, L"0");
+    click("cmdSakuzu");  // a column of no width: the message names 柱幅 X
+    ASSERT_FALSE(dialogs.shown().empty());
+    EXPECT_TRUE(has_focus("cboHsnXG"));
+    EXPECT_EQ(selection_of(keyboard_target("cboHsnXG")), (std::pair<DWORD, DWORD>{0, 1}));
+}
+
+// An option group is one stop, at its chosen button, and the arrow keys choose within it.
+TEST_F(FocusTest, AnOptionGroupIsOneStopMovedWithTheArrowKeys) {
+    open();
+    ASSERT_TRUE(has_focus("cboM_h"));
+    key(VK_TAB);
+    key(VK_TAB);
+    EXPECT_TRUE(has_focus("optSunpoIti", 4));
+    key(VK_LEFT);
+    EXPECT_TRUE(has_focus("optSunpoIti", 3));
+    EXPECT_EQ(model->SunpoIti_d, 3);
+    EXPECT_EQ(SendMessageW(native("optSunpoIti", 3), BM_GETCHECK, 0, 0), BST_CHECKED);
+    key(VK_TAB);
+    EXPECT_TRUE(has_focus("optHasiraMoji", 4));
+    key(VK_UP);
+    EXPECT_EQ(model->HasiraIti_d, 3);
+    press_with(VK_SHIFT, VK_TAB);
+    settle();
+    EXPECT_TRUE(has_focus("optSunpoIti", 3));
+}
+
 TEST_F(FocusTest, ClickingAnotherBoxValidatesTheBoxLeft) {
     open();
     type_into("cboHsnXG", -1, L"600");
@@ -366,8 +433,14 @@ TEST_F(EventTest, AShapeButtonMovesTheSchematicsBoxes) {
     EXPECT_NEAR(on_screen.top, px(after.top), 1);
     // Walls that shape 0 does not have are gone from the screen.
     EXPECT_FALSE(IsWindowVisible(native("cboKabeSunUp", 2)));
-    // Tab still goes through the boxes in the order they now stand: top to bottom, then
-    // left to right.
+    // Tab enters the schematic where the model's order, made again for the new layout, says.
+    click("cboHasiraKigou");
+    key(VK_TAB);
+    const ControlRef first = model->next_tab_stop({"cboHasiraKigou", -1}, false);
+    EXPECT_EQ(control(first.name, first.index).container, "Picture2");
+    EXPECT_TRUE(has_focus(first.name, first.index));
+    // The windows stand in the order they now stand on the screen: top to bottom, then left
+    // to right.
     RECT previous{-1, -1, -1, -1};
     for (HWND w = GetWindow(native("Picture2"), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
         RECT r = rect_in(w, native("Picture2"));
@@ -456,9 +529,10 @@ std::string tip_on_screen(HWND tooltip) {
     return narrow(lines);
 }
 
-// A person rests the mouse on a box's edit field, on a box the window has disabled, and on
-// a 「割」/「面」 button: each time the tip the model holds for it shows, and it goes when the
-// mouse moves on to where no control is.
+// A person rests the mouse on a box's edit field, on a box the window has disabled, on a
+// 「割」/「面」 button, an option button, a shape button and the lists of 「基本設定」: each
+// time the tip the model holds for it shows, and it goes when the mouse moves on to where no
+// control is.
 TEST_F(TipTest, TheTipOfABoxShowsWhileTheMouseRestsOnIt) {
     open();
     auto rest_on = [&](HWND hwnd) {
@@ -481,8 +555,18 @@ TEST_F(TipTest, TheTipOfABoxShowsWhileTheMouseRestsOnIt) {
     ASSERT_EQ(face, "面");
     EXPECT_EQ(view->tip_shown({"cmdWriKL", -1}), control("cmdWriKL").tip);
     EXPECT_EQ(rest_on(native("cmdWriKL")).rfind("「面」\n", 0), 0u);
-    // The tips of page 「作図」 do not show over page 「基本設定」.
-    EXPECT_EQ(view->tip_shown({"cbo_h_ly", -1}), "");
+    // An option button in its frame, a shape button.
+    EXPECT_EQ(rest_on(native("optSunpoIti", 2)), control("optSunpoIti", 2).tip);
+    EXPECT_EQ(rest_on(native("img_hasira_s", 3)), control("img_hasira_s", 3).tip);
+    // The lists of 「基本設定」, one in the frame 「塗り」; where the schematic's boxes stood on
+    // the other page, nothing.
+    click_page(1);
+    EXPECT_EQ(rest_on(native("cbo_kh_ly")), control("cbo_kh_ly").tip);
+    EXPECT_EQ(rest_on(native("cbo_nuri_pitch")), control("cbo_nuri_pitch").tip);
+    const RECT box = rect_in(native("cboHsnYU_1"), native("SSTab1", 1));
+    hover_at(native("SSTab1", 1), (box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    settle(1500);
+    EXPECT_EQ(tip_on_screen(view->tooltip()), "");
 }
 
 // Every check box shows its caption whole within its rectangle, wrapped where it must be, in the

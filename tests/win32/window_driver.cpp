@@ -94,6 +94,15 @@ void press(WORD virtual_key) {
     send({down, up});
 }
 
+void press_with(WORD modifier, WORD virtual_key) {
+    INPUT held{}, down{}, up{}, released{};
+    held.type = down.type = up.type = released.type = INPUT_KEYBOARD;
+    held.ki.wVk = released.ki.wVk = modifier;
+    down.ki.wVk = up.ki.wVk = virtual_key;
+    up.ki.dwFlags = released.ki.dwFlags = KEYEVENTF_KEYUP;
+    send({held, down, up, released});
+}
+
 void type_text(const std::wstring& text) {
     std::vector<INPUT> inputs;
     for (wchar_t c : text) {

@@ -24,6 +24,8 @@ void click_at(HWND hwnd, int x, int y);
 void hover_at(HWND hwnd, int x, int y);
 // Keys pressed and released; text typed character by character.
 void press(WORD virtual_key);
+// A key pressed while a modifier (VK_SHIFT …) is held down.
+void press_with(WORD modifier, WORD virtual_key);
 void type_text(const std::wstring& text);
 
 // The window's rectangle relative to another window's client area.

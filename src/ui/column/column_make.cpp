@@ -51,8 +51,8 @@ ColumnPanel make_column_panel() {
         const int column = i == kWholeFloor ? 3 : i % 3;
         const int row = i == kWholeFloor ? 1 : i / 3;
         b.rect = {360.0 + 600 * column, 1140.0 + 600 * row, size, size};
+        b.tip = i == kWholeFloor ? whole_floor_tip() : shape_tip(i);
     }
-    c.img_hasira_s[kWholeFloor].tip = whole_floor_tip();
 
     name(c.shpB_ih, "shpB_ih", -1, ControlKind::Shape, {3840, 3120, 735, 735});
     name(c.shpB_kh, "shpB_kh", -1, ControlKind::Shape, {2880, 3120, 735, 735});

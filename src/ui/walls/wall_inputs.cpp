@@ -100,9 +100,12 @@ void KabeWriClick(WallPanel& p, const SchematicState& s, const std::string& part
     }
 }
 
-void ValidateKabeMasi(ComboBox& cboM_k, std::array<WallPanel, 4>& panels) {
+void ValidateKabeMasi(ComboBox& cboM_k, std::array<WallPanel, 4>& panels, TotalChange change) {
     zero_if_blank_or_negative(cboM_k);
     if (box_value(cboM_k) != 0) RecentListUpdate(cboM_k, kRecentLength);
+    // Passing through the box (Tab goes by it on the way to the schematic) must not undo the
+    // extra thicknesses typed for one wall.
+    if (change == TotalChange::Same) return;
     // Array order is up, down, right, left: the order the copies are made in.
     for (WallPanel& p : panels) {
         set_box_text(p.cbo[3], cboM_k.text);

@@ -31,8 +31,9 @@ struct SchematicState {
     Rect shpB_ih;  // the column square in Picture2
 };
 
-// Whether a box that is split into two parts (柱幅 X, 柱せい Y, a wall's 壁厚) holds another
-// number than it did when the user went into it: only a new number clears its parts.
+// Whether a box whose leaving rewrites other boxes holds another number than it did when the
+// user went into it: only a new number clears the parts of 柱幅 X, 柱せい Y or a wall's 壁厚,
+// and only a new 壁増打 replaces the extra thickness of every wall.
 enum class TotalChange { New, Same };
 
 // Creates the controls of one side with their names, kinds, container and design state.
@@ -58,8 +59,10 @@ void ValidateKabeSun(WallPanel& panel, int index, const SchematicState& state,
 void KabeWriClick(WallPanel& panel, const SchematicState& state, const std::string& part0,
                   const std::string& part1);
 
-// cboM_k_LostFocus: validates 壁増打 and copies it to combos 3 and 4 of every side, in the
-// order up, down, right, left.
-void ValidateKabeMasi(ComboBox& cboM_k, std::array<WallPanel, 4>& panels);
+// cboM_k_LostFocus: validates 壁増打 and, when it holds a new number (`change`), copies it to
+// combos 3 and 4 of every side, in the order up, down, right, left. The same number left again
+// keeps what each side's boxes hold.
+void ValidateKabeMasi(ComboBox& cboM_k, std::array<WallPanel, 4>& panels,
+                      TotalChange change = TotalChange::New);
 
 }  // namespace quornel

@@ -29,34 +29,27 @@ std::string caption_of(const Control& c) {
 // no two controls share one. A control added without a tip fails here, and so does a tip
 // copied from a neighbour and not written again for its own control.
 TEST(BoxTips, EveryControlAPersonUsesHasATipOfItsOwn) {
-    for (int shape = 0; shape < kShapeButtons; ++shape) {
-        for (int mode : {0, 1}) {
-            SCOPED_TRACE("配置 " + std::to_string(shape) + (mode == 0 ? " 柱芯" : " 壁芯"));
-            Window w;
-            w.dir.write("TEMP.TXT", floor_header());
-            FrmMain& f = w.start();
-            ASSERT_EQ(w.click("optSin(" + std::to_string(mode) + ")"), ActResult::Done);
-            ASSERT_EQ(w.click("img_hasira_s(" + std::to_string(shape) + ")"), ActResult::Done);
-            std::map<std::string, std::string> owner;  // tip → the control that shows it
-            int used = 0;
-            for (const Control* c : f.controls()) {
-                if (!used_by_a_person(*c) || !f.can_change(*c)) continue;
-                ++used;
-                const std::string key = to_string(ControlRef{c->name, c->index});
-                const std::string name = c->tip.substr(0, c->tip.find('\n'));
-                EXPECT_GT(c->tip.size(), name.size() + 1) << key << ": a name alone says nothing";
-                EXPECT_EQ(name.rfind("「", 0), 0u) << key << ": " << c->tip;
-                if (const std::string caption = caption_of(*c); !caption.empty()) {
-                    EXPECT_EQ(name, "「" + caption + "」") << key;
-                }
-                const auto [first, fresh] = owner.emplace(c->tip, key);
-                EXPECT_TRUE(fresh) << key << " shows the tip of " << first->second;
+    for_each_layout([&](Window& w, int shape, int mode) {
+        FrmMain& f = w.form();
+        std::map<std::string, std::string> owner;  // tip → the control that shows it
+        int used = 0;
+        for (const Control* c : f.controls()) {
+            if (!used_by_a_person(*c) || !f.can_change(*c)) continue;
+            ++used;
+            const std::string key = to_string(ControlRef{c->name, c->index});
+            const std::string name = c->tip.substr(0, c->tip.find('\n'));
+            EXPECT_GT(c->tip.size(), name.size() + 1) << key << ": a name alone says nothing";
+            EXPECT_EQ(name.rfind("「", 0), 0u) << key << ": " << c->tip;
+            if (const std::string caption = caption_of(*c); !caption.empty()) {
+                EXPECT_EQ(name, "「" + caption + "」") << key;
             }
-            // The left column, the schematic's boxes and buttons, 「基本設定」: far more than
-            // the boxes alone, which had tips before the rest.
-            EXPECT_GT(used, 60);
+            const auto [first, fresh] = owner.emplace(c->tip, key);
+            EXPECT_TRUE(fresh) << key << " shows the tip of " << first->second;
         }
-    }
+        // The left column, the schematic's boxes and buttons, 「基本設定」: far more than
+        // the boxes alone, which had tips before the rest.
+        EXPECT_GT(used, 60);
+    });
 }
 
 }  // namespace

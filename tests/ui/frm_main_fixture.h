@@ -124,4 +124,21 @@ class Window {
     std::unique_ptr<FrmMain> form_;
 };
 
+// Calls each(window, shape, mode) with a window started on floor_header()'s six crossings, at every shape
+// (「交点ごと」 too), in 柱芯 and in 壁芯, each under a trace naming its layout.
+template <class Each>
+void for_each_layout(Each each) {
+    for (int shape = 0; shape < kShapeButtons; ++shape) {
+        for (int mode : {0, 1}) {
+            SCOPED_TRACE("配置 " + std::to_string(shape) + (mode == 0 ? " 柱芯" : " 壁芯"));
+            Window w;
+            w.dir.write("TEMP.TXT", floor_header());
+            w.start();
+            ASSERT_EQ(w.click("optSin(" + std::to_string(mode) + ")"), ActResult::Done);
+            ASSERT_EQ(w.click("img_hasira_s(" + std::to_string(shape) + ")"), ActResult::Done);
+            each(w, shape, mode);
+        }
+    }
+}
+
 }  // namespace quornel::frm_test

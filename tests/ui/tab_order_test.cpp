@@ -140,61 +140,53 @@ TEST(TabOrder, PassingThroughTheWallExtraThicknessKeepsEachWallsOwn) {
 // left column first and the page's buttons last, and each 「割」/「面」 right after the box it
 // splits or fills. The order is made from where the controls stand after each layout.
 TEST(TabOrder, EveryLayoutIsOneRoundOfEveryControl) {
-    for (int shape = 0; shape < kShapeButtons; ++shape) {
-        for (int mode : {0, 1}) {
-            SCOPED_TRACE("配置 " + std::to_string(shape) + (mode == 0 ? " 柱芯" : " 壁芯"));
-            Window w;
-            w.dir.write("TEMP.TXT", floor_header());
-            FrmMain& f = w.start();
-            ASSERT_EQ(w.click("optSin(" + std::to_string(mode) + ")"), ActResult::Done);
-            ASSERT_EQ(w.click("img_hasira_s(" + std::to_string(shape) + ")"), ActResult::Done);
-            fill_the_crossing(w);
-            const std::vector<std::string> round = tab_round(w);
+    for_each_layout([&](Window& w, int shape, int mode) {
+        FrmMain& f = w.form();
+        fill_the_crossing(w);
+        const std::vector<std::string> round = tab_round(w);
 
-            std::set<std::string> usable;
-            for (const Control* c : f.controls()) {
-                if (!takes_focus(c->kind) || c->kind == ControlKind::TabControl) continue;
-                if (!f.can_act_on(*c)) continue;
-                if (c->kind == ControlKind::OptionButton &&
-                    !static_cast<const OptionButton*>(c)->value)
-                    continue;
-                usable.insert(to_string(ControlRef{c->name, c->index}));
-            }
-            EXPECT_EQ(std::set<std::string>(round.begin(), round.end()), usable);
-            EXPECT_EQ(round.size(), usable.size());
-
-            ASSERT_FALSE(round.empty());
-            EXPECT_EQ(round.front(), "optSin(" + std::to_string(mode) + ")");
-            const bool floor = shape == kWholeFloor;
-            EXPECT_EQ(round[1], floor ? "chkKabeTunagu" : "cboM_h");
-            EXPECT_EQ(round.back(), "cmdClose");
-            const auto schematic_starts =
-                std::find_if(round.begin(), round.end(), [&](const std::string& name) {
-                    const Control* c = f.find_control(ref(name).name, ref(name).index);
-                    return c && c->container == "Picture2";
-                });
-            ASSERT_NE(schematic_starts, round.begin());
-            EXPECT_EQ(*(schematic_starts - 1), "cboHasiraKigou");
-            EXPECT_EQ(*(round.end() - 5), "cmdResData");
-
-            for (const char* split :
-                 {"cmdWriHX", "cmdWriHY", "cmdWriKU", "cmdWriKD", "cmdWriKR", "cmdWriKL"}) {
-                const auto at = std::find(round.begin(), round.end(), split);
-                if (at == round.end()) continue;  // a wall the shape lacks, or one joined
-                const std::string box = split == std::string("cmdWriHX") ? "cboHsnXG"
-                                        : split == std::string("cmdWriHY")
-                                            ? "cboHsnYG"
-                                            : std::string("cboKabeSun") +
-                                                  (split[7] == 'U'   ? "Up"
-                                                   : split[7] == 'D' ? "DOWN"
-                                                   : split[7] == 'R' ? "Right"
-                                                                     : "Left") +
-                                                  "(2)";
-                ASSERT_NE(at, round.begin()) << split;
-                EXPECT_EQ(*(at - 1), box) << split;
-            }
+        std::set<std::string> usable;
+        for (const Control* c : f.controls()) {
+            if (!takes_focus(c->kind) || c->kind == ControlKind::TabControl) continue;
+            if (!f.can_act_on(*c)) continue;
+            if (c->kind == ControlKind::OptionButton && !static_cast<const OptionButton*>(c)->value)
+                continue;
+            usable.insert(to_string(ControlRef{c->name, c->index}));
         }
-    }
+        EXPECT_EQ(std::set<std::string>(round.begin(), round.end()), usable);
+        EXPECT_EQ(round.size(), usable.size());
+
+        ASSERT_FALSE(round.empty());
+        EXPECT_EQ(round.front(), "optSin(" + std::to_string(mode) + ")");
+        const bool floor = shape == kWholeFloor;
+        EXPECT_EQ(round[1], floor ? "chkKabeTunagu" : "cboM_h");
+        EXPECT_EQ(round.back(), "cmdClose");
+        const auto schematic_starts =
+            std::find_if(round.begin(), round.end(), [&](const std::string& name) {
+                const Control* c = f.find_control(ref(name).name, ref(name).index);
+                return c && c->container == "Picture2";
+            });
+        ASSERT_NE(schematic_starts, round.begin());
+        EXPECT_EQ(*(schematic_starts - 1), "cboHasiraKigou");
+        EXPECT_EQ(*(round.end() - 5), "cmdResData");
+
+        for (const char* split :
+             {"cmdWriHX", "cmdWriHY", "cmdWriKU", "cmdWriKD", "cmdWriKR", "cmdWriKL"}) {
+            const auto at = std::find(round.begin(), round.end(), split);
+            if (at == round.end()) continue;  // a wall the shape lacks, or one joined
+            const std::string box = split == std::string("cmdWriHX") ? "cboHsnXG"
+                                    : split == std::string("cmdWriHY")
+                                        ? "cboHsnYG"
+                                        : std::string("cboKabeSun") +
+                                              (split[7] == 'U'   ? "Up"
+                                               : split[7] == 'D' ? "DOWN"
+                                               : split[7] == 'R' ? "Right"
+                                                                 : "Left") +
+                                              "(2)";
+            ASSERT_NE(at, round.begin()) << split;
+            EXPECT_EQ(*(at - 1), box) << split;
+        }
+    });
 }
 
 }  // namespace

@@ -600,17 +600,7 @@ TEST_F(TipTest, EveryCheckBoxShowsItsCaptionWhole) {
         }
         EXPECT_EQ(boxes, 3);
     };
-    const unsigned dpi = window_dpi(view->hwnd());
-    check(dpi);
-    const unsigned larger = dpi * 3 / 2;
-    RECT suggested;
-    GetWindowRect(view->hwnd(), &suggested);
-    suggested.right = suggested.left + (suggested.right - suggested.left) * 3 / 2;
-    suggested.bottom = suggested.top + (suggested.bottom - suggested.top) * 3 / 2;
-    SendMessageW(view->hwnd(), WM_DPICHANGED, MAKEWPARAM(larger, larger),
-                 reinterpret_cast<LPARAM>(&suggested));
-    settle();
-    check(larger);
+    at_both_scalings(check);
 }
 
 // Every list of 「基本設定」 shows each of its items whole, closed and dropped down, in the
@@ -652,17 +642,7 @@ TEST_F(TipTest, EveryListOfTheSettingsShowsItsItemsWhole) {
         }
         EXPECT_GT(lists, 0);
     };
-    const unsigned dpi = window_dpi(view->hwnd());
-    check(dpi);
-    const unsigned larger = dpi * 3 / 2;
-    RECT suggested;
-    GetWindowRect(view->hwnd(), &suggested);
-    suggested.right = suggested.left + (suggested.right - suggested.left) * 3 / 2;
-    suggested.bottom = suggested.top + (suggested.bottom - suggested.top) * 3 / 2;
-    SendMessageW(view->hwnd(), WM_DPICHANGED, MAKEWPARAM(larger, larger),
-                 reinterpret_cast<LPARAM>(&suggested));
-    settle();
-    check(larger);
+    at_both_scalings(check);
 }
 
 }  // namespace

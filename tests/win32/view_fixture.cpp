@@ -5,6 +5,7 @@
 #include "support/shipped_lists.h"
 #include "support/test_header.h"
 #include "win32/combo_box.h"
+#include "win32/dpi.h"
 
 namespace quornel::test {
 
@@ -103,6 +104,20 @@ void ViewTest::key(WORD virtual_key) {
 
 void ViewTest::settle(int ms) {
     test::settle([this] { view->pump(); }, ms);
+}
+
+void ViewTest::at_both_scalings(const std::function<void(unsigned dpi)>& check) {
+    const unsigned dpi = window_dpi(view->hwnd());
+    check(dpi);
+    const unsigned larger = dpi * 3 / 2;
+    RECT suggested;
+    GetWindowRect(view->hwnd(), &suggested);
+    suggested.right = suggested.left + (suggested.right - suggested.left) * 3 / 2;
+    suggested.bottom = suggested.top + (suggested.bottom - suggested.top) * 3 / 2;
+    SendMessageW(view->hwnd(), WM_DPICHANGED, MAKEWPARAM(larger, larger),
+                 reinterpret_cast<LPARAM>(&suggested));
+    settle();
+    check(larger);
 }
 
 }  // namespace quornel::test

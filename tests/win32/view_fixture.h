@@ -3,6 +3,7 @@
 // the shipped pick lists, a registry in a .reg file and recorded message boxes.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -41,6 +42,9 @@ class ViewTest : public ::testing::Test {
     void type_into(const std::string& name, int index, const std::wstring& text);
     void key(WORD virtual_key);
     void settle(int ms = 200);
+    // Runs `check` at the window's DPI, then again once the window has moved to a screen at
+    // half as much again (150 % display scaling).
+    void at_both_scalings(const std::function<void(unsigned dpi)>& check);
 
     TempDir dir;
     std::unique_ptr<Registry> registry;

@@ -2,8 +2,9 @@
 # Start-up of quornel.exe under Wine in a private X display, against two floors built the
 # same way (static, GUI subsystem, quornel's own manifest):
 #   controls_window.exe  the native controls quornel's first page shows (a tab control, 29
-#                        editable combo boxes of five entries, 20 buttons): the fair floor,
-#                        since quornel keeps those controls;
+#                        editable combo boxes of five entries, 21 buttons, 11 option buttons,
+#                        3 check boxes, frames): the fair floor, since quornel keeps those
+#                        controls;
 #   minimal_window.exe   one empty window: what any window costs under Wine.
 # Two figures for each, as the median over RUNS starts made in turn (so that other work on
 # the machine falls on all three alike):

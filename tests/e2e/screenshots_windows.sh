@@ -24,12 +24,7 @@ ww_check "a tip shows while the mouse rests on a box" test -n "$(ww_popups "$WW_
 ww_shot "$WW_MAIN" "$shots/sakuzu_tip.png"
 
 # Some values, so that the schematic shows its boxes filled in.
-ww_type cboHsnXG "" 600
-ww_key Return
-ww_click cmdWriHX
-ww_type cboHsnYG "" 500
-ww_key Return
-ww_click cmdWriHY
+ww_split_column 600 500
 
 for shape in 0 4 8; do
     ww_click img_hasira_s "$shape"
@@ -89,12 +84,7 @@ ww_check "キャンセル ends the program" ww_wait_exit 20
 floor="$(ww_floor_folder screenshots-floor)"
 ww_model_dump "$floor"
 ww_start_quornel "$floor"
-ww_type cboHsnXG "" 600
-ww_key Return
-ww_click cmdWriHX
-ww_type cboHsnYG "" 600
-ww_key Return
-ww_click cmdWriHY
+ww_split_column 600 600
 ww_click img_hasira_s 9
 ww_model_dump "$floor" "click img_hasira_s(9)"
 ww_type cboKabeSunUp 2 150

@@ -134,12 +134,7 @@ actions=(
 )
 ww_model_dump "$folder"
 ww_start_quornel "$folder"
-ww_type cboHsnXG "" 600
-ww_key Return
-ww_click cmdWriHX
-ww_type cboHsnYG "" 600
-ww_key Return
-ww_click cmdWriHY
+ww_split_column 600 600
 ww_click img_hasira_s 9
 ww_model_dump "$folder" "click img_hasira_s(9)"
 ww_type cboKabeSunUp 2 150

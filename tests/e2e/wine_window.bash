@@ -156,6 +156,17 @@ ww_program_folder() {  # NAME -> prints the folder
 
 # The same folder, with a TEMP.TXT that hands over the six crossings of a 3 × 2 grid, 6000 apart
 # across and 5000 up: 「交点ごと」 can be chosen.
+# ww_split_column X Y: types 柱幅 X and 柱せい Y, each confirmed with Enter and split in half by
+# its 「割」, as a person starts a column.
+ww_split_column() {
+    ww_type cboHsnXG "" "$1"
+    ww_key Return
+    ww_click cmdWriHX
+    ww_type cboHsnYG "" "$2"
+    ww_key Return
+    ww_click cmdWriHY
+}
+
 ww_floor_folder() {  # NAME -> prints the folder
     local dir
     dir="$(ww_program_folder "$1")"
